@@ -1,0 +1,40 @@
+#include "about/about_controls.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace lucen {
+
+ClickableLabel::ClickableLabel(QWidget* parent) : QLabel(parent) {
+  setAlignment(Qt::AlignLeft | Qt::AlignTop);
+}
+
+void ClickableLabel::mousePressEvent(QMouseEvent* event) {
+  pressed_ = event->button() == Qt::LeftButton;
+  event->accept();
+}
+
+void ClickableLabel::mouseReleaseEvent(QMouseEvent* event) {
+  const bool click = pressed_ && event->button() == Qt::LeftButton &&
+                     rect().contains(event->position().toPoint());
+  pressed_ = false;
+  event->accept();
+  if (click) emit clicked();
+}
+
+void ClickableLabel::mouseMoveEvent(QMouseEvent* event) {
+  event->accept();
+  if (hasMouseTracking()) emit pointerMoved();
+}
+
+FrameLine::FrameLine(QWidget* parent) : QWidget(parent) {
+  setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void FrameLine::paintEvent(QPaintEvent* /*event*/) {
+  QPainter painter(this);
+  painter.setPen(QPen(Qt::white, 0));  // cosmetic: one device pixel at any scale
+  painter.drawRect(rect().adjusted(0, 0, -1, -1));
+}
+
+}  // namespace lucen

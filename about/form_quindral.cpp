@@ -1,0 +1,209 @@
+#include "about/form_quindral.h"
+
+#include <QBitmap>
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QMouseEvent>
+
+#include "about/about_controls.h"
+#include "platform/desktop_shell.h"
+#include "platform/fonts.h"
+#include "platform/twips.h"
+
+namespace lucen {
+
+namespace {
+
+// The maker's addresses: each is stored only here, as the caption of its link.
+const QString kMakerMail = QStringLiteral("info@quindral.example");
+const QString kMakerWeb = QStringLiteral("www.quindral.example");
+
+const QString kNotice = QStringLiteral(
+    "Este programa es freeware. Puede copiarse libremente, pero nadie podrá cobrar por él. "
+    "Para ponerlo en su web, pida antes permiso al autor vía email.");
+
+const QColor kWhite(255, 255, 255);
+const QColor kSilver(192, 192, 192);
+const QColor kLinkBlue(51, 153, 255);
+const QColor kLightYellow(255, 255, 192);
+
+QCursor HandCursor() {
+  return QCursor(QBitmap(QStringLiteral(":/lucen/hand_cursor.xbm")),
+                 QBitmap(QStringLiteral(":/lucen/hand_cursor_mask.xbm")), 0, 0);
+}
+
+}  // namespace
+
+FormQuindral::FormQuindral(const QWidget& mainWindow, DesktopShell& shell)
+    : QDialog(nullptr, Qt::Dialog | Qt::CustomizeWindowHint),  // thin border, no title bar
+      mainWindow_(mainWindow),
+      shell_(shell) {
+  setObjectName(QStringLiteral("FormQuindral"));
+  setAttribute(Qt::WA_DeleteOnClose, false);
+  setWindowTitle(QString());
+  setFixedSize(TwipsToPixels({0, 0, 4260, 6300}).size());
+  setFont(DialogFont());
+  QPalette black = palette();
+  black.setColor(QPalette::Window, Qt::black);
+  setPalette(black);
+  setAutoFillBackground(true);
+  setMouseTracking(true);  // the background clears the links' underline
+
+  // Created back to front.
+  shpMarco = new FrameLine(this);
+  shpMarco->setObjectName(QStringLiteral("shpMarco"));
+  SetTwipsRect(shpMarco, {0, 0, 4260, 6300});
+
+  imgIcono = AddPicture("imgIcono", 349, 180, 480, 480);
+  lblTitulo = AddLabel("lblTitulo", 956, 180, 2955, 375, QStringLiteral("Enigmarium 1.0"), kWhite,
+                       FontByName(QStringLiteral("Arial Black"), 12));
+  lblCreadoPor = AddLabel("lblCreadoPor", 956, 480, 2295, 255,
+                          QStringLiteral("Creado por Quindral-Software"), kWhite, DialogFont());
+  imgLogo = AddPicture("imgLogo", 405, 810, 3450, 3435);
+  imgLogo->setPixmap(QPixmap(QStringLiteral(":/lucen/logo.jpg")));
+
+  const QFont linkFont = FontByName(QStringLiteral("Arial"), 9.75);
+  lblMail = AddLabel("lblMail", 1605, 4350, 1575, 240, kMakerMail, kLinkBlue, linkFont);
+  lblTexEmail = AddLabel("lblTexEmail", 1080, 4365, 735, 255, QStringLiteral("Email: "), kSilver,
+                         DialogFont());
+  lblURL = AddLabel("lblURL", 1635, 4605, 1485, 240, kMakerWeb, kLinkBlue, linkFont);
+  lblTexWeb = AddLabel("lblTexWeb", 1095, 4635, 615, 255, QStringLiteral("Web:"), kSilver,
+                       DialogFont());
+  lblTexto = AddLabel("lblTexto", 240, 4980, 4185, 1005, kNotice, kSilver,
+                      FontByName(QStringLiteral("Arial"), 9));
+  lblTexto->setWordWrap(true);
+  lblClick = AddLabel("lblClick", 2805, 5955, 1320, 210, QStringLiteral("[click para cerrar]"),
+                      kLightYellow, DialogFont());
+  lblClick->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+
+  // The links size themselves to their text from a fixed corner, show the hand, follow the
+  // pointer, and sit in front of the captions they overlap so that all their text is clickable.
+  const QCursor hand = HandCursor();
+  for (ClickableLabel* link : {lblMail, lblURL}) {
+    const TwipsRect corner = GetTwipsRect(link);
+    link->adjustSize();
+    SetTwipsRect(link, {corner.left, corner.top, static_cast<float>(link->width()) * kTwipsPerPixel,
+                        static_cast<float>(link->height()) * kTwipsPerPixel});
+    link->setCursor(hand);
+    link->setMouseTracking(true);
+    link->raise();
+  }
+
+  for (ClickableLabel* closer : {lblClick, imgLogo, lblCreadoPor, imgIcono, lblTitulo, lblTexWeb,
+                                 lblTexEmail, lblTexto}) {
+    connect(closer, &ClickableLabel::clicked, this, &FormQuindral::Form_Click);
+  }
+  connect(lblMail, &ClickableLabel::clicked, this, &FormQuindral::lblMail_Click);
+  connect(lblURL, &ClickableLabel::clicked, this, &FormQuindral::lblURL_Click);
+  connect(lblMail, &ClickableLabel::pointerMoved, this, &FormQuindral::lblMail_MouseMove);
+  connect(lblURL, &ClickableLabel::pointerMoved, this, &FormQuindral::lblURL_MouseMove);
+}
+
+ClickableLabel* FormQuindral::AddLabel(const char* name, float left, float top, float width,
+                                       float height, const QString& text, const QColor& colour,
+                                       const QFont& font) {
+  auto* label = new ClickableLabel(this);
+  label->setObjectName(QLatin1String(name));
+  label->setText(text);
+  label->setTextFormat(Qt::PlainText);
+  label->setFont(font);
+  QPalette ink = label->palette();
+  ink.setColor(QPalette::WindowText, colour);
+  label->setPalette(ink);
+  SetTwipsRect(label, {left, top, width, height});
+  return label;
+}
+
+ClickableLabel* FormQuindral::AddPicture(const char* name, float left, float top, float width,
+                                         float height) {
+  auto* picture = new ClickableLabel(this);
+  picture->setObjectName(QLatin1String(name));
+  SetTwipsRect(picture, {left, top, width, height});
+  return picture;
+}
+
+bool FormQuindral::event(QEvent* event) {
+  if (event->type() == QEvent::WindowActivate) Form_Activate();
+  return QDialog::event(event);
+}
+
+void FormQuindral::showEvent(QShowEvent* event) {
+  // Being shown is what activates the window; copying here as well means the title and icons
+  // are right even on a desktop that never hands it the focus.
+  Form_Activate();
+  QDialog::showEvent(event);
+}
+
+void FormQuindral::keyPressEvent(QKeyEvent* event) {
+  if (event->text().isEmpty()) {
+    event->ignore();  // Shift, arrows, function keys: no character, no close
+    return;
+  }
+  event->accept();
+  Form_KeyPress();
+}
+
+void FormQuindral::mousePressEvent(QMouseEvent* event) {
+  backgroundPressed_ = event->button() == Qt::LeftButton;
+  event->accept();
+}
+
+void FormQuindral::mouseReleaseEvent(QMouseEvent* event) {
+  const bool click = backgroundPressed_ && event->button() == Qt::LeftButton &&
+                     rect().contains(event->position().toPoint());
+  backgroundPressed_ = false;
+  event->accept();
+  if (click) Form_Click();
+}
+
+void FormQuindral::mouseMoveEvent(QMouseEvent* event) {
+  event->accept();
+  Form_MouseMove();
+}
+
+void FormQuindral::Form_Activate() {
+  lblTitulo->setText(mainWindow_.windowTitle());
+  const QIcon icon = mainWindow_.windowIcon();
+  imgIcono->setPixmap(icon.pixmap(TwipsToPixels(GetTwipsRect(imgIcono)).size()));
+  setWindowIcon(icon);
+}
+
+void FormQuindral::Form_Click() { close(); }
+void FormQuindral::Form_KeyPress() { close(); }
+
+void FormQuindral::Form_MouseMove() {
+  SetUnderline(lblMail, false);
+  SetUnderline(lblURL, false);
+}
+
+void FormQuindral::lblMail_MouseMove() {
+  SetUnderline(lblMail, true);
+  SetUnderline(lblURL, false);
+}
+
+void FormQuindral::lblURL_MouseMove() {
+  SetUnderline(lblURL, true);
+  SetUnderline(lblMail, false);
+}
+
+void FormQuindral::lblMail_Click() { OpenAddress(QStringLiteral("mailto:") + lblMail->text()); }
+void FormQuindral::lblURL_Click() { OpenAddress(QStringLiteral("http://") + lblURL->text()); }
+
+void FormQuindral::OpenAddress(const QString& address) {
+  shell_.ShellExecuteA(this, QStringLiteral("Open"), address, QString(),
+                       QCoreApplication::applicationDirPath(), 1);
+}
+
+void FormQuindral::SetUnderline(QLabel* label, bool on) {
+  QFont font = label->font();
+  if (font.underline() == on) return;
+  font.setUnderline(on);
+  label->setFont(font);
+}
+
+void ShowFormQuindral(const QWidget& mainWindow, DesktopShell& shell) {
+  FormQuindral about(mainWindow, shell);
+  about.exec();
+}
+
+}  // namespace lucen

@@ -1,0 +1,67 @@
+#pragma once
+
+#include <QDialog>
+
+class QLabel;
+
+namespace lucen {
+
+class ClickableLabel;
+class DesktopShell;
+class FrameLine;
+
+// The about window: the game's title and icon (copied from the main window whenever it becomes
+// active), the logo, the maker's credit and addresses, and the distribution notice. A click
+// anywhere but on a link, or any key that types a character, closes it; a link hands its address
+// to the desktop shell and leaves the window open.
+class FormQuindral : public QDialog {
+  Q_OBJECT
+
+ public:
+  FormQuindral(const QWidget& mainWindow, DesktopShell& shell);
+
+ protected:
+  bool event(QEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+
+ private:
+  ClickableLabel* AddLabel(const char* name, float left, float top, float width, float height,
+                           const QString& text, const QColor& colour, const QFont& font);
+  ClickableLabel* AddPicture(const char* name, float left, float top, float width, float height);
+  void OpenAddress(const QString& address);
+  static void SetUnderline(QLabel* label, bool on);
+
+  void Form_Activate();
+  void Form_Click();
+  void Form_KeyPress();
+  void Form_MouseMove();
+  void lblMail_MouseMove();
+  void lblURL_MouseMove();
+  void lblMail_Click();
+  void lblURL_Click();
+
+  const QWidget& mainWindow_;
+  DesktopShell& shell_;
+  bool backgroundPressed_ = false;
+
+  FrameLine* shpMarco = nullptr;
+  ClickableLabel* imgIcono = nullptr;
+  ClickableLabel* lblTitulo = nullptr;
+  ClickableLabel* lblCreadoPor = nullptr;
+  ClickableLabel* imgLogo = nullptr;
+  ClickableLabel* lblMail = nullptr;
+  ClickableLabel* lblTexEmail = nullptr;
+  ClickableLabel* lblURL = nullptr;
+  ClickableLabel* lblTexWeb = nullptr;
+  ClickableLabel* lblTexto = nullptr;
+  ClickableLabel* lblClick = nullptr;
+};
+
+// Shows a fresh about window modally, with no owner; returns once the player has closed it.
+void ShowFormQuindral(const QWidget& mainWindow, DesktopShell& shell);
+
+}  // namespace lucen

@@ -1,0 +1,55 @@
+#pragma once
+
+#include <QVector>
+#include <functional>
+
+#include "board/board_controls.h"
+
+class QLabel;
+class QListWidget;
+class QWidget;
+
+namespace lucen {
+
+class CellButton;
+
+// Mirrors the board onto the main window's widgets: the cell buttons (element 0 is the template),
+// the hidden move history and the hidden board area, whose places are kept in twips.
+class BoardView final : public BoardControls {
+ public:
+  // `area` holds the cells; the template, history and board area already sit on it.
+  BoardView(QWidget* area, CellButton* templateCell, QListWidget* history, QLabel* boardArea);
+
+  // Element `index` of the cell array, or null when there is none.
+  CellButton* Cell(int index) const;
+  int CellButtonCount() const { return static_cast<int>(cells_.size()); }
+
+  // Connected by the window to the board's move.
+  void SetClickHandler(std::function<void(std::int16_t)> handler);
+
+  float BoardAreaWidth() const override;
+  float TemplateLeft() const override;
+  float TemplateTop() const override;
+  float TemplateWidth() const override;
+  float TemplateHeight() const override;
+  void SetTemplateWidth(float twips) override;
+  void SetTemplateHeight(float twips) override;
+  void LoadCell(std::int16_t index) override;
+  void UnloadCell(std::int16_t index) override;
+  void MoveCell(std::int16_t index, float left, float top) override;
+  void BringCellToFront(std::int16_t index) override;
+  void ShowCell(std::int16_t index) override;
+  void ShowCellColour(std::int16_t index, Rgb colour) override;
+  void AppendHistoryEntry(const std::string& entry) override;
+  void ClearHistory() override;
+  void AnnounceWin() override;
+
+ private:
+  QWidget* area_;
+  QVector<CellButton*> cells_;  // by cell index; unloaded elements are null
+  QListWidget* history_;
+  QLabel* boardArea_;
+  std::function<void(std::int16_t)> onClick_;
+};
+
+}  // namespace lucen

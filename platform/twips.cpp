@@ -1,0 +1,38 @@
+#include "platform/twips.h"
+
+#include <QRectF>
+#include <QVariant>
+#include <QWidget>
+#include <cmath>
+
+namespace lucen {
+
+namespace {
+
+constexpr char kTwipsProperty[] = "lucenTwips";
+
+int ToPixels(double twips) { return static_cast<int>(std::floor(twips / kTwipsPerPixel + 0.5)); }
+
+}  // namespace
+
+QRect TwipsToPixels(const TwipsRect& twips) {
+  const int left = ToPixels(twips.left);
+  const int top = ToPixels(twips.top);
+  const int right = ToPixels(static_cast<double>(twips.left) + twips.width);
+  const int bottom = ToPixels(static_cast<double>(twips.top) + twips.height);
+  return {left, top, right - left, bottom - top};
+}
+
+void SetTwipsRect(QWidget* widget, const TwipsRect& twips) {
+  // A QRectF holds doubles, which keep every float exactly.
+  widget->setProperty(kTwipsProperty, QRectF(twips.left, twips.top, twips.width, twips.height));
+  widget->setGeometry(TwipsToPixels(twips));
+}
+
+TwipsRect GetTwipsRect(const QWidget* widget) {
+  const QRectF stored = widget->property(kTwipsProperty).toRectF();
+  return {static_cast<float>(stored.left()), static_cast<float>(stored.top()),
+          static_cast<float>(stored.width()), static_cast<float>(stored.height())};
+}
+
+}  // namespace lucen

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QRect>
+
+class QWidget;
+
+namespace lucen {
+
+// Twips: 1/1440 inch, 15 to a logical pixel. Every place and size in the game's windows is given
+// in twips; this layer keeps the values exactly as set (as 32-bit floats) and derives the pixel
+// geometry from them.
+inline constexpr float kTwipsPerPixel = 15.0F;
+
+struct TwipsRect {
+  float left = 0;
+  float top = 0;
+  float width = 0;
+  float height = 0;
+};
+
+// Each edge is rounded on its own, so that two rectangles that meet in twips meet in pixels too,
+// without gap or overlap.
+QRect TwipsToPixels(const TwipsRect& twips);
+
+// Stores `twips` on the widget and places it there.
+void SetTwipsRect(QWidget* widget, const TwipsRect& twips);
+// The rectangle last stored on the widget, exactly as it was set.
+TwipsRect GetTwipsRect(const QWidget* widget);
+
+}  // namespace lucen
