@@ -1,0 +1,213 @@
+// The about window: how it closes, its links, hover underlines, and what it copies.
+#include <QBitmap>
+#include <QImageReader>
+#include <QLabel>
+#include <QtTest>
+
+#include "about/form_quindral.h"
+#include "platform/twips.h"
+#include "tests/widgets/test_support.h"
+
+using namespace lucen;
+using lucen::testing::RecordingShell;
+using lucen::testing::WhenModalOpens;
+
+class AboutWindowTest : public QObject {
+  Q_OBJECT
+
+ private:
+  RecordingShell shell;
+  QWidget mainWindow;
+  std::unique_ptr<FormQuindral> about;
+
+  QLabel* Label(const char* name) const { return about->findChild<QLabel*>(name); }
+  bool Underlined(const char* name) const { return Label(name)->font().underline(); }
+  // A point inside a control and outside every other control's rectangle.
+  QPoint Inside(const char* name, int dx = 2, int dy = 2) const {
+    return Label(name)->geometry().topLeft() + QPoint(dx, dy);
+  }
+  // Events go to the window as the desktop would send them, so Qt routes them to whatever
+  // control lies under the pointer.
+  void ClickAt(QPoint where) { QTest::mouseClick(about->windowHandle(), Qt::LeftButton, {}, where); }
+  void MoveTo(QPoint where) { QTest::mouseMove(about->windowHandle(), where); }
+
+ private slots:
+  void initTestCase() {
+    mainWindow.setWindowTitle(QStringLiteral("Lucen 2.0"));
+    mainWindow.setWindowIcon(QIcon(QStringLiteral(":/lucen/lucen.ico")));
+  }
+
+  void init() {
+    shell.requests.clear();
+    about = std::make_unique<FormQuindral>(mainWindow, shell);
+    about->show();
+    QVERIFY(QTest::qWaitForWindowExposed(about.get()));
+  }
+  void cleanup() { about.reset(); }
+
+  void itIsLaidOutInTwipsAndCopiesTheMainWindow() {
+    QCOMPARE(about->size(), QSize(284, 420));
+    QCOMPARE(about->windowTitle(), QString());
+    QVERIFY(!(about->windowFlags() & Qt::WindowTitleHint));
+    QCOMPARE(Label("lblTitulo")->text(), QStringLiteral("Lucen 2.0"));
+    QCOMPARE(Label("imgIcono")->pixmap().size(), QSize(32, 32));
+    QCOMPARE(Label("imgIcono")->pixmap().toImage(),
+             mainWindow.windowIcon().pixmap(32, 32).toImage());
+    QVERIFY(!about->windowIcon().isNull());
+    QCOMPARE(Label("imgLogo")->geometry(), QRect(27, 54, 230, 229));
+    QCOMPARE(Label("imgLogo")->pixmap().size(), QSize(230, 229));
+    QCOMPARE(Label("lblCreadoPor")->text(), QStringLiteral("Creado por Quindral-Software"));
+    QCOMPARE(Label("lblTexEmail")->text(), QStringLiteral("Email: "));
+    QCOMPARE(Label("lblTexWeb")->text(), QStringLiteral("Web:"));
+    QCOMPARE(Label("lblClick")->text(), QStringLiteral("[click para cerrar]"));
+    QCOMPARE(Label("lblClick")->alignment() & Qt::AlignHCenter, Qt::AlignHCenter);
+
+    const QString notice = Label("lblTexto")->text();
+    QCOMPARE(notice.size(), 148);
+    QCOMPARE(notice.count(QLatin1Char('.')), 3);
+    for (QChar accented : {QChar(0xE9), QChar(0xE1), QChar(0xED)}) QVERIFY(notice.contains(accented));
+    QVERIFY(Label("lblTexto")->wordWrap());
+    QCOMPARE(GetTwipsRect(Label("lblTexto")).left + GetTwipsRect(Label("lblTexto")).width, 4425.0F);
+  }
+
+  void theLinksSizeThemselvesFromAFixedCorner() {
+    for (const char* name : {"lblMail", "lblURL"}) {
+      QLabel* link = Label(name);
+      QCOMPARE(link->size(), link->sizeHint());
+      QVERIFY(link->geometry().right() < about->width());
+    }
+    QCOMPARE(Label("lblMail")->pos(), TwipsToPixels({1605, 4350, 0, 0}).topLeft());
+    QCOMPARE(Label("lblURL")->pos(), TwipsToPixels({1635, 4605, 0, 0}).topLeft());
+    QVERIFY(!Label("lblMail")->text().contains(QLatin1Char(':')));
+    QVERIFY(Label("lblMail")->text().contains(QLatin1Char('@')));
+    QVERIFY(!Label("lblURL")->text().contains(QStringLiteral("://")));
+  }
+
+  void aClickOnTheBackgroundOrAnyCaptionCloses_data() {
+    QTest::addColumn<QString>("target");
+    for (const char* name : {"background", "frame", "imgIcono", "lblTitulo", "lblCreadoPor",
+                             "imgLogo", "lblTexEmail", "lblTexWeb", "lblTexto", "lblClick"}) {
+      QTest::newRow(name) << QString::fromLatin1(name);
+    }
+  }
+  void aClickOnTheBackgroundOrAnyCaptionCloses() {
+    QFETCH(QString, target);
+    QPoint where;
+    if (target == "background") {
+      where = QPoint(10, 400);
+    } else if (target == "frame") {
+      where = QPoint(about->width() - 1, 200);  // the white line on the right edge
+    } else {
+      where = Inside(qPrintable(target));
+    }
+    QVERIFY(about->isVisible());
+    ClickAt(where);
+    QVERIFY(!about->isVisible());
+    QVERIFY(shell.requests.isEmpty());
+  }
+
+  void keysThatTypeACharacterClose_data() {
+    QTest::addColumn<int>("key");
+    QTest::addColumn<bool>("closes");
+    QTest::newRow("letter") << int(Qt::Key_A) << true;
+    QTest::newRow("digit") << int(Qt::Key_7) << true;
+    QTest::newRow("space") << int(Qt::Key_Space) << true;
+    QTest::newRow("enter") << int(Qt::Key_Return) << true;
+    QTest::newRow("escape") << int(Qt::Key_Escape) << true;
+    QTest::newRow("shift") << int(Qt::Key_Shift) << false;
+    QTest::newRow("arrow") << int(Qt::Key_Down) << false;
+    QTest::newRow("function key") << int(Qt::Key_F5) << false;
+  }
+  void keysThatTypeACharacterClose() {
+    QFETCH(int, key);
+    QFETCH(bool, closes);
+    QTest::keyClick(about->windowHandle(), Qt::Key(key));
+    QCOMPARE(about->isVisible(), !closes);
+  }
+
+  void eachLinkClickAsksTheShellOnceAndStaysOpen() {
+    const QString mail = Label("lblMail")->text();
+    const QString web = Label("lblURL")->text();
+    ClickAt(Inside("lblMail", 40, 6));
+    ClickAt(Inside("lblURL", 40, 6));
+    ClickAt(Inside("lblURL", 40, 6));
+    QVERIFY(about->isVisible());
+    QCOMPARE(shell.requests.size(), 3);
+    QCOMPARE(shell.requests[0].file, QStringLiteral("mailto:") + mail);
+    QCOMPARE(shell.requests[1].file, QStringLiteral("http://") + web);
+    QCOMPARE(shell.requests[2].file, QStringLiteral("http://") + web);
+    for (const auto& request : shell.requests) {
+      QCOMPARE(request.owner, about.get());
+      QCOMPARE(request.operation, QStringLiteral("Open"));
+      QCOMPARE(request.parameters, QString());
+      QCOMPARE(request.directory, QCoreApplication::applicationDirPath());
+      QCOMPARE(request.showCommand, 1);
+    }
+  }
+
+  void theUnderlineFollowsThePointerOverLinksAndTheBackgroundOnly() {
+    QVERIFY(!Underlined("lblMail") && !Underlined("lblURL"));
+    MoveTo(Inside("lblMail", 40, 6));
+    QVERIFY(Underlined("lblMail") && !Underlined("lblURL"));
+    MoveTo(Inside("lblURL", 40, 6));
+    QVERIFY(!Underlined("lblMail") && Underlined("lblURL"));
+    MoveTo(Inside("lblMail", 40, 6));
+    // Captions take no pointer movement, so the underline stays until the background.
+    MoveTo(Inside("lblTexEmail", 2, 4));
+    QVERIFY(Underlined("lblMail"));
+    MoveTo(Inside("imgLogo", 100, 100));
+    QVERIFY(Underlined("lblMail"));
+    MoveTo(QPoint(10, 400));
+    QVERIFY(!Underlined("lblMail") && !Underlined("lblURL"));
+  }
+
+  void theLinksShowTheHandCursor() {
+    for (const char* name : {"lblMail", "lblURL"}) {
+      const QCursor cursor = Label(name)->cursor();
+      QCOMPARE(cursor.hotSpot(), QPoint(0, 0));
+      QCOMPARE(cursor.bitmap().size(), QSize(32, 32));
+      QCOMPARE(cursor.mask().size(), QSize(32, 32));
+    }
+    QCOMPARE(about->cursor().shape(), Qt::ArrowCursor);
+  }
+
+  void aSecondShowingStartsFresh() {
+    about.reset();
+    int showings = 0;
+    bool underlinedAtSecond = true;
+    QString titleAtSecond;
+    auto hoverThenClose = [&](QWidget* modal) {
+      ++showings;
+      auto* link = modal->findChild<QLabel*>("lblMail");
+      if (showings == 2) {
+        underlinedAtSecond = link->font().underline();
+        titleAtSecond = modal->findChild<QLabel*>("lblTitulo")->text();
+      }
+      QTest::mouseMove(modal->windowHandle(), link->geometry().center());
+      modal->close();
+    };
+    WhenModalOpens(hoverThenClose);
+    ShowFormQuindral(mainWindow, shell);
+    WhenModalOpens(hoverThenClose);
+    ShowFormQuindral(mainWindow, shell);
+    QCOMPARE(showings, 2);
+    QVERIFY(!underlinedAtSecond);
+    QCOMPARE(titleAtSecond, QStringLiteral("Lucen 2.0"));
+  }
+
+  void theLogoIsABaselineJpegOfTheRightSize() {
+    QImageReader reader(QStringLiteral(":/lucen/logo.jpg"));
+    QCOMPARE(reader.format(), QByteArray("jpeg"));
+    QCOMPARE(reader.size(), QSize(230, 229));
+    QFile file(QStringLiteral(":/lucen/logo.jpg"));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+    QVERIFY(bytes.startsWith("\xFF\xD8\xFF\xE0"));
+    QCOMPARE(bytes.mid(6, 5), QByteArray("JFIF\0", 5));
+    QVERIFY(bytes.contains("\xFF\xC0"));   // baseline frame
+    QVERIFY(!bytes.contains("\xFF\xC2"));  // not progressive
+  }
+};
+
+QTEST_MAIN(AboutWindowTest)
+#include "about_window_test.moc"
