@@ -27,7 +27,14 @@ const QColor kSilver(192, 192, 192);
 const QColor kLinkBlue(51, 153, 255);
 const QColor kLightYellow(255, 255, 192);
 
-QCursor HandCursor() {
+// The 32 x 32 monochrome hand, or on a high-density screen its drawing at twice the size, so
+// that it stays sharp.
+QCursor HandCursor(qreal devicePixelRatio) {
+  if (devicePixelRatio > 1.0) {
+    QPixmap large(QStringLiteral(":/lucen/hand_cursor_64.png"));
+    large.setDevicePixelRatio(2.0);
+    return QCursor(large, 0, 0);
+  }
   return QCursor(QBitmap(QStringLiteral(":/lucen/hand_cursor.xbm")),
                  QBitmap(QStringLiteral(":/lucen/hand_cursor_mask.xbm")), 0, 0);
 }
@@ -67,8 +74,8 @@ FormQuindral::FormQuindral(const QWidget& mainWindow, DesktopShell& shell)
   lblTexEmail = AddLabel("lblTexEmail", 1080, 4365, 735, 255, QStringLiteral("Email: "), kSilver,
                          DialogFont());
   lblURL = AddLabel("lblURL", 1635, 4605, 1485, 240, kMakerWeb, kLinkBlue, linkFont);
-  lblTexWeb = AddLabel("lblTexWeb", 1095, 4635, 615, 255, QStringLiteral("Web:"), kSilver,
-                       DialogFont());
+  lblTexWeb =
+      AddLabel("lblTexWeb", 1095, 4635, 615, 255, QStringLiteral("Web:"), kSilver, DialogFont());
   lblTexto = AddLabel("lblTexto", 240, 4980, 4185, 1005, kNotice, kSilver,
                       FontByName(QStringLiteral("Arial"), 9));
   lblTexto->setWordWrap(true);
@@ -78,7 +85,7 @@ FormQuindral::FormQuindral(const QWidget& mainWindow, DesktopShell& shell)
 
   // The links size themselves to their text from a fixed corner, show the hand, follow the
   // pointer, and sit in front of the captions they overlap so that all their text is clickable.
-  const QCursor hand = HandCursor();
+  const QCursor hand = HandCursor(devicePixelRatioF());
   for (ClickableLabel* link : {lblMail, lblURL}) {
     const TwipsRect corner = GetTwipsRect(link);
     link->adjustSize();
@@ -89,8 +96,14 @@ FormQuindral::FormQuindral(const QWidget& mainWindow, DesktopShell& shell)
     link->raise();
   }
 
-  for (ClickableLabel* closer : {lblClick, imgLogo, lblCreadoPor, imgIcono, lblTitulo, lblTexWeb,
-                                 lblTexEmail, lblTexto}) {
+  setAccessibleName(QStringLiteral("Acerca de"));
+  imgIcono->setAccessibleName(QStringLiteral("Icono del programa"));
+  imgLogo->setAccessibleName(QStringLiteral("Logotipo de Quindral-Software"));
+  lblMail->setAccessibleDescription(QStringLiteral("Enlace: escribir un correo al autor"));
+  lblURL->setAccessibleDescription(QStringLiteral("Enlace: abrir la página web del autor"));
+
+  for (ClickableLabel* closer :
+       {lblClick, imgLogo, lblCreadoPor, imgIcono, lblTitulo, lblTexWeb, lblTexEmail, lblTexto}) {
     connect(closer, &ClickableLabel::clicked, this, &FormQuindral::Form_Click);
   }
   connect(lblMail, &ClickableLabel::clicked, this, &FormQuindral::lblMail_Click);
@@ -164,12 +177,17 @@ void FormQuindral::mouseMoveEvent(QMouseEvent* event) {
 void FormQuindral::Form_Activate() {
   lblTitulo->setText(mainWindow_.windowTitle());
   const QIcon icon = mainWindow_.windowIcon();
-  imgIcono->setPixmap(icon.pixmap(TwipsToPixels(GetTwipsRect(imgIcono)).size()));
+  imgIcono->setPixmap(
+      icon.pixmap(TwipsToPixels(GetTwipsRect(imgIcono)).size(), devicePixelRatioF()));
   setWindowIcon(icon);
 }
 
-void FormQuindral::Form_Click() { close(); }
-void FormQuindral::Form_KeyPress() { close(); }
+void FormQuindral::Form_Click() {
+  close();
+}
+void FormQuindral::Form_KeyPress() {
+  close();
+}
 
 void FormQuindral::Form_MouseMove() {
   SetUnderline(lblMail, false);
@@ -186,8 +204,12 @@ void FormQuindral::lblURL_MouseMove() {
   SetUnderline(lblMail, false);
 }
 
-void FormQuindral::lblMail_Click() { OpenAddress(QStringLiteral("mailto:") + lblMail->text()); }
-void FormQuindral::lblURL_Click() { OpenAddress(QStringLiteral("http://") + lblURL->text()); }
+void FormQuindral::lblMail_Click() {
+  OpenAddress(QStringLiteral("mailto:") + lblMail->text());
+}
+void FormQuindral::lblURL_Click() {
+  OpenAddress(QStringLiteral("http://") + lblURL->text());
+}
 
 void FormQuindral::OpenAddress(const QString& address) {
   shell_.ShellExecuteA(this, QStringLiteral("Open"), address, QString(),

@@ -15,10 +15,8 @@ struct Step {
 constexpr std::array<Step, 2> kTwoColours{{{kBlack, kLightGreen}, {kLightGreen, kBlack}}};
 constexpr std::array<Step, 3> kThreeColours{
     {{kBlack, kLightRed}, {kLightRed, kLightGreen}, {kLightGreen, kBlack}}};
-constexpr std::array<Step, 4> kFourColours{{{kBlack, kYellow},
-                                            {kYellow, kLightRed},
-                                            {kLightRed, kLightGreen},
-                                            {kLightGreen, kBlack}}};
+constexpr std::array<Step, 4> kFourColours{
+    {{kBlack, kYellow}, {kYellow, kLightRed}, {kLightRed, kLightGreen}, {kLightGreen, kBlack}}};
 
 std::span<const Step> StepsFor(std::int16_t colourCount) {
   switch (colourCount) {

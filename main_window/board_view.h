@@ -26,6 +26,11 @@ class BoardView final : public BoardControls {
 
   // Connected by the window to the board's move.
   void SetClickHandler(std::function<void(std::int16_t)> handler);
+  // Cells per row of the board about to be built: names each cell by its row and column, and
+  // lets the arrow keys move the focus across the grid.
+  void SetColumns(std::int16_t columns) { columns_ = columns; }
+  // Gives the keyboard focus to cell 1, if there is one.
+  void FocusFirstCell();
 
   float BoardAreaWidth() const override;
   float TemplateLeft() const override;
@@ -45,11 +50,14 @@ class BoardView final : public BoardControls {
   void AnnounceWin() override;
 
  private:
+  void StepFocus(int from, int rows, int columns);
+
   QWidget* area_;
   QVector<CellButton*> cells_;  // by cell index; unloaded elements are null
   QListWidget* history_;
   QLabel* boardArea_;
   std::function<void(std::int16_t)> onClick_;
+  int columns_ = 1;
 };
 
 }  // namespace lucen

@@ -1,6 +1,9 @@
 #include "main_window/cell_button.h"
 
+#include <QKeyEvent>
 #include <QPainter>
+
+#include "main_window/colour_names.h"
 
 namespace lucen {
 
@@ -12,25 +15,67 @@ CellButton::CellButton(QWidget* parent) : QPushButton(parent) {
 void CellButton::SetColour(const QColor& colour) {
   if (colour == colour_) return;
   colour_ = colour;
+  if (row_ > 0) Describe();
   update();
+}
+
+void CellButton::SetGridPlace(int index, int row, int column) {
+  row_ = row;
+  column_ = column;
+  setAccessibleName(QStringLiteral("Celda %1").arg(index));
+  Describe();
+}
+
+void CellButton::Describe() {
+  setAccessibleDescription(
+      QStringLiteral("fila %1, columna %2, %3").arg(row_).arg(column_).arg(ColourName(colour_)));
 }
 
 void CellButton::paintEvent(QPaintEvent* /*event*/) {
   QPainter painter(this);
   const QRect face = rect();
   painter.fillRect(face, colour_);
+  if (face.width() < 8 || face.height() < 8) return;
 
   // A one-pixel bevel, light above and left, dark below and right; swapped while pressed.
-  if (face.width() < 3 || face.height() < 3) return;
   const bool sunken = isDown();
   const QColor light(sunken ? QColor(64, 64, 64) : QColor(224, 224, 224));
   const QColor dark(sunken ? QColor(224, 224, 224) : QColor(64, 64, 64));
-  painter.setPen(light);
+  painter.setPen(QPen(light, 0));
   painter.drawLine(face.topLeft(), face.topRight());
   painter.drawLine(face.topLeft(), face.bottomLeft());
-  painter.setPen(dark);
+  painter.setPen(QPen(dark, 0));
   painter.drawLine(face.bottomLeft(), face.bottomRight());
   painter.drawLine(face.topRight(), face.bottomRight());
+
+  if (hasFocus()) {
+    // A dashed ring inside the edge, in black or white, whichever stands out on this colour.
+    const bool lightFace = colour_.lightnessF() > 0.4;
+    QPen ring(lightFace ? Qt::black : Qt::white, 2, Qt::DashLine);
+    painter.setPen(ring);
+    painter.drawRect(face.adjusted(4, 4, -5, -5));
+  }
+}
+
+void CellButton::keyPressEvent(QKeyEvent* event) {
+  switch (event->key()) {
+    case Qt::Key_Up:
+      emit focusStepRequested(-1, 0);
+      break;
+    case Qt::Key_Down:
+      emit focusStepRequested(1, 0);
+      break;
+    case Qt::Key_Left:
+      emit focusStepRequested(0, -1);
+      break;
+    case Qt::Key_Right:
+      emit focusStepRequested(0, 1);
+      break;
+    default:
+      QPushButton::keyPressEvent(event);  // Space plays the cell
+      return;
+  }
+  event->accept();
 }
 
 }  // namespace lucen

@@ -6,7 +6,8 @@
 namespace lucen {
 
 // A board cell: a push button whose whole face shows its colour, with a thin raised edge so that
-// neighbouring cells of one colour stay apart.
+// neighbouring cells of one colour stay apart. It names itself for screen readers, marks keyboard
+// focus with a ring that leaves the colour visible, and asks for the focus to move on arrow keys.
 class CellButton : public QPushButton {
   Q_OBJECT
 
@@ -16,11 +17,23 @@ class CellButton : public QPushButton {
   QColor Colour() const { return colour_; }
   void SetColour(const QColor& colour);
 
+  // The cell's number and place on the board (both counted from 1), for its accessible name.
+  void SetGridPlace(int index, int row, int column);
+
+ signals:
+  // An arrow key: move the focus this many rows and columns.
+  void focusStepRequested(int rows, int columns);
+
  protected:
   void paintEvent(QPaintEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
+  void Describe();
+
   QColor colour_{Qt::black};
+  int row_ = 0;
+  int column_ = 0;
 };
 
 }  // namespace lucen

@@ -13,6 +13,7 @@
 
 #include "about/form_quindral.h"
 #include "main_window/cell_button.h"
+#include "main_window/program_icon.h"
 #include "platform/twips.h"
 
 namespace lucen {
@@ -32,7 +33,7 @@ Form1::Form1(DesktopShell& shell, QWidget* parent)
       board_(*view_) {
   setObjectName(QStringLiteral("Form1"));
   setWindowTitle(QStringLiteral("Lucen 2.0"));
-  setWindowIcon(QIcon(QStringLiteral(":/lucen/lucen.ico")));
+  setWindowIcon(ProgramIcon());
   // A fixed layout: the player can neither resize nor maximise the window, but can close it.
   setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                  Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
@@ -64,6 +65,7 @@ std::unique_ptr<BoardView> Form1::CreateDesign() {
   templateCell_ = new CellButton(client);
   templateCell_->setObjectName(QStringLiteral("Command1_0"));
   templateCell_->SetColour(Qt::black);
+  templateCell_->setFocusPolicy(Qt::NoFocus);
   SetTwipsRect(templateCell_, {180, 180, 555, 555});
 
   return std::make_unique<BoardView>(client, templateCell_, List1, Label2);
@@ -97,9 +99,8 @@ void Form1::CreateMenus() {
   MnuColor->setObjectName(QStringLiteral("MnuColor"));
   auto* colours = new QActionGroup(this);
   colours->setExclusionPolicy(QActionGroup::ExclusionPolicy::None);
-  connect(colours, &QActionGroup::triggered, this, [this](QAction* chosen) {
-    MnuC_Click(static_cast<std::int16_t>(MnuC.indexOf(chosen)));
-  });
+  connect(colours, &QActionGroup::triggered, this,
+          [this](QAction* chosen) { MnuC_Click(static_cast<std::int16_t>(MnuC.indexOf(chosen))); });
   for (int i = 0; i < 3; ++i) {
     QAction* item = MnuColor->addAction(QString::number(i + 2));
     item->setObjectName(QStringLiteral("MnuC_%1").arg(i));
@@ -133,7 +134,9 @@ void Form1::Form_Load() {
   board_.BoardCols = 5;
   board_.BoardRows = 5;
   board_.ColourCount = 2;
+  view_->SetColumns(board_.BoardCols);
   board_.BuildBoard();
+  view_->FocusFirstCell();
 
   ShowFormQuindral(*this, shell_);
 }

@@ -2,10 +2,10 @@
 #include <QAction>
 #include <QCoreApplication>
 
+#include "about/form_quindral.h"
 #include "board/rounding.h"
 #include "main_window/centring.h"
 #include "main_window/form1.h"
-#include "about/form_quindral.h"
 #include "platform/desktop_shell.h"
 #include "platform/twips.h"
 
@@ -23,7 +23,9 @@ void Form1::MnuTam_Click(std::int16_t Index) {
   const QString digit = MnuTam[Index]->text().left(1);
   board_.BoardCols = static_cast<std::int16_t>(RoundHalfEven(digit.toDouble()));
   board_.BoardRows = board_.BoardCols;
+  view_->SetColumns(board_.BoardCols);
   board_.BuildBoard();
+  view_->FocusFirstCell();
 
   // Back to the centre of the fixed 800 x 600 area, whatever the player did with the window.
   const QRect outer = frameGeometry();
@@ -40,13 +42,17 @@ void Form1::MnuC_Click(std::int16_t Index) {
   MnuReset_Click();
 }
 
-void Form1::MnuReset_Click() { board_.MnuReset_Click(); }
+void Form1::MnuReset_Click() {
+  board_.MnuReset_Click();
+}
 
 void Form1::MQuien_Click() {
   shell_.ShellExecuteA(this, QStringLiteral("Open"), QStringLiteral("Instrucciones.htm"), QString(),
                        QCoreApplication::applicationDirPath(), 1);
 }
 
-void Form1::MnuInfo_Click() { ShowFormQuindral(*this, shell_); }
+void Form1::MnuInfo_Click() {
+  ShowFormQuindral(*this, shell_);
+}
 
 }  // namespace lucen

@@ -5,8 +5,8 @@
 #include <QWidget>
 
 #ifdef Q_OS_WIN
-#include <windows.h>
 #include <shellapi.h>
+#include <windows.h>
 #endif
 
 namespace lucen {

@@ -24,8 +24,7 @@ class DesktopShell {
 class SystemShell final : public DesktopShell {
  public:
   void ShellExecuteA(QWidget* owner, const QString& operation, const QString& file,
-                     const QString& parameters, const QString& directory,
-                     int showCommand) override;
+                     const QString& parameters, const QString& directory, int showCommand) override;
 };
 
 // What the desktop's opener is given for `file` in `directory`: an address with a scheme

@@ -27,6 +27,8 @@ QFont FontByName(const QString& family, double points) {
   return font;
 }
 
-QFont DialogFont() { return FontByName(QStringLiteral("MS Sans Serif"), 8.25); }
+QFont DialogFont() {
+  return FontByName(QStringLiteral("MS Sans Serif"), 8.25);
+}
 
 }  // namespace lucen

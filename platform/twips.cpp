@@ -11,7 +11,9 @@ namespace {
 
 constexpr char kTwipsProperty[] = "lucenTwips";
 
-int ToPixels(double twips) { return static_cast<int>(std::floor(twips / kTwipsPerPixel + 0.5)); }
+int ToPixels(double twips) {
+  return static_cast<int>(std::floor(twips / kTwipsPerPixel + 0.5));
+}
 
 }  // namespace
 

@@ -47,8 +47,8 @@ TEST_F(MoveTest, EveryClickChangesExactlyItsClippedPlusOn5x5And9x9) {
     BuildSquare(fresh, size);
     for (std::int16_t index = 1; index <= size * size; ++index) {
       fresh.Command1_Click(index);
-      EXPECT_EQ(NonBlackCells(fresh), PlusAround(index, size)) << size << "x" << size << " cell "
-                                                                 << index;
+      EXPECT_EQ(NonBlackCells(fresh), PlusAround(index, size))
+          << size << "x" << size << " cell " << index;
       fresh.Command1_Click(index);  // two colours: the same click undoes it
       ASSERT_TRUE(NonBlackCells(fresh).empty());
     }
@@ -70,7 +70,8 @@ TEST_F(MoveTest, FifteenClicksWinOnTheLastOneOnly) {
   const std::vector<std::int16_t> solution{22, 2, 3, 5, 7, 8, 9, 13, 14, 15, 16, 17, 19, 20, 21};
   std::vector<Rgb> colourDuringWin;
   controls.onWin = [&] {
-    for (std::int16_t i = 1; i < board.CellCount(); ++i) colourDuringWin.push_back(controls.cells[i].colour);
+    for (std::int16_t i = 1; i < board.CellCount(); ++i)
+      colourDuringWin.push_back(controls.cells[i].colour);
   };
 
   for (std::size_t click = 0; click < solution.size(); ++click) {

@@ -18,7 +18,9 @@ std::uint16_t Word(const Bytes& data, std::size_t at) {
 std::uint32_t Dword(const Bytes& data, std::size_t at) {
   return Word(data, at) | static_cast<std::uint32_t>(Word(data, at + 2)) << 16;
 }
-std::size_t Align4(std::size_t at) { return (at + 3) & ~std::size_t{3}; }
+std::size_t Align4(std::size_t at) {
+  return (at + 3) & ~std::size_t{3};
+}
 
 // A NUL-terminated UTF-16 string of ASCII characters; `at` moves past it.
 std::string Utf16(const Bytes& data, std::size_t& at) {

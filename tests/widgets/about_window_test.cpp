@@ -28,7 +28,9 @@ class AboutWindowTest : public QObject {
   }
   // Events go to the window as the desktop would send them, so Qt routes them to whatever
   // control lies under the pointer.
-  void ClickAt(QPoint where) { QTest::mouseClick(about->windowHandle(), Qt::LeftButton, {}, where); }
+  void ClickAt(QPoint where) {
+    QTest::mouseClick(about->windowHandle(), Qt::LeftButton, {}, where);
+  }
   void MoveTo(QPoint where) { QTest::mouseMove(about->windowHandle(), where); }
 
  private slots:
@@ -65,7 +67,8 @@ class AboutWindowTest : public QObject {
     const QString notice = Label("lblTexto")->text();
     QCOMPARE(notice.size(), 148);
     QCOMPARE(notice.count(QLatin1Char('.')), 3);
-    for (QChar accented : {QChar(0xE9), QChar(0xE1), QChar(0xED)}) QVERIFY(notice.contains(accented));
+    for (QChar accented : {QChar(0xE9), QChar(0xE1), QChar(0xED)})
+      QVERIFY(notice.contains(accented));
     QVERIFY(Label("lblTexto")->wordWrap());
     QCOMPARE(GetTwipsRect(Label("lblTexto")).left + GetTwipsRect(Label("lblTexto")).width, 4425.0F);
   }

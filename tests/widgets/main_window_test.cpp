@@ -69,8 +69,8 @@ class MainWindowTest : public QObject {
     form = std::make_unique<Form1>(shell);
     aboutOpenedBeforeWindow = false;
     WhenModalOpens([this](QWidget* modal) {
-      aboutOpenedBeforeWindow = qobject_cast<FormQuindral*>(modal) != nullptr &&
-                                !form->isVisible() && modal->isVisible();
+      aboutOpenedBeforeWindow =
+          qobject_cast<FormQuindral*>(modal) != nullptr && !form->isVisible() && modal->isVisible();
       modal->close();
     });
     form->Form_Load();

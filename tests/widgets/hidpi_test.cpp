@@ -1,0 +1,98 @@
+// The windows at the device pixel ratio given by QT_SCALE_FACTOR (run at 1, 1.5 and 2).
+#include <QLabel>
+#include <QtTest>
+
+#include "about/form_quindral.h"
+#include "main_window/cell_button.h"
+#include "main_window/form1.h"
+#include "tests/widgets/test_support.h"
+
+using namespace lucen;
+using lucen::testing::RecordingShell;
+using lucen::testing::WhenModalOpens;
+
+class HighDpiTest : public QObject {
+  Q_OBJECT
+
+ private:
+  RecordingShell shell;
+  std::unique_ptr<Form1> form;
+  qreal ratio = 1;
+
+ private slots:
+  void initTestCase() {
+    ratio = qEnvironmentVariable("QT_SCALE_FACTOR", QStringLiteral("1")).toDouble();
+    form = std::make_unique<Form1>(shell);
+    WhenModalOpens([](QWidget* about) { about->close(); });
+    form->Form_Load();
+    form->show();
+    QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+    QCOMPARE(form->devicePixelRatioF(), ratio);
+  }
+  void cleanupTestCase() { form.reset(); }
+
+  void theLayoutKeepsItsLogicalSize() {
+    QCOMPARE(form->centralWidget()->size(), QSize(268, 267));
+    QCOMPARE(form->findChild<CellButton*>("Command1_25")->geometry(), QRect(205, 205, 48, 48));
+  }
+
+  void cellsTileWithoutGapsInDevicePixels() {
+    QWidget* client = form->centralWidget();
+    const QColor background = client->palette().color(QPalette::Window);
+    for (std::int16_t size = 5; size <= 9; ++size) {
+      form->MnuTam_Click(static_cast<std::int16_t>(size - 5));
+      form->GameBoard().Command1_Click(1);  // some colour on the board
+      const QImage image = client->grab().toImage();
+      QCOMPARE(image.devicePixelRatio(), ratio);
+      QRect board;
+      for (CellButton* cell : client->findChildren<CellButton*>()) board |= cell->geometry();
+      const QRect inDevice(qCeil(board.left() * ratio), qCeil(board.top() * ratio),
+                           qFloor(board.width() * ratio), qFloor(board.height() * ratio));
+      int gaps = 0;
+      for (int y = inDevice.top(); y <= inDevice.bottom(); ++y) {
+        for (int x = inDevice.left(); x <= inDevice.right(); ++x) {
+          if (image.pixelColor(x, y) == background) ++gaps;
+        }
+      }
+      QVERIFY2(gaps == 0, qPrintable(QStringLiteral("%1 background pixels inside the %2x%2 board")
+                                         .arg(gaps)
+                                         .arg(size)));
+    }
+  }
+
+  void iconsAndCursorAreDrawnForTheScreen() {
+    const QPixmap icon = form->windowIcon().pixmap(QSize(32, 32), ratio);
+    QCOMPARE(icon.size(), (QSizeF(32, 32) * ratio).toSize());
+    QCOMPARE(icon.deviceIndependentSize(), QSizeF(32, 32));
+
+    FormQuindral about(*form, shell);
+    about.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&about));
+    const QPixmap slot = about.findChild<QLabel*>("imgIcono")->pixmap();
+    QCOMPARE(slot.deviceIndependentSize(), QSizeF(32, 32));
+    QVERIFY(slot.width() >= qRound(32 * ratio));
+    const QCursor hand = about.findChild<QLabel*>("lblURL")->cursor();
+    QCOMPARE(hand.hotSpot(), QPoint(0, 0));
+    if (ratio > 1) {
+      QCOMPARE(hand.pixmap().size(), QSize(64, 64));
+    } else {
+      QCOMPARE(hand.bitmap().size(), QSize(32, 32));
+    }
+  }
+
+  void oneLineTextsFitTheirPlaces() {
+    FormQuindral about(*form, shell);
+    about.show();
+    for (const char* name :
+         {"lblTitulo", "lblCreadoPor", "lblTexEmail", "lblTexWeb", "lblClick", "lblMail", "lblURL"}) {
+      const QLabel* label = about.findChild<QLabel*>(name);
+      QVERIFY2(label->sizeHint().width() <= label->width(), name);
+      QVERIFY2(label->geometry().right() < about.width(), name);
+    }
+    const QLabel* notice = about.findChild<QLabel*>("lblTexto");
+    QVERIFY(notice->heightForWidth(notice->width()) <= notice->height());
+  }
+};
+
+QTEST_MAIN(HighDpiTest)
+#include "hidpi_test.moc"

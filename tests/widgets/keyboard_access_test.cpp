@@ -1,0 +1,151 @@
+// Playing without a mouse, and what a screen reader is told.
+#include <QAccessible>
+#include <QLabel>
+#include <QMessageBox>
+#include <QtTest>
+
+#include "about/form_quindral.h"
+#include "main_window/cell_button.h"
+#include "main_window/form1.h"
+#include "tests/widgets/test_support.h"
+
+using namespace lucen;
+using lucen::testing::CentreColour;
+using lucen::testing::RecordingShell;
+using lucen::testing::WhenModalOpens;
+
+namespace {
+
+QString Accessible(QObject* object, QAccessible::Text text) {
+  QAccessibleInterface* face = QAccessible::queryAccessibleInterface(object);
+  return face ? face->text(text) : QStringLiteral("<none>");
+}
+
+}  // namespace
+
+class KeyboardAccessTest : public QObject {
+  Q_OBJECT
+
+ private:
+  RecordingShell shell;
+  std::unique_ptr<Form1> form;
+
+  CellButton* Cell(int index) const {
+    return form->findChild<CellButton*>(QStringLiteral("Command1_%1").arg(index));
+  }
+  CellButton* Focused() const { return qobject_cast<CellButton*>(QApplication::focusWidget()); }
+  void Press(Qt::Key key) { QTest::keyClick(form->windowHandle(), key); }
+
+ private slots:
+  void init() {
+    form = std::make_unique<Form1>(shell);
+    WhenModalOpens([](QWidget* about) { about->close(); });
+    form->Form_Load();
+    form->show();
+    QApplication::setActiveWindow(form.get());
+    QVERIFY(QTest::qWaitForWindowActive(form.get()));
+  }
+  void cleanup() { form.reset(); }
+
+  void arrowsWalkTheGridAndStopAtTheEdges() {
+    QCOMPARE(Focused(), Cell(1));
+    Press(Qt::Key_Up);
+    Press(Qt::Key_Left);
+    QCOMPARE(Focused(), Cell(1));
+    Press(Qt::Key_Right);
+    Press(Qt::Key_Down);
+    QCOMPARE(Focused(), Cell(7));
+    for (int i = 0; i < 6; ++i) Press(Qt::Key_Right);
+    QCOMPARE(Focused(), Cell(10));  // no wrap into the next row
+    for (int i = 0; i < 6; ++i) Press(Qt::Key_Down);
+    QCOMPARE(Focused(), Cell(25));
+  }
+
+  void spacePlaysTheFocusedCell() {
+    Press(Qt::Key_Down);
+    Press(Qt::Key_Down);
+    Press(Qt::Key_Right);
+    Press(Qt::Key_Right);
+    Press(Qt::Key_Space);
+    QCOMPARE(form->GameBoard().History(), std::vector<std::string>{"13"});
+    QCOMPARE(CentreColour(Cell(8)), QColor(0, 255, 0));
+    // The focus ring marks the cell without hiding its colour.
+    QCOMPARE(CentreColour(Cell(13)), QColor(0, 255, 0));
+    const QImage focused = Cell(13)->grab().toImage();
+    const QImage plain = Cell(12)->grab().toImage();
+    QVERIFY(focused != plain);
+  }
+
+  void aSizeChangePutsTheFocusOnCellOne() {
+    Press(Qt::Key_Down);
+    form->MnuTam_Click(3);
+    QCOMPARE(Focused(), Cell(1));
+    Press(Qt::Key_Down);
+    QCOMPARE(Focused(), Cell(9));
+  }
+
+  void theTemplateNeverTakesTheFocus() {
+    QCOMPARE(Cell(0)->focusPolicy(), Qt::NoFocus);
+    for (int i = 0; i < 30; ++i) {
+      Press(Qt::Key_Tab);
+      QVERIFY(QApplication::focusWidget() != nullptr);
+      QVERIFY(QApplication::focusWidget() != Cell(0));
+    }
+  }
+
+  void cellsTellTheirNumberPlaceAndColour() {
+    QCOMPARE(Accessible(Cell(13), QAccessible::Name), QStringLiteral("Celda 13"));
+    QCOMPARE(Accessible(Cell(13), QAccessible::Description),
+             QStringLiteral("fila 3, columna 3, negro"));
+    form->MnuC_Click(2);  // four colours
+    form->GameBoard().Command1_Click(13);
+    QCOMPARE(Accessible(Cell(13), QAccessible::Description),
+             QStringLiteral("fila 3, columna 3, amarillo"));
+    form->GameBoard().Command1_Click(13);
+    QCOMPARE(Accessible(Cell(8), QAccessible::Description),
+             QStringLiteral("fila 2, columna 3, rojo claro"));
+    form->GameBoard().Command1_Click(13);
+    QCOMPARE(Accessible(Cell(14), QAccessible::Description),
+             QStringLiteral("fila 3, columna 4, verde claro"));
+    form->MnuTam_Click(4);
+    QCOMPARE(Accessible(Cell(81), QAccessible::Name), QStringLiteral("Celda 81"));
+    QCOMPARE(Accessible(Cell(81), QAccessible::Description),
+             QStringLiteral("fila 9, columna 9, negro"));
+  }
+
+  void theWinMessageIsReadWithItsText() {
+    QString spoken;
+    WhenModalOpens([&](QWidget* modal) {
+      for (QLabel* label : modal->findChildren<QLabel*>()) {
+        spoken += Accessible(label, QAccessible::Name);
+      }
+      spoken += "|" + Accessible(modal, QAccessible::Name);
+      modal->close();
+    });
+    for (int index : {2, 3, 5, 7, 8, 9, 13, 14, 15, 16, 17, 19, 20, 21, 22}) {
+      form->GameBoard().Command1_Click(static_cast<std::int16_t>(index));
+    }
+    QVERIFY2(spoken.contains(QStringLiteral("Lo lograste!!")), qPrintable(spoken));
+    QVERIFY2(spoken.contains(QStringLiteral("|Lucen")), qPrintable(spoken));
+  }
+
+  void theAboutWindowReadsItsTextsAndLinks() {
+    FormQuindral about(*form, shell);
+    about.show();
+    auto* mail = about.findChild<QLabel*>("lblMail");
+    auto* web = about.findChild<QLabel*>("lblURL");
+    QCOMPARE(Accessible(mail, QAccessible::Name), mail->text());
+    QCOMPARE(Accessible(web, QAccessible::Name), web->text());
+    QVERIFY(Accessible(mail, QAccessible::Description).startsWith(QStringLiteral("Enlace")));
+    QVERIFY(Accessible(web, QAccessible::Description).startsWith(QStringLiteral("Enlace")));
+    QCOMPARE(Accessible(about.findChild<QLabel*>("lblTitulo"), QAccessible::Name),
+             QStringLiteral("Lucen 2.0"));
+    QCOMPARE(Accessible(about.findChild<QLabel*>("lblTexto"), QAccessible::Name),
+             about.findChild<QLabel*>("lblTexto")->text());
+    QVERIFY(!Accessible(about.findChild<QLabel*>("imgLogo"), QAccessible::Name).isEmpty());
+    QCOMPARE(Accessible(&about, QAccessible::Name), QStringLiteral("Acerca de"));
+  }
+};
+
+QTEST_MAIN(KeyboardAccessTest)
+#include "keyboard_access_test.moc"
