@@ -8,6 +8,7 @@
 #include "about/about_controls.h"
 #include "platform/desktop_shell.h"
 #include "platform/fonts.h"
+#include "platform/screen_centre.h"
 #include "platform/twips.h"
 
 namespace lucen {
@@ -225,6 +226,7 @@ void FormQuindral::SetUnderline(QLabel* label, bool on) {
 
 void ShowFormQuindral(const QWidget& mainWindow, DesktopShell& shell) {
   FormQuindral about(mainWindow, shell);
+  MoveToScreenCentre(about, mainWindow.screen());
   about.exec();
 }
 

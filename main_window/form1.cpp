@@ -8,12 +8,12 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
-#include <QScreen>
 #include <QStyle>
 
 #include "about/form_quindral.h"
 #include "main_window/cell_button.h"
 #include "main_window/program_icon.h"
+#include "platform/screen_centre.h"
 #include "platform/twips.h"
 
 namespace lucen {
@@ -142,9 +142,8 @@ void Form1::Form_Load() {
 }
 
 void Form1::ShowCentred() {
-  const QRect screenArea = screen()->availableGeometry();
   adjustSize();
-  move(screenArea.center() - QPoint(width() / 2, height() / 2));
+  MoveToScreenCentre(*this, screen());
   show();
 }
 
