@@ -22,13 +22,23 @@ void SystemShell::ShellExecuteA(QWidget* owner, const QString& operation, const 
                                 const QString& parameters, const QString& directory,
                                 int showCommand) {
 #ifdef Q_OS_WIN
-  const QByteArray op = operation.toLocal8Bit();
-  const QByteArray target = file.toLocal8Bit();
-  const QByteArray params = parameters.toLocal8Bit();
-  const QByteArray dir = QDir::toNativeSeparators(directory).toLocal8Bit();
   HWND window = owner ? reinterpret_cast<HWND>(owner->winId()) : nullptr;
-  ::ShellExecuteA(window, op.constData(), target.constData(), params.constData(), dir.constData(),
-                  showCommand);
+  const QString dir = QDir::toNativeSeparators(directory);
+  const auto ansiSafe = [](const QString& text) {
+    return QString::fromLocal8Bit(text.toLocal8Bit()) == text;
+  };
+  if (ansiSafe(operation) && ansiSafe(file) && ansiSafe(parameters) && ansiSafe(dir)) {
+    ::ShellExecuteA(window, operation.toLocal8Bit().constData(), file.toLocal8Bit().constData(),
+                    parameters.toLocal8Bit().constData(), dir.toLocal8Bit().constData(),
+                    showCommand);
+  } else {
+    // A folder name outside the ANSI code page would reach the shell garbled; the wide call
+    // hands it over intact.
+    ::ShellExecuteW(window, reinterpret_cast<LPCWSTR>(operation.utf16()),
+                    reinterpret_cast<LPCWSTR>(file.utf16()),
+                    reinterpret_cast<LPCWSTR>(parameters.utf16()),
+                    reinterpret_cast<LPCWSTR>(dir.utf16()), showCommand);
+  }
 #else
   // The desktop's opener takes no owner, parameters or show command; it opens in a normal window.
   Q_UNUSED(owner);

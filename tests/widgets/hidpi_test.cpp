@@ -54,9 +54,10 @@ class HighDpiTest : public QObject {
           if (image.pixelColor(x, y) == background) ++gaps;
         }
       }
-      QVERIFY2(gaps == 0, qPrintable(QStringLiteral("%1 background pixels inside the %2x%2 board")
-                                         .arg(gaps)
-                                         .arg(size)));
+      QVERIFY2(
+          gaps == 0,
+          qPrintable(
+              QStringLiteral("%1 background pixels inside the %2x%2 board").arg(gaps).arg(size)));
     }
   }
 
@@ -83,8 +84,8 @@ class HighDpiTest : public QObject {
   void oneLineTextsFitTheirPlaces() {
     FormQuindral about(*form, shell);
     about.show();
-    for (const char* name :
-         {"lblTitulo", "lblCreadoPor", "lblTexEmail", "lblTexWeb", "lblClick", "lblMail", "lblURL"}) {
+    for (const char* name : {"lblTitulo", "lblCreadoPor", "lblTexEmail", "lblTexWeb", "lblClick",
+                             "lblMail", "lblURL"}) {
       const QLabel* label = about.findChild<QLabel*>(name);
       QVERIFY2(label->sizeHint().width() <= label->width(), name);
       QVERIFY2(label->geometry().right() < about.width(), name);
