@@ -11,8 +11,11 @@
 #include "tests/widgets/test_support.h"
 
 using namespace lucen;
+using lucen::testing::CellOf;
 using lucen::testing::CentreColour;
+using lucen::testing::HistoryOf;
 using lucen::testing::RecordingShell;
+using lucen::testing::StartedGame;
 using lucen::testing::WhenModalOpens;
 
 class BoardWindowTest : public QObject {
@@ -23,22 +26,13 @@ class BoardWindowTest : public QObject {
   std::unique_ptr<Form1> form;
 
   QWidget* Client() const { return form->centralWidget(); }
-  CellButton* Cell(int index) const {
-    return form->findChild<CellButton*>(QStringLiteral("Command1_%1").arg(index));
-  }
-  QStringList History() const {
-    QStringList entries;
-    auto* list = form->findChild<QListWidget*>(QStringLiteral("List1"));
-    for (int i = 0; i < list->count(); ++i) entries << list->item(i)->text();
-    return entries;
-  }
+  CellButton* Cell(int index) const { return CellOf(*form, index); }
+  QStringList History() const { return HistoryOf(*form); }
   void Click(int index) { QTest::mouseClick(Cell(index), Qt::LeftButton); }
 
  private slots:
   void init() {
-    form = std::make_unique<Form1>(shell);
-    WhenModalOpens([](QWidget* about) { about->close(); });
-    form->Form_Load();
+    form = StartedGame(shell);
     form->show();
     QVERIFY(QTest::qWaitForWindowExposed(form.get()));
   }

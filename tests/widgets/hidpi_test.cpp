@@ -9,7 +9,7 @@
 
 using namespace lucen;
 using lucen::testing::RecordingShell;
-using lucen::testing::WhenModalOpens;
+using lucen::testing::StartedGame;
 
 class HighDpiTest : public QObject {
   Q_OBJECT
@@ -22,9 +22,7 @@ class HighDpiTest : public QObject {
  private slots:
   void initTestCase() {
     ratio = qEnvironmentVariable("QT_SCALE_FACTOR", QStringLiteral("1")).toDouble();
-    form = std::make_unique<Form1>(shell);
-    WhenModalOpens([](QWidget* about) { about->close(); });
-    form->Form_Load();
+    form = StartedGame(shell);
     form->show();
     QVERIFY(QTest::qWaitForWindowExposed(form.get()));
     QCOMPARE(form->devicePixelRatioF(), ratio);

@@ -10,8 +10,10 @@
 #include "tests/widgets/test_support.h"
 
 using namespace lucen;
+using lucen::testing::CellOf;
 using lucen::testing::CentreColour;
 using lucen::testing::RecordingShell;
+using lucen::testing::StartedGame;
 using lucen::testing::WhenModalOpens;
 
 namespace {
@@ -30,17 +32,13 @@ class KeyboardAccessTest : public QObject {
   RecordingShell shell;
   std::unique_ptr<Form1> form;
 
-  CellButton* Cell(int index) const {
-    return form->findChild<CellButton*>(QStringLiteral("Command1_%1").arg(index));
-  }
+  CellButton* Cell(int index) const { return CellOf(*form, index); }
   CellButton* Focused() const { return qobject_cast<CellButton*>(QApplication::focusWidget()); }
   void Press(Qt::Key key) { QTest::keyClick(form->windowHandle(), key); }
 
  private slots:
   void init() {
-    form = std::make_unique<Form1>(shell);
-    WhenModalOpens([](QWidget* about) { about->close(); });
-    form->Form_Load();
+    form = StartedGame(shell);
     form->show();
     QApplication::setActiveWindow(form.get());
     QVERIFY(QTest::qWaitForWindowActive(form.get()));

@@ -12,7 +12,9 @@
 #include "tests/widgets/test_support.h"
 
 using namespace lucen;
+using lucen::testing::CellOf;
 using lucen::testing::CentreColour;
+using lucen::testing::HistoryOf;
 using lucen::testing::RecordingShell;
 using lucen::testing::WhenModalOpens;
 
@@ -47,16 +49,8 @@ class MainWindowTest : public QObject {
   QAction* Action(const QString& name) const { return form->findChild<QAction*>(name); }
   QMenu* Menu(const QString& name) const { return form->findChild<QMenu*>(name); }
   int CellCount() const { return form->findChildren<CellButton*>().size() - 1; }
-  QStringList History() const {
-    QStringList entries;
-    auto* list = form->findChild<QListWidget*>(QStringLiteral("List1"));
-    for (int i = 0; i < list->count(); ++i) entries << list->item(i)->text();
-    return entries;
-  }
-  void Click(int index) {
-    QTest::mouseClick(form->findChild<CellButton*>(QStringLiteral("Command1_%1").arg(index)),
-                      Qt::LeftButton);
-  }
+  QStringList History() const { return HistoryOf(*form); }
+  void Click(int index) { QTest::mouseClick(CellOf(*form, index), Qt::LeftButton); }
   bool AllBlack() const {
     const auto cells = form->findChildren<CellButton*>();
     return std::all_of(cells.begin(), cells.end(),

@@ -1,11 +1,14 @@
 #pragma once
 
 #include <QApplication>
+#include <QListWidget>
 #include <QTimer>
 #include <QVector>
 #include <QWidget>
 #include <functional>
 
+#include "main_window/cell_button.h"
+#include "main_window/form1.h"
 #include "platform/desktop_shell.h"
 
 namespace lucen::testing {
@@ -52,6 +55,27 @@ inline void WhenModalOpens(std::function<void(QWidget*)> handle, bool* timedOut 
     }
   });
   timer->start(10);
+}
+
+// A main window past its start-up, the about window closed as a player would, not yet shown.
+inline std::unique_ptr<Form1> StartedGame(DesktopShell& shell) {
+  auto form = std::make_unique<Form1>(shell);
+  WhenModalOpens([](QWidget* about) { about->close(); });
+  form->Form_Load();
+  return form;
+}
+
+// Element `index` of the main window's cell array (0 is the template).
+inline CellButton* CellOf(const Form1& form, int index) {
+  return form.findChild<CellButton*>(QStringLiteral("Command1_%1").arg(index));
+}
+
+// The hidden move history, entry by entry.
+inline QStringList HistoryOf(const Form1& form) {
+  QStringList entries;
+  const auto* list = form.findChild<QListWidget*>(QStringLiteral("List1"));
+  for (int i = 0; i < list->count(); ++i) entries << list->item(i)->text();
+  return entries;
 }
 
 // The colour at the centre of a widget as it paints itself.
