@@ -22,7 +22,6 @@ class BoardView final : public BoardControls {
 
   // Element `index` of the cell array, or null when there is none.
   CellButton* Cell(int index) const;
-  int CellButtonCount() const { return static_cast<int>(cells_.size()); }
 
   // Connected by the window to the board's move.
   void SetClickHandler(std::function<void(std::int16_t)> handler);

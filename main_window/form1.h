@@ -46,7 +46,6 @@ class Form1 : public QMainWindow {
 
   const Board& GameBoard() const { return board_; }
   Board& GameBoard() { return board_; }
-  const BoardView& View() const { return *view_; }
 
  protected:
   void closeEvent(QCloseEvent* event) override;
