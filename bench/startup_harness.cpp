@@ -1,13 +1,15 @@
-// Whole-process start-up and memory of the game against a minimal Qt 6 Widgets window, run in
-// turn (ABBA order) under a private Xvfb with no window manager:
+// Whole-process start-up and memory of the game against a minimal Qt 6 Widgets window (and,
+// when given, a minimal window that shows one line of text), run in turn under a private Xvfb
+// with no window manager:
 //   start-up  from fork() to the MapNotify of the process's first top-level window, seen through
-//             SubstructureNotify on the root window (no polling);
+//             SubstructureNotify on the root window (no polling), and the CPU time the process
+//             had used by then;
 //   peak RSS  ru_maxrss from wait4() after a whole run:
 //             game:    about window mapped, clicked; main window mapped, asked to close; exit 0
-//             minimal: its window mapped, asked to close; exit 0
+//             others:  their window mapped, asked to close; exit 0
 // Prints medians, the start-up ratio and the memory difference against the targets.
 //
-//   startup_harness [--runs N] [--warmup N] GAME MINIMAL_WINDOW
+//   startup_harness [--runs N] [--warmup N] GAME MINIMAL_WINDOW [TEXT_WINDOW]
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/extensions/XTest.h>
@@ -336,12 +338,18 @@ int Main(int argc, char* argv[]) {
       paths.push_back(argument);
     }
   }
-  if (paths.size() != 2 || runs < 1) {
-    std::fputs("usage: startup_harness [--runs N] [--warmup N] GAME MINIMAL_WINDOW\n", stderr);
+  if (paths.size() < 2 || paths.size() > 3 || runs < 1) {
+    std::fputs("usage: startup_harness [--runs N] [--warmup N] GAME MINIMAL_WINDOW [TEXT_WINDOW]\n",
+               stderr);
     return 2;
   }
-  const Program game{"Lucen", std::filesystem::absolute(paths[0]).string(), true};
-  const Program minimal{"minimal window", std::filesystem::absolute(paths[1]).string(), false};
+  // The game, the yardstick, and optionally a minimal window that shows one line of text.
+  std::vector<Program> programs{
+      {"Lucen", std::filesystem::absolute(paths[0]).string(), true},
+      {"minimal window", std::filesystem::absolute(paths[1]).string(), false}};
+  if (paths.size() == 3) {
+    programs.push_back({"text window", std::filesystem::absolute(paths[2]).string(), false});
+  }
 
   // The children see only the private server, on the X11 platform, without runtime warnings.
   PrivateXServer server;
@@ -359,63 +367,58 @@ int Main(int argc, char* argv[]) {
     }
   } runtimeDirRemoval{runtimeDir};
 
-  std::vector<Sample> gameSamples, minimalSamples;
+  std::vector<std::vector<Sample>> samples(programs.size());
   {
     Harness harness(server.Name());
     for (int i = 0; i < warmup; ++i) {
-      harness.Run(game);
-      harness.Run(minimal);
+      for (const Program& program : programs) harness.Run(program);
     }
-    // ABBA: each program goes first as often as second.
+    // In turn, forwards then backwards (A B, B A, ...), so that each program follows each other
+    // as often as it precedes it.
     for (int i = 0; i < runs; ++i) {
-      const bool gameFirst = i % 4 == 0 || i % 4 == 3;
-      for (int turn = 0; turn < 2; ++turn) {
-        if ((turn == 0) == gameFirst) {
-          gameSamples.push_back(harness.Run(game));
-        } else {
-          minimalSamples.push_back(harness.Run(minimal));
-        }
+      for (std::size_t turn = 0; turn < programs.size(); ++turn) {
+        const std::size_t which = i % 2 == 0 ? turn : programs.size() - 1 - turn;
+        samples[which].push_back(harness.Run(programs[which]));
       }
     }
   }
 
-  const auto column = [](const std::vector<Sample>& samples, double Sample::*field) {
-    return Column(samples, field);
-  };
   const auto minOf = [](const std::vector<double>& v) { return *std::ranges::min_element(v); };
   const auto maxOf = [](const std::vector<double>& v) { return *std::ranges::max_element(v); };
+  const auto median = [&](std::size_t which, double Sample::*field) {
+    return Median(Column(samples[which], field));
+  };
 
-  std::printf(
-      "%d runs of each, alternating, after %d warm-up runs of each; Xvfb, no window manager\n",
-      runs, warmup);
+  std::printf("%d runs of each, in turn, after %d warm-up runs of each; Xvfb, no window manager\n",
+              runs, warmup);
   std::printf("%-15s %-27s %-12s %s\n", "", "start-up to first window", "CPU by then",
               "peak resident memory");
   std::printf("%-15s %8s %8s %8s  %10s  %10s %9s\n", "", "median", "min", "max", "median", "median",
               "max");
-  const std::pair<const char*, const std::vector<Sample>*> rows[] = {
-      {"Lucen", &gameSamples}, {"minimal window", &minimalSamples}};
-  for (const auto& [label, samples] : rows) {
-    const auto times = column(*samples, &Sample::startupMs);
-    const auto sizes = column(*samples, &Sample::peakRssMiB);
-    std::printf("%-15s %5.1f ms %5.1f ms %5.1f ms  %7.1f ms  %6.1f MiB %5.1f MiB\n", label,
-                Median(times), minOf(times), maxOf(times), Median(column(*samples, &Sample::cpuMs)),
-                Median(sizes), maxOf(sizes));
+  for (std::size_t which = 0; which < programs.size(); ++which) {
+    const auto times = Column(samples[which], &Sample::startupMs);
+    const auto sizes = Column(samples[which], &Sample::peakRssMiB);
+    std::printf("%-15s %5.1f ms %5.1f ms %5.1f ms  %7.1f ms  %6.1f MiB %5.1f MiB\n",
+                programs[which].label.c_str(), Median(times), minOf(times), maxOf(times),
+                median(which, &Sample::cpuMs), Median(sizes), maxOf(sizes));
   }
   std::printf("Lucen's main window, after a click on the about window: median %.1f ms\n",
-              Median(column(gameSamples, &Sample::mainWindowMs)));
+              median(0, &Sample::mainWindowMs));
 
-  const auto ratioOf = [&](double Sample::*field) {
-    return Median(column(gameSamples, field)) / Median(column(minimalSamples, field));
-  };
-  const double ratio = ratioOf(&Sample::startupMs);
-  const double extra = Median(column(gameSamples, &Sample::peakRssMiB)) -
-                       Median(column(minimalSamples, &Sample::peakRssMiB));
+  const double ratio = median(0, &Sample::startupMs) / median(1, &Sample::startupMs);
+  const double extra = median(0, &Sample::peakRssMiB) - median(1, &Sample::peakRssMiB);
   std::printf("start-up ratio, Lucen / minimal window: %.3f (target at most %.2f: %s)\n", ratio,
               kStartupRatioTarget, ratio <= kStartupRatioTarget ? "met" : "MISSED");
   std::printf("  the same ratio of CPU time used by the first window: %.3f\n",
-              ratioOf(&Sample::cpuMs));
+              median(0, &Sample::cpuMs) / median(1, &Sample::cpuMs));
   std::printf("peak memory, Lucen - minimal window: %+.1f MiB (target at most +%.0f MiB: %s)\n",
               extra, kExtraMemoryTargetMiB, extra <= kExtraMemoryTargetMiB ? "met" : "MISSED");
+  if (programs.size() == 3) {
+    std::printf("against the text window: start-up ratio %.3f, CPU ratio %.3f, memory %+.1f MiB\n",
+                median(0, &Sample::startupMs) / median(2, &Sample::startupMs),
+                median(0, &Sample::cpuMs) / median(2, &Sample::cpuMs),
+                median(0, &Sample::peakRssMiB) - median(2, &Sample::peakRssMiB));
+  }
   return 0;
 }
 
