@@ -212,6 +212,12 @@ main_size="$(size_of "$main")"
   fail "main window is $main_size, not 268 wide and taller than its 267-pixel client"
 ok "a key closed the about window; main window 'Lucen 2.0' mapped, $main_size"
 
+# Docks match the window to the desktop entry by its class.
+wm_class="$(xprop -id "$main" WM_CLASS | sed -n 's/.*= "[^"]*", "\([^"]*\)"$/\1/p')"
+[ "$wm_class" = "$(entry StartupWMClass)" ] ||
+  fail "window class '$wm_class', desktop entry StartupWMClass='$(entry StartupWMClass)'"
+ok "window class $wm_class, as the desktop entry says"
+
 # Ayuda > Como Jugar: open the first menu with a click, step right to Ayuda, take its first item.
 popups() { game_windows | grep -vx "$main" || true; }
 xdotool mousemove --window "$main" 12 9 click 1
