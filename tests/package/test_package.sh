@@ -124,9 +124,12 @@ package_of() {
     [ -n "$found" ] && { echo "$found"; return; }
   done
 }
+# ldconfig lives in /sbin, which a plain user's PATH may lack.
+ldconfig="$(command -v ldconfig || echo /sbin/ldconfig)"
+"$ldconfig" -p >"$tmp/ldcache"
 while read -r soname; do
-  path="$(ldconfig -p | awk -v so="$soname" '$1 == so && /x86-64|x32|64bit/ { print $NF; exit }')"
-  [ -n "$path" ] || path="$(ldconfig -p | awk -v so="$soname" '$1 == so { print $NF; exit }')"
+  path="$(awk -v so="$soname" '$1 == so && /x86-64/ { print $NF; exit }' "$tmp/ldcache")"
+  [ -n "$path" ] || path="$(awk -v so="$soname" '$1 == so { print $NF; exit }' "$tmp/ldcache")"
   [ -n "$path" ] || fail "$soname is not installed"
   owner="$(package_of "$path")"
   lists "$depends" "$owner" || fail "$soname comes from $owner, which Depends lacks"
