@@ -15,6 +15,7 @@ int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(lucen::ApplicationTitle());
   QApplication::setApplicationVersion(QStringLiteral("1.00"));
+  QGuiApplication::setDesktopFileName(QStringLiteral("io.example.Lucen"));
   // The main window's close is the only way out, and it ends the program itself.
   QApplication::setQuitOnLastWindowClosed(false);
 

@@ -1,0 +1,174 @@
+// In-process benchmarks of the main window on Qt's offscreen platform: the real Form1, built and
+// loaded as at start-up (the about window closed as soon as it opens), then
+//   - a size change to 9 x 9 (MnuTam_Click(4)), alone and with the repaint that follows it;
+//   - one move: a click on a cell button, through the window's connection to
+//     Board::Command1_Click (five advances, the win check, the cells' repaint requests), alone
+//     and with the repaint that follows it.
+// Run with repetitions and read the medians:
+//   ui_bench --benchmark_repetitions=15 --benchmark_report_aggregates_only=true
+// Anything that does not behave as the game should ends the run with status 1.
+#include <benchmark/benchmark.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QMenu>
+#include <cstdio>
+#include <memory>
+
+#include "main_window/cell_button.h"
+#include "main_window/form1.h"
+#include "tests/widgets/test_support.h"
+
+namespace {
+
+using lucen::CellButton;
+using lucen::Form1;
+
+bool failed = false;
+
+// Counts the paint events that widgets receive, to tell that a "painted" run really painted.
+class PaintCounter : public QObject {
+ public:
+  PaintCounter() { QCoreApplication::instance()->installEventFilter(this); }
+  ~PaintCounter() override { QCoreApplication::instance()->removeEventFilter(this); }
+  std::int64_t paints = 0;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::Paint) ++paints;
+    return QObject::eventFilter(watched, event);
+  }
+};
+
+void Fail(benchmark::State& state, const char* what) {
+  failed = true;
+  state.SkipWithError(what);
+}
+
+// The main window as the player first sees it: loaded, about window closed, shown and painted.
+struct LoadedWindow {
+  lucen::testing::RecordingShell shell;
+  std::unique_ptr<Form1> form = std::make_unique<Form1>(shell);
+  bool aboutTimedOut = false;
+
+  LoadedWindow() {
+    form->SetProgramEnd([] {});
+    lucen::testing::WhenModalOpens([](QWidget* about) { about->close(); }, &aboutTimedOut);
+    form->Form_Load();
+    form->ShowCentred();
+    QCoreApplication::processEvents();
+  }
+  bool Ready() const { return !aboutTimedOut && form->isVisible(); }
+
+  int Cells() const { return form->GameBoard().CellCount() - 1; }
+  // Number of cell buttons that exist (template excluded) and are shown.
+  int ShownCellButtons() const {
+    int shown = 0;
+    for (int i = 1; i < form->View().CellButtonCount(); ++i) {
+      const CellButton* cell = form->View().Cell(i);
+      if (cell != nullptr && cell->isVisible()) ++shown;
+    }
+    return shown;
+  }
+  // The size item the player picks from Juego > Tamaño: "5x5" is item 0, "9x9" item 4.
+  QAction* SizeItem(int index) const {
+    return form->findChild<QAction*>(QStringLiteral("MnuTam_%1").arg(index));
+  }
+};
+
+// Whether the window now shows a fresh side x side board, with the size item marked.
+bool ShowsFreshBoard(const LoadedWindow& window, int side, int item) {
+  const Form1& form = *window.form;
+  if (window.Cells() != side * side || window.ShownCellButtons() != side * side) return false;
+  if (window.SizeItem(item) == nullptr || !window.SizeItem(item)->isChecked()) return false;
+  return form.GameBoard().BoardCols == side && form.GameBoard().History().empty();
+}
+
+// (a) Juego > Tamaño > 9x9 from a 5 x 5 board: tear down 25 cells, build and show 81.
+void BM_SizeChangeTo9x9(benchmark::State& state) {
+  LoadedWindow window;
+  if (!window.Ready()) return Fail(state, "the window did not load");
+  const bool painted = state.range(0) != 0;
+  std::int64_t paintsWhileTimed = 0;
+  PaintCounter counter;
+  for (auto _ : state) {
+    state.PauseTiming();
+    window.form->MnuTam_Click(0);
+    QCoreApplication::processEvents();  // the 5 x 5 board painted, old cells deleted
+    const std::int64_t before = counter.paints;
+    state.ResumeTiming();
+
+    window.form->MnuTam_Click(4);
+    if (painted) QCoreApplication::processEvents();
+    paintsWhileTimed += counter.paints - before;
+  }
+  // Painting the new board paints its 81 cells.
+  if (painted && paintsWhileTimed < 81 * state.iterations())
+    Fail(state, "the board was not painted");
+  if (!ShowsFreshBoard(window, 9, 4)) Fail(state, "the window does not show a fresh 9 x 9 board");
+}
+BENCHMARK(BM_SizeChangeTo9x9)->ArgName("painted")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+// (b) One move: a click on the centre cell of a side x side board. With 2 colours the same
+// click takes the plus to light green and back, so the game is never won; the history is
+// emptied (untimed) now and then so that it stays the length of a real game.
+void BM_Move(benchmark::State& state) {
+  const auto side = static_cast<int>(state.range(0));
+  const bool painted = state.range(1) != 0;
+  LoadedWindow window;
+  if (!window.Ready()) return Fail(state, "the window did not load");
+  window.form->MnuTam_Click(static_cast<std::int16_t>(side - 5));
+  QCoreApplication::processEvents();
+  if (!ShowsFreshBoard(window, side, side - 5)) return Fail(state, "no fresh board to play on");
+
+  const int centre = side * side / 2 + 1;
+  CellButton* cell = window.form->View().Cell(centre);
+  std::size_t moves = 0;
+  std::int64_t paintsWhileTimed = 0;
+  PaintCounter counter;
+  for (auto _ : state) {
+    state.PauseTiming();
+    if (++moves % 200 == 0) window.form->MnuReset_Click();
+    QCoreApplication::processEvents();  // the previous move painted
+    const std::int64_t before = counter.paints;
+    state.ResumeTiming();
+
+    cell->click();
+    if (painted) QCoreApplication::processEvents();
+    paintsWhileTimed += counter.paints - before;
+  }
+  // A move repaints the five cells it changed.
+  if (painted && paintsWhileTimed < 5 * state.iterations()) Fail(state, "the move was not painted");
+
+  // The clicks reached the board, and the buttons show the board's colours.
+  const lucen::Board& board = window.form->GameBoard();
+  if (board.History().empty() || board.History().back() != std::to_string(centre)) {
+    return Fail(state, "the clicks did not reach the board");
+  }
+  for (int i : {centre, centre - 1, centre + 1, centre - side, centre + side}) {
+    const lucen::Rgb colour = board.CellColour(static_cast<std::int16_t>(i));
+    if (window.form->View().Cell(i)->Colour() != QColor(colour.red, colour.green, colour.blue)) {
+      return Fail(state, "a cell button does not show the board's colour");
+    }
+  }
+}
+BENCHMARK(BM_Move)
+    ->ArgNames({"side", "painted"})
+    ->Args({5, 0})
+    ->Args({9, 0})
+    ->Args({9, 1})
+    ->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+  benchmark::Initialize(&argc, argv);
+  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);
+  QApplication::setQuitOnLastWindowClosed(false);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  if (failed) std::fputs("ui_bench: a benchmark did not behave as the game should\n", stderr);
+  return failed ? 1 : 0;
+}
