@@ -64,9 +64,8 @@ struct LoadedWindow {
   // Number of cell buttons that exist (template excluded) and are shown.
   int ShownCellButtons() const {
     int shown = 0;
-    for (int i = 1; i < form->View().CellButtonCount(); ++i) {
-      const CellButton* cell = form->View().Cell(i);
-      if (cell != nullptr && cell->isVisible()) ++shown;
+    for (const CellButton* cell : form->findChildren<CellButton*>()) {
+      if (cell->isVisible() && cell->objectName() != QStringLiteral("Command1_0")) ++shown;
     }
     return shown;
   }
@@ -122,7 +121,7 @@ void BM_Move(benchmark::State& state) {
   if (!ShowsFreshBoard(window, side, side - 5)) return Fail(state, "no fresh board to play on");
 
   const int centre = side * side / 2 + 1;
-  CellButton* cell = window.form->View().Cell(centre);
+  CellButton* cell = lucen::testing::CellOf(*window.form, centre);
   std::size_t moves = 0;
   std::int64_t paintsWhileTimed = 0;
   PaintCounter counter;
@@ -147,7 +146,8 @@ void BM_Move(benchmark::State& state) {
   }
   for (int i : {centre, centre - 1, centre + 1, centre - side, centre + side}) {
     const lucen::Rgb colour = board.CellColour(static_cast<std::int16_t>(i));
-    if (window.form->View().Cell(i)->Colour() != QColor(colour.red, colour.green, colour.blue)) {
+    if (lucen::testing::CellOf(*window.form, i)->Colour() !=
+        QColor(colour.red, colour.green, colour.blue)) {
       return Fail(state, "a cell button does not show the board's colour");
     }
   }
