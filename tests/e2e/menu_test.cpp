@@ -66,6 +66,7 @@ TEST_F(MenuTest, SizesRebuildTheBoardBlackAndCentreTheWindow) {
 struct Cycle {
   int count;
   std::vector<Rgb> steps;  // the colours one cell goes through, from black back to black
+  friend void PrintTo(const Cycle& cycle, std::ostream* out) { *out << cycle.count << " colours"; }
 };
 
 class ColourMenuTest : public MainWindowTest, public ::testing::WithParamInterface<Cycle> {};

@@ -123,12 +123,12 @@ GameSession::GameSession(GameOptions options) {
       .Set("HOME", home.string())
       .Set("XDG_RUNTIME_DIR", runtime.string())
       .Set("PATH", path)
-      .Set("LANG", "C.UTF-8")
       .Set("ASAN_OPTIONS", WithInherited("ASAN_OPTIONS", "detect_leaks=1"))
       .Set("UBSAN_OPTIONS", WithInherited("UBSAN_OPTIONS", "print_stacktrace=1"))
       .Set("LSAN_OPTIONS",
            WithInherited("LSAN_OPTIONS", "suppressions=" LUCEN_LSAN_SUPPRESSIONS
                                          ":print_suppressions=0"));
+  if (options.utf8Locale) run.environment.Set("LANG", "C.UTF-8");
   run.stdoutFile = folder_.Path() / "game.out";
   run.stderrFile = folder_.Path() / "game.err";
   game_ = std::make_unique<ChildProcess>(run);

@@ -38,6 +38,8 @@ enum class Opener {
 struct GameOptions {
   std::filesystem::path executable = LUCEN_EXECUTABLE;
   Opener opener = Opener::kRecording;
+  // LANG=C.UTF-8 when set; otherwise no locale variable at all (the C locale).
+  bool utf8Locale = true;
 };
 
 // One call of the stand-in opener: the name it was called by and its arguments.
