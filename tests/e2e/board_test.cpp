@@ -8,7 +8,9 @@
 namespace lucen::e2e {
 namespace {
 
-Rgb TwoColourStep(Rgb colour) { return colour == kBlack ? kLightGreen : kBlack; }
+Rgb TwoColourStep(Rgb colour) {
+  return colour == kBlack ? kLightGreen : kBlack;
+}
 
 using BoardTest = MainWindowTest;
 

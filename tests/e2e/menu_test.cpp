@@ -19,7 +19,9 @@ constexpr int kAbout = 2;
 
 using MenuTest = MainWindowTest;
 
-void ChooseSize(GameSession& game, int size) { game.ChooseMenuItem(kGame, kSizes, size - 5); }
+void ChooseSize(GameSession& game, int size) {
+  game.ChooseMenuItem(kGame, kSizes, size - 5);
+}
 void ChooseColours(GameSession& game, int count) {
   game.ChooseMenuItem(kGame, kColours, count - 2);
 }
@@ -30,8 +32,8 @@ void ChooseColours(GameSession& game, int count) {
   const int x = static_cast<int>(std::nearbyint((800 - frame.width) / 2.0));
   const int y = static_cast<int>(std::nearbyint((600 - frame.height) / 2.0));
   if (frame.x == x && frame.y == y) return ::testing::AssertionSuccess();
-  return ::testing::AssertionFailure() << "window at " << frame << ", expected at +" << x << "+"
-                                       << y;
+  return ::testing::AssertionFailure()
+         << "window at " << frame << ", expected at +" << x << "+" << y;
 }
 
 TEST_F(MenuTest, SizesRebuildTheBoardBlackAndCentreTheWindow) {
@@ -85,11 +87,13 @@ TEST_P(ColourMenuTest, AColourChoiceResetsTheBoardAndSetsTheCycle) {
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Counts, ColourMenuTest,
-    ::testing::Values(Cycle{4, {kYellow, kLightRed, kLightGreen, kBlack}},
-                      Cycle{3, {kLightRed, kLightGreen, kBlack}}, Cycle{2, {kLightGreen, kBlack}}),
-    [](const auto& param) { return std::to_string(param.param.count) + "Colours"; });
+INSTANTIATE_TEST_SUITE_P(Counts, ColourMenuTest,
+                         ::testing::Values(Cycle{4, {kYellow, kLightRed, kLightGreen, kBlack}},
+                                           Cycle{3, {kLightRed, kLightGreen, kBlack}},
+                                           Cycle{2, {kLightGreen, kBlack}}),
+                         [](const auto& param) {
+                           return std::to_string(param.param.count) + "Colours";
+                         });
 
 TEST_F(MenuTest, FourColoursCarryOverToANewSize) {
   ChooseColours(*game, 4);
@@ -112,8 +116,8 @@ TEST_F(MenuTest, AboutFromTheHelpMenuIsModalAndClosesWithAKey) {
   // The about window opens centred on the screen, over the main window; a size choice moves the
   // main window left and up so that its left column of cells stays in sight.
   ChooseSize(*game, 5);
-  ASSERT_TRUE(WaitUntil([&] { return CentredOnFixedArea(game->Desktop().Frame(main.id)); },
-                        kPatience));
+  ASSERT_TRUE(
+      WaitUntil([&] { return CentredOnFixedArea(game->Desktop().Frame(main.id)); }, kPatience));
   game->ChooseMenuItem(kHelp, kAbout);
   const auto about = game->WaitForWindow([](const TopLevel& w) {
     return w.frame.width == kAboutWidth && w.frame.height == kAboutHeight;

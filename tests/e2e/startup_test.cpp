@@ -29,8 +29,11 @@ TEST_F(StartUpTest, TheAboutWindowComesFirstAloneAndFramedInWhite) {
 
   // Black with a one-pixel white frame.
   const Rect about = first[0].frame;
-  ASSERT_TRUE(WaitUntil([&] { return game->Desktop().PixelAt(about.x, about.y) == Rgb{255, 255, 255}; },
-                        kPatience));
+  ASSERT_TRUE(WaitUntil(
+      [&] {
+        return game->Desktop().PixelAt(about.x, about.y) == Rgb{255, 255, 255};
+      },
+      kPatience));
   const Snapshot shot = game->Desktop().Grab(about);
   for (int x = about.x; x < about.Right(); x += 7) {
     EXPECT_EQ(shot.At(x, about.y), (Rgb{255, 255, 255})) << "top edge at x " << x;

@@ -34,22 +34,22 @@ struct Case {
   }
 };
 
-class NoDisplayTest : public ::testing::TestWithParam<Case> {};
-
-TEST_P(NoDisplayTest, OneLineOnStderrAndStatusOne) {
+// Runs the game with `display` as DISPLAY (unset when nothing) and `wayland` as WAYLAND_DISPLAY,
+// and nothing else that names a display or a platform (no QT_QPA_PLATFORM); it must refuse to
+// start in one line on stderr and with status 1.
+void ExpectOneLineAndStatusOne(const std::optional<std::string>& display,
+                               const std::optional<std::string>& wayland = std::nullopt) {
   TempDir folder("lucen-no-display");
   ChildProcess::Options run;
   run.argv = {LUCEN_EXECUTABLE};
-  // Nothing that names a display or a platform: no QT_QPA_PLATFORM, no WAYLAND_DISPLAY.
   run.environment.Set("HOME", folder.Path().string())
       .Set("PATH", "/usr/bin:/bin")
       .Set("LANG", "C.UTF-8")
       .Set("ASAN_OPTIONS", WithInherited("ASAN_OPTIONS", "detect_leaks=1"))
-      .Set("LSAN_OPTIONS",
-           WithInherited("LSAN_OPTIONS", "suppressions=" LUCEN_LSAN_SUPPRESSIONS
-                                         ":print_suppressions=0"));
-  const Case& c = GetParam();
-  if (c.display) run.environment.Set("DISPLAY", *c.display);
+      .Set("LSAN_OPTIONS", WithInherited("LSAN_OPTIONS", "suppressions=" LUCEN_LSAN_SUPPRESSIONS
+                                                         ":print_suppressions=0"));
+  if (display) run.environment.Set("DISPLAY", *display);
+  if (wayland) run.environment.Set("WAYLAND_DISPLAY", *wayland);
   run.stdoutFile = folder.Path() / "out";
   run.stderrFile = folder.Path() / "err";
 
@@ -69,6 +69,19 @@ TEST_P(NoDisplayTest, OneLineOnStderrAndStatusOne) {
                  [](unsigned char ch) { return static_cast<char>(std::tolower(ch)); });
   EXPECT_NE(lower.find("no graphical display"), std::string::npos) << err;
   EXPECT_EQ(ReadFile(folder.Path() / "out"), "");
+}
+
+class NoDisplayTest : public ::testing::TestWithParam<Case> {};
+
+TEST_P(NoDisplayTest, OneLineOnStderrAndStatusOne) {
+  ExpectOneLineAndStatusOne(GetParam().display);
+}
+
+// A Wayland socket name left in the environment with nothing behind it (and no X display): the
+// game still has no display to show on. Disabled while the start-up check takes WAYLAND_DISPLAY
+// alone as proof of a display: Qt then finds none and aborts.
+TEST(NoDisplay, DISABLED_AStaleWaylandDisplayIsNoDisplayEither) {
+  ExpectOneLineAndStatusOne(std::nullopt, "wayland-lucen-none");
 }
 
 INSTANTIATE_TEST_SUITE_P(Displays, NoDisplayTest,

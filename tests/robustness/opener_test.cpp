@@ -14,7 +14,9 @@ constexpr int kHowToPlay = 1;
 // Much shorter than the slow opener's 30 s, yet far longer than the game needs to answer.
 constexpr std::chrono::milliseconds kPromptly{10'000};
 
-Rgb TwoColourStep(Rgb colour) { return colour == kBlack ? kLightGreen : kBlack; }
+Rgb TwoColourStep(Rgb colour) {
+  return colour == kBlack ? kLightGreen : kBlack;
+}
 
 std::optional<TopLevel> WaitForAbout(GameSession& game) {
   return game.WaitForWindow([](const TopLevel& w) {
@@ -59,9 +61,8 @@ TEST_P(AccentedFolderTest, ComoJugarAsksForThatExactFile) {
   ASSERT_EQ(calls[0].arguments.size(), 1u);
   const std::string& url = calls[0].arguments[0];
   ASSERT_EQ(url.rfind("file://", 0), 0u) << url;
-  const std::filesystem::path expected =
-      std::filesystem::canonical(folder_->Path()) / "Mis juegos" / "Lucen ñandú" /
-      "Instrucciones.htm";
+  const std::filesystem::path expected = std::filesystem::canonical(folder_->Path()) /
+                                         "Mis juegos" / "Lucen ñandú" / "Instrucciones.htm";
   EXPECT_EQ(PercentDecode(url.substr(7)), expected.string()) << url;
   EXPECT_TRUE(std::filesystem::is_regular_file(PercentDecode(url.substr(7))));
 }
@@ -85,7 +86,8 @@ TEST_F(MissingOpenerTest, LinksAndComoJugarChangeNothing) {
   const auto about = WaitForAbout(*game);
   ASSERT_TRUE(about);
   ASSERT_TRUE(game->SyncWithAboutWindow(about->frame));
-  for (const auto& [x, y] : {GameSession::MailLink(about->frame), GameSession::WebLink(about->frame)}) {
+  for (const auto& [x, y] :
+       {GameSession::MailLink(about->frame), GameSession::WebLink(about->frame)}) {
     game->Desktop().Click(x, y);
     ASSERT_TRUE(game->SyncWithAboutWindow(about->frame));
     const auto windows = game->Desktop().MappedTopLevels();
@@ -118,7 +120,9 @@ class SlowOpenerTest : public GameTest {
   }
 };
 
-bool Alive(int pid) { return std::filesystem::exists("/proc/" + std::to_string(pid)); }
+bool Alive(int pid) {
+  return std::filesystem::exists("/proc/" + std::to_string(pid));
+}
 
 TEST_F(SlowOpenerTest, TheLinkAndComoJugarReturnAtOnce) {
   const auto about = WaitForAbout(*game);

@@ -42,12 +42,24 @@ void CountedDelete(void* block) noexcept {
 }
 }  // namespace
 
-void* operator new(std::size_t size) { return CountedNew(size); }
-void* operator new[](std::size_t size) { return CountedNew(size); }
-void operator delete(void* block) noexcept { CountedDelete(block); }
-void operator delete[](void* block) noexcept { CountedDelete(block); }
-void operator delete(void* block, std::size_t) noexcept { CountedDelete(block); }
-void operator delete[](void* block, std::size_t) noexcept { CountedDelete(block); }
+void* operator new(std::size_t size) {
+  return CountedNew(size);
+}
+void* operator new[](std::size_t size) {
+  return CountedNew(size);
+}
+void operator delete(void* block) noexcept {
+  CountedDelete(block);
+}
+void operator delete[](void* block) noexcept {
+  CountedDelete(block);
+}
+void operator delete(void* block, std::size_t) noexcept {
+  CountedDelete(block);
+}
+void operator delete[](void* block, std::size_t) noexcept {
+  CountedDelete(block);
+}
 #endif
 
 class SizeLeakTest : public QObject {
@@ -85,7 +97,9 @@ class SizeLeakTest : public QObject {
     form->show();
     QVERIFY(QTest::qWaitForWindowExposed(form.get()));
   }
-  void cleanup() { form.reset(); }
+  void cleanup() {
+    form.reset();
+  }
 
   void aThousandSizeChangesLeaveNothingBehind() {
     const int changes = qEnvironmentVariableIntValue("LUCEN_SIZE_CHANGES") > 0
@@ -104,13 +118,12 @@ class SizeLeakTest : public QObject {
     long long heapAfterWarmUp = 0;
     for (int change = 2; change <= changes; ++change) {
       // The hundredth and the last are to 9 x 9 too, for comparable counts.
-      const int index =
-          change == changes || change == 100 ? 4 : static_cast<int>(random() % 5);
+      const int index = change == changes || change == 100 ? 4 : static_cast<int>(random() % 5);
       ChooseSize(index);
       const int size = index + 5;
-      QTest::mouseClick(
-          form->findChild<CellButton*>(QStringLiteral("Command1_%1").arg(1 + random() % (size * size))),
-          Qt::LeftButton);
+      QTest::mouseClick(form->findChild<CellButton*>(
+                            QStringLiteral("Command1_%1").arg(1 + random() % (size * size))),
+                        Qt::LeftButton);
       // The move history keeps every click across sizes, as it should; a reset empties it, so
       // that only what the size changes leave behind could pile up.
       form->findChild<QAction*>(QStringLiteral("MnuReset"))->trigger();
@@ -126,15 +139,16 @@ class SizeLeakTest : public QObject {
     QCOMPARE(CellButtons(), 82);
 
     if (kHeapMeasured) {
-      qInfo("live bytes made with new: %lld after the first change, %lld after the hundredth, "
-            "%lld after the last",
-            heapAfterOne, heapAfterWarmUp, heapAfterAll);
+      qInfo(
+          "live bytes made with new: %lld after the first change, %lld after the hundredth, "
+          "%lld after the last",
+          heapAfterOne, heapAfterWarmUp, heapAfterAll);
       // Caches may fill during the first hundred changes; after that nothing piles up. A leak
       // of a single small object per change would add far more (900 changes).
       if (changes >= 200) {
-        QVERIFY2(std::llabs(heapAfterAll - heapAfterWarmUp) < 4096,
-                 qPrintable(QStringLiteral("changed by %1 bytes")
-                                .arg(heapAfterAll - heapAfterWarmUp)));
+        QVERIFY2(
+            std::llabs(heapAfterAll - heapAfterWarmUp) < 4096,
+            qPrintable(QStringLiteral("changed by %1 bytes").arg(heapAfterAll - heapAfterWarmUp)));
       }
     }
   }

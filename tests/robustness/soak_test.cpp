@@ -47,10 +47,10 @@ std::uint64_t FromEnvironment(const char* name, std::uint64_t fallback) {
 }  // namespace
 
 // Runs a helper that checks with QCOMPARE / QVERIFY, and ends the test when it failed.
-#define CHECKED(call)                            \
-  do {                                           \
-    call;                                        \
-    if (QTest::currentTestFailed()) return;      \
+#define CHECKED(call)                       \
+  do {                                      \
+    call;                                   \
+    if (QTest::currentTestFailed()) return; \
   } while (false)
 
 class SoakTest : public QObject {
@@ -112,7 +112,8 @@ class SoakTest : public QObject {
     if (column > 0) step(index - 1);
     if (column < size - 1) step(index + 1);
     // Solved: the board turns black once the message has been dismissed.
-    if (std::all_of(model.begin() + 1, model.end(), [](const QColor& c) { return c == kGreenColour; })) {
+    if (std::all_of(model.begin() + 1, model.end(),
+                    [](const QColor& c) { return c == kGreenColour; })) {
       model.fill(kBlackColour);
     }
   }
@@ -247,10 +248,11 @@ class SoakTest : public QObject {
     }
 
     closer.stop();
-    qInfo("%d actions: %d clicks, %d size choices, %d colour choices, %d resets; %d repeat "
-          "checks (%d spanning a win), %d paint checks, %d solves, %d wins in all",
-          done, clicks, sizeChoices, colourChoices, resets, repeatChecks,
-          repeatChecksSpanningAWin, paintChecks, solves, wins);
+    qInfo(
+        "%d actions: %d clicks, %d size choices, %d colour choices, %d resets; %d repeat "
+        "checks (%d spanning a win), %d paint checks, %d solves, %d wins in all",
+        done, clicks, sizeChoices, colourChoices, resets, repeatChecks, repeatChecksSpanningAWin,
+        paintChecks, solves, wins);
     QCOMPARE(done, actions);
     QCOMPARE(clicks + sizeChoices + colourChoices + resets, actions);
     QVERIFY2(winProblems.isEmpty(), qPrintable(winProblems.join(QStringLiteral(", "))));

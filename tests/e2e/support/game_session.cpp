@@ -6,8 +6,8 @@
 
 #include <algorithm>
 #include <cctype>
-#include <cstdlib>
 #include <cmath>
+#include <cstdlib>
 #include <fstream>
 #include <set>
 #include <sstream>
@@ -21,7 +21,9 @@ namespace {
 constexpr int kTwipsPerPixel = 15;
 
 // A pixel edge from a twips edge: each edge is rounded on its own.
-int EdgeToPixels(double twips) { return static_cast<int>(std::floor(twips / kTwipsPerPixel + 0.5)); }
+int EdgeToPixels(double twips) {
+  return static_cast<int>(std::floor(twips / kTwipsPerPixel + 0.5));
+}
 
 std::vector<std::string> Split(const std::string& line, char separator) {
   std::vector<std::string> parts;
@@ -125,9 +127,8 @@ GameSession::GameSession(GameOptions options) {
       .Set("PATH", path)
       .Set("ASAN_OPTIONS", WithInherited("ASAN_OPTIONS", "detect_leaks=1"))
       .Set("UBSAN_OPTIONS", WithInherited("UBSAN_OPTIONS", "print_stacktrace=1"))
-      .Set("LSAN_OPTIONS",
-           WithInherited("LSAN_OPTIONS", "suppressions=" LUCEN_LSAN_SUPPRESSIONS
-                                         ":print_suppressions=0"));
+      .Set("LSAN_OPTIONS", WithInherited("LSAN_OPTIONS", "suppressions=" LUCEN_LSAN_SUPPRESSIONS
+                                                         ":print_suppressions=0"));
   if (options.utf8Locale) run.environment.Set("LANG", "C.UTF-8");
   run.stdoutFile = folder_.Path() / "game.out";
   run.stderrFile = folder_.Path() / "game.err";
@@ -140,7 +141,11 @@ GameSession::~GameSession() {
   // once it is known still to be the stand-in's sleep.
   for (const OpenerCall& call : OpenerCalls()) {
     const std::string command = ReadFile("/proc/" + std::to_string(call.pid) + "/cmdline");
-    if (command.rfind(std::string("sleep\0" "30", 8), 0) == 0) kill(call.pid, SIGKILL);
+    if (command.rfind(std::string("sleep\0"
+                                  "30",
+                                  8),
+                      0) == 0)
+      kill(call.pid, SIGKILL);
   }
   desktop_.reset();
   server_.reset();
@@ -153,7 +158,9 @@ void GameSession::WriteOpeners(bool slow) {
   }
 }
 
-std::string GameSession::ErrorOutput() const { return ReadFile(folder_.Path() / "game.err"); }
+std::string GameSession::ErrorOutput() const {
+  return ReadFile(folder_.Path() / "game.err");
+}
 
 std::string GameSession::SanitizerReport() const {
   const std::string output = ErrorOutput();
@@ -246,7 +253,9 @@ Window GameSession::MainWindowId() {
   return *main_;
 }
 
-int GameSession::MenuBarHeight() { return desktop_->Frame(MainWindowId()).height - kClientHeight; }
+int GameSession::MenuBarHeight() {
+  return desktop_->Frame(MainWindowId()).height - kClientHeight;
+}
 
 Rect GameSession::ClientArea() {
   const Rect frame = desktop_->Frame(MainWindowId());

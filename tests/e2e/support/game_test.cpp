@@ -66,8 +66,8 @@ std::string Describe(const std::vector<Rgb>& cells, int size) {
 ::testing::AssertionResult BoardIs(const std::vector<Rgb>& seen, const std::vector<Rgb>& expected,
                                    int size) {
   if (seen.size() != expected.size()) {
-    return ::testing::AssertionFailure() << "read " << seen.size() - 1 << " cells, expected "
-                                         << expected.size() - 1;
+    return ::testing::AssertionFailure()
+           << "read " << seen.size() - 1 << " cells, expected " << expected.size() - 1;
   }
   std::ostringstream wrong;
   for (std::size_t i = 1; i < seen.size(); ++i) {
@@ -76,10 +76,11 @@ std::string Describe(const std::vector<Rgb>& cells, int size) {
     }
   }
   if (wrong.str().empty()) return ::testing::AssertionSuccess();
-  return ::testing::AssertionFailure() << "\n"
-                                       << wrong.str() << "seen (K black, Y yellow, R red, G green):\n"
-                                       << Describe(seen, size) << "expected:\n"
-                                       << Describe(expected, size);
+  return ::testing::AssertionFailure()
+         << "\n"
+         << wrong.str() << "seen (K black, Y yellow, R red, G green):\n"
+         << Describe(seen, size) << "expected:\n"
+         << Describe(expected, size);
 }
 
 ::testing::AssertionResult CellsAt(GameSession& game, int size) {
@@ -126,9 +127,9 @@ std::string Describe(const std::vector<Rgb>& cells, int size) {
   expect(x1, y1 - 3, background(x1, y1 - 3), "background right of the board");
   expect(x1 - 3, y1, background(x1 - 3, y1), "background below the board");
   if (wrong.str().empty()) return ::testing::AssertionSuccess();
-  return ::testing::AssertionFailure() << "the " << size << "x" << size
-                                       << " board is not where expected:\n"
-                                       << wrong.str();
+  return ::testing::AssertionFailure()
+         << "the " << size << "x" << size << " board is not where expected:\n"
+         << wrong.str();
 }
 
 }  // namespace lucen::e2e

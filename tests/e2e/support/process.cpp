@@ -39,11 +39,6 @@ Environment& Environment::Set(const std::string& name, const std::string& value)
   return *this;
 }
 
-Environment& Environment::Unset(const std::string& name) {
-  values_.erase(name);
-  return *this;
-}
-
 Environment& Environment::Inherit(const std::string& name) {
   if (const char* value = std::getenv(name.c_str())) values_[name] = value;
   return *this;
@@ -68,8 +63,9 @@ ChildProcess::ChildProcess(const Options& options) {
   envp.push_back(nullptr);
 
   const auto openOutput = [](const std::filesystem::path& file) {
-    const int fd = file.empty() ? open("/dev/null", O_WRONLY | O_CLOEXEC)
-                                : open(file.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    const int fd = file.empty()
+                       ? open("/dev/null", O_WRONLY | O_CLOEXEC)
+                       : open(file.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
     if (fd < 0) Check(errno, "open");
     return fd;
   };
@@ -136,10 +132,6 @@ bool ChildProcess::Running() {
 std::optional<ExitStatus> ChildProcess::WaitFor(std::chrono::milliseconds limit) {
   WaitUntil([this] { return !Running(); }, limit, std::chrono::milliseconds(2));
   return status_;
-}
-
-void ChildProcess::SignalGroup(int signal) {
-  if (pid_ > 0) kill(-pid_, signal);
 }
 
 std::string ReadFile(const std::filesystem::path& path) {

@@ -23,7 +23,6 @@ struct ExitStatus {
 class Environment {
  public:
   Environment& Set(const std::string& name, const std::string& value);
-  Environment& Unset(const std::string& name);
   // Copies `name` from the test's own environment when it is set there (sanitizer options).
   Environment& Inherit(const std::string& name);
   std::vector<std::string> Entries() const;
@@ -55,10 +54,6 @@ class ChildProcess {
   bool Running();
   // Waits at most `limit` for the process to end; nothing if it is still running then.
   std::optional<ExitStatus> WaitFor(std::chrono::milliseconds limit);
-  // Sends `signal` to the whole group.
-  void SignalGroup(int signal);
-  // The status once it has ended (after WaitFor succeeded).
-  const std::optional<ExitStatus>& Status() const { return status_; }
 
  private:
   pid_t pid_ = -1;

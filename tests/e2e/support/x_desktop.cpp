@@ -14,7 +14,9 @@ namespace {
 
 // Windows come and go while they are being looked at; a request on one that has just gone is
 // expected, not fatal, so errors are only noted.
-int IgnoreXError(Display* /*display*/, XErrorEvent* /*error*/) { return 0; }
+int IgnoreXError(Display* /*display*/, XErrorEvent* /*error*/) {
+  return 0;
+}
 
 int Channel(unsigned long pixel, unsigned long mask) {
   if (mask == 0) return 0;
@@ -109,7 +111,9 @@ std::string XDesktop::StringProperty(Window window, Atom property) {
   return value;
 }
 
-std::string XDesktop::WmName(Window window) { return StringProperty(window, XA_WM_NAME); }
+std::string XDesktop::WmName(Window window) {
+  return StringProperty(window, XA_WM_NAME);
+}
 
 std::string XDesktop::NetWmName(Window window) {
   return StringProperty(window, XInternAtom(display_, "_NET_WM_NAME", False));
@@ -184,7 +188,5 @@ void XDesktop::RequestClose(Window window) {
   XSendEvent(display_, window, False, NoEventMask, &event);
   XFlush(display_);
 }
-
-void XDesktop::Sync() { XSync(display_, False); }
 
 }  // namespace lucen::e2e

@@ -68,7 +68,6 @@ class XDesktop {
   XDesktop(const XDesktop&) = delete;
   XDesktop& operator=(const XDesktop&) = delete;
 
-  Display* Raw() const { return display_; }
   Rect ScreenRect() const;
 
   std::vector<TopLevel> MappedTopLevels();
@@ -91,8 +90,6 @@ class XDesktop {
   void Focus(Window window);
   // Asks `window` to close through WM_PROTOCOLS / WM_DELETE_WINDOW, as a window manager does.
   void RequestClose(Window window);
-  // Waits until the server has handled everything sent so far.
-  void Sync();
 
  private:
   std::string StringProperty(Window window, Atom property);

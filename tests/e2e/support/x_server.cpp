@@ -39,8 +39,9 @@ XvfbServer::XvfbServer(const std::filesystem::path& logFile) {
   Pipe ready;
   constexpr int kDisplayFd = 3;
   ChildProcess::Options options;
-  options.argv = {LUCEN_XVFB,  "-displayfd", std::to_string(kDisplayFd), "-screen", "0",
-                  "1024x768x24", "-nolisten", "tcp",  "-noreset"};
+  options.argv = {LUCEN_XVFB,  "-displayfd", std::to_string(kDisplayFd),
+                  "-screen",   "0",          "1024x768x24",
+                  "-nolisten", "tcp",        "-noreset"};
   options.environment.Inherit("PATH");
   options.stderrFile = logFile;
   options.passFds = {{ready.write, kDisplayFd}};
