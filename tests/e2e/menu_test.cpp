@@ -1,0 +1,149 @@
+// The menus, driven as a player does: a click opens "Juego" or "Ayuda" on the menu bar, then the
+// arrow keys and Enter choose inside the open menu.
+#include <X11/keysym.h>
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "tests/e2e/support/game_test.h"
+
+namespace lucen::e2e {
+namespace {
+
+constexpr int kGame = 0;  // "Juego": Reset, (separator), Tamaño >, Colores >
+constexpr int kHelp = 1;  // "Ayuda": Como Jugar, Acerca de...
+constexpr int kReset = 1;
+constexpr int kSizes = 2;
+constexpr int kColours = 3;
+constexpr int kAbout = 2;
+
+using MenuTest = MainWindowTest;
+
+void ChooseSize(GameSession& game, int size) {
+  game.ChooseMenuItem(kGame, kSizes, size - 5);
+}
+void ChooseColours(GameSession& game, int count) {
+  game.ChooseMenuItem(kGame, kColours, count - 2);
+}
+
+// The window's outer frame (with no window manager, the window itself) is centred on an
+// 800 x 600 area at the screen's origin.
+::testing::AssertionResult CentredOnFixedArea(const Rect& frame) {
+  const int x = static_cast<int>(std::nearbyint((800 - frame.width) / 2.0));
+  const int y = static_cast<int>(std::nearbyint((600 - frame.height) / 2.0));
+  if (frame.x == x && frame.y == y) return ::testing::AssertionSuccess();
+  return ::testing::AssertionFailure()
+         << "window at " << frame << ", expected at +" << x << "+" << y;
+}
+
+TEST_F(MenuTest, SizesRebuildTheBoardBlackAndCentreTheWindow) {
+  game->ClickCellAndSettle(5, 13);
+  ChooseSize(*game, 7);
+  WaitUntil([&] { return static_cast<bool>(CellsAt(*game, 7)); }, kPatience);
+  ASSERT_TRUE(CellsAt(*game, 7));
+  const Rect frame = game->Desktop().Frame(main.id);
+  EXPECT_TRUE(CentredOnFixedArea(frame));
+  EXPECT_EQ(frame.width, kClientWidth);
+
+  // Moves on the 7 x 7 board: the centre, a corner and an edge cell that must not wrap.
+  for (const int index : {25, 7, 28}) {
+    SCOPED_TRACE("cell " + std::to_string(index));
+    ASSERT_TRUE(BoardIs(game->ClickCellAndSettle(7, index),
+                        AfterMove(Uniform(7, kBlack), 7, index,
+                                  [](Rgb c) { return c == kBlack ? kLightGreen : kBlack; }),
+                        7));
+    ASSERT_TRUE(BoardIs(game->ClickCellAndSettle(7, index), Uniform(7, kBlack), 7));
+  }
+
+  // Every other size, and back to the first.
+  for (const int size : {9, 6, 8, 5}) {
+    SCOPED_TRACE(std::to_string(size) + "x" + std::to_string(size));
+    ChooseSize(*game, size);
+    WaitUntil([&] { return static_cast<bool>(CellsAt(*game, size)); }, kPatience);
+    EXPECT_TRUE(CellsAt(*game, size));
+    EXPECT_TRUE(CentredOnFixedArea(game->Desktop().Frame(main.id)));
+  }
+}
+
+struct Cycle {
+  int count;
+  std::vector<Rgb> steps;  // the colours one cell goes through, from black back to black
+  friend void PrintTo(const Cycle& cycle, std::ostream* out) { *out << cycle.count << " colours"; }
+};
+
+class ColourMenuTest : public MainWindowTest, public ::testing::WithParamInterface<Cycle> {};
+
+TEST_P(ColourMenuTest, AColourChoiceResetsTheBoardAndSetsTheCycle) {
+  const Cycle& cycle = GetParam();
+  game->ClickCellAndSettle(5, 7);
+  ChooseColours(*game, cycle.count);
+  ASSERT_TRUE(BoardIs(game->WaitForCells(5, Uniform(5, kBlack)), Uniform(5, kBlack), 5))
+      << "the colour choice should reset the board";
+
+  std::vector<Rgb> expected = Uniform(5, kBlack);
+  for (const Rgb& colour : cycle.steps) {
+    for (int cell : PlusGroup(5, 13)) expected[static_cast<std::size_t>(cell)] = colour;
+    ASSERT_TRUE(BoardIs(game->ClickCellAndSettle(5, 13), expected, 5));
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Counts, ColourMenuTest,
+                         ::testing::Values(Cycle{4, {kYellow, kLightRed, kLightGreen, kBlack}},
+                                           Cycle{3, {kLightRed, kLightGreen, kBlack}},
+                                           Cycle{2, {kLightGreen, kBlack}}),
+                         [](const auto& param) {
+                           return std::to_string(param.param.count) + "Colours";
+                         });
+
+TEST_F(MenuTest, FourColoursCarryOverToANewSize) {
+  ChooseColours(*game, 4);
+  ChooseSize(*game, 7);
+  WaitUntil([&] { return static_cast<bool>(CellsAt(*game, 7)); }, kPatience);
+  ASSERT_TRUE(CellsAt(*game, 7));
+  std::vector<Rgb> expected = Uniform(7, kBlack);
+  for (int cell : PlusGroup(7, 1)) expected[static_cast<std::size_t>(cell)] = kYellow;
+  EXPECT_TRUE(BoardIs(game->ClickCellAndSettle(7, 1), expected, 7));
+}
+
+TEST_F(MenuTest, ResetTurnsTheBoardBlack) {
+  game->ClickCellAndSettle(5, 1);
+  game->ClickCellAndSettle(5, 13);
+  game->ChooseMenuItem(kGame, kReset);
+  EXPECT_TRUE(BoardIs(game->WaitForCells(5, Uniform(5, kBlack)), Uniform(5, kBlack), 5));
+}
+
+TEST_F(MenuTest, AboutFromTheHelpMenuIsModalAndClosesWithAKey) {
+  // The about window opens centred on the screen, over the main window; a size choice moves the
+  // main window left and up so that its left column of cells stays in sight.
+  ChooseSize(*game, 5);
+  ASSERT_TRUE(
+      WaitUntil([&] { return CentredOnFixedArea(game->Desktop().Frame(main.id)); }, kPatience));
+  game->ChooseMenuItem(kHelp, kAbout);
+  const auto about = game->WaitForWindow([](const TopLevel& w) {
+    return w.frame.width == kAboutWidth && w.frame.height == kAboutHeight;
+  });
+  ASSERT_TRUE(about);
+
+  // The board takes no click while the about window is open.
+  const Rect cell = CellRects(5)[11];
+  const Rect client = game->ClientArea();
+  ASSERT_LT(client.x + cell.Right(), about->frame.x) << "cell 11 is under the about window";
+  game->ClickCell(5, 11);
+  ASSERT_TRUE(game->SyncWithAboutWindow(about->frame));
+  const auto cells = game->CellColours(5);
+  for (const int index : {1, 6, 11, 16, 21}) {  // the column in sight
+    EXPECT_EQ(cells[static_cast<std::size_t>(index)], kBlack) << "cell " << index;
+  }
+  EXPECT_EQ(game->Desktop().MappedTopLevels().size(), 2u);
+
+  game->Desktop().Focus(about->id);
+  game->Desktop().Key(XK_space);
+  ASSERT_TRUE(game->WaitUntilGone(about->id));
+  EXPECT_TRUE(BoardIs(game->ClickCellAndSettle(5, 11),
+                      AfterMove(Uniform(5, kBlack), 5, 11,
+                                [](Rgb c) { return c == kBlack ? kLightGreen : kBlack; }),
+                      5));
+}
+
+}  // namespace
+}  // namespace lucen::e2e

@@ -1,0 +1,135 @@
+#include "tests/e2e/support/game_test.h"
+
+#include <sstream>
+
+namespace lucen::e2e {
+
+void GameTest::TearDown() {
+  if (game == nullptr) return;
+  if (HasFailure()) {
+    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+    const std::string picture = std::string(info->test_suite_name()) + "." + info->name() + ".ppm";
+    try {
+      game->SaveScreen(picture);
+      std::cerr << "screen saved as " << picture << "\n";
+    } catch (const std::exception& error) {
+      std::cerr << "no screen picture: " << error.what() << "\n";
+    }
+    std::cerr << "the game's stderr:\n" << game->ErrorOutput() << "\n";
+  }
+  const std::string report = game->SanitizerReport();
+  EXPECT_TRUE(report.empty()) << report;
+  game.reset();
+}
+
+std::set<int> PlusGroup(int size, int index) {
+  const int row = (index - 1) / size;
+  const int column = (index - 1) % size;
+  std::set<int> group{index};
+  if (row > 0) group.insert(index - size);
+  if (row < size - 1) group.insert(index + size);
+  if (column > 0) group.insert(index - 1);
+  if (column < size - 1) group.insert(index + 1);
+  return group;
+}
+
+std::vector<Rgb> AfterMove(const std::vector<Rgb>& before, int size, int index, Rgb (*next)(Rgb)) {
+  std::vector<Rgb> after = before;
+  for (int cell : PlusGroup(size, index)) after[static_cast<std::size_t>(cell)] = next(after[cell]);
+  return after;
+}
+
+std::vector<Rgb> Uniform(int size, Rgb colour) {
+  return std::vector<Rgb>(static_cast<std::size_t>(size * size + 1), colour);
+}
+
+namespace {
+
+char Letter(const Rgb& colour) {
+  if (colour == kBlack) return 'K';
+  if (colour == kYellow) return 'Y';
+  if (colour == kLightRed) return 'R';
+  if (colour == kLightGreen) return 'G';
+  return '?';
+}
+
+}  // namespace
+
+std::string Describe(const std::vector<Rgb>& cells, int size) {
+  std::ostringstream out;
+  for (int i = 1; i < static_cast<int>(cells.size()); ++i) {
+    out << Letter(cells[static_cast<std::size_t>(i)]) << (i % size == 0 ? "\n" : " ");
+  }
+  return out.str();
+}
+
+::testing::AssertionResult BoardIs(const std::vector<Rgb>& seen, const std::vector<Rgb>& expected,
+                                   int size) {
+  if (seen.size() != expected.size()) {
+    return ::testing::AssertionFailure()
+           << "read " << seen.size() - 1 << " cells, expected " << expected.size() - 1;
+  }
+  std::ostringstream wrong;
+  for (std::size_t i = 1; i < seen.size(); ++i) {
+    if (!(seen[i] == expected[i])) {
+      wrong << "  cell " << i << ": " << seen[i] << ", expected " << expected[i] << "\n";
+    }
+  }
+  if (wrong.str().empty()) return ::testing::AssertionSuccess();
+  return ::testing::AssertionFailure()
+         << "\n"
+         << wrong.str() << "seen (K black, Y yellow, R red, G green):\n"
+         << Describe(seen, size) << "expected:\n"
+         << Describe(expected, size);
+}
+
+::testing::AssertionResult CellsAt(GameSession& game, int size) {
+  const Rect client = game.ClientArea();
+  const Snapshot shot = game.Desktop().Grab(client);
+  const auto rects = CellRects(size);
+  const Rgb light{224, 224, 224};
+  const Rgb dark{64, 64, 64};
+  std::ostringstream wrong;
+  const auto expect = [&](int x, int y, bool matches, const std::string& what) {
+    if (!matches) {
+      wrong << "  " << what << " at client (" << x - client.x << ", " << y - client.y
+            << "): " << shot.At(x, y) << "\n";
+    }
+  };
+  for (int i = 1; i <= size * size; ++i) {
+    const Rect cell = rects[static_cast<std::size_t>(i)];
+    const int left = client.x + cell.x;
+    const int top = client.y + cell.y;
+    const int right = left + cell.width - 1;
+    const int bottom = top + cell.height - 1;
+    const std::string name = "cell " + std::to_string(i);
+    expect(left + cell.width / 2, top + cell.height / 2,
+           shot.At(left + cell.width / 2, top + cell.height / 2) == kBlack, name + " centre");
+    expect(left, top, shot.At(left, top) == light, name + " top-left bevel");
+    expect(right, bottom, shot.At(right, bottom) == dark, name + " bottom-right bevel");
+    expect(left + 1, top + 1, shot.At(left + 1, top + 1) == kBlack, name + " face corner");
+    expect(right - 1, bottom - 1, shot.At(right - 1, bottom - 1) == kBlack, name + " face corner");
+  }
+  const Rect first = rects[1];
+  const Rect last = rects.back();
+  const auto background = [&](int x, int y) {
+    const Rgb p = shot.At(x, y);
+    return !(p == kBlack) && !(p == light) && !(p == dark);
+  };
+  const int x0 = client.x + first.x - 1;
+  const int y0 = client.y + first.y - 1;
+  expect(x0, client.y + first.y + 2, background(x0, client.y + first.y + 2),
+         "background left of the board");
+  expect(client.x + first.x + 2, y0, background(client.x + first.x + 2, y0),
+         "background above the board");
+  const int x1 = client.x + last.Right();
+  const int y1 = client.y + last.Bottom();
+  expect(x1, y1 - 3, background(x1, y1 - 3), "background right of the board");
+  expect(x1 - 3, y1, background(x1 - 3, y1), "background below the board");
+  if (wrong.str().empty()) return ::testing::AssertionSuccess();
+  return ::testing::AssertionFailure()
+         << "the " << size << "x" << size << " board is not where expected:\n"
+         << wrong.str();
+}
+
+}  // namespace lucen::e2e

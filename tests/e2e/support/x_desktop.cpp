@@ -1,0 +1,192 @@
+#include "tests/e2e/support/x_desktop.h"
+
+#include <X11/Xatom.h>
+#include <X11/Xutil.h>
+#include <X11/extensions/XTest.h>
+
+#include <bit>
+#include <fstream>
+#include <stdexcept>
+
+namespace lucen::e2e {
+
+namespace {
+
+// Windows come and go while they are being looked at; a request on one that has just gone is
+// expected, not fatal, so errors are only noted.
+int IgnoreXError(Display* /*display*/, XErrorEvent* /*error*/) {
+  return 0;
+}
+
+int Channel(unsigned long pixel, unsigned long mask) {
+  if (mask == 0) return 0;
+  const int shift = std::countr_zero(mask);
+  const unsigned long value = (pixel & mask) >> shift;
+  const unsigned long maximum = mask >> shift;
+  return static_cast<int>(value * 255 / maximum);
+}
+
+}  // namespace
+
+std::ostream& operator<<(std::ostream& out, const Rgb& colour) {
+  return out << "rgb(" << colour.red << ", " << colour.green << ", " << colour.blue << ")";
+}
+
+std::ostream& operator<<(std::ostream& out, const Rect& rect) {
+  return out << rect.width << "x" << rect.height << "+" << rect.x << "+" << rect.y;
+}
+
+Rgb Snapshot::At(int x, int y) const {
+  if (x < area_.x || y < area_.y || x >= area_.Right() || y >= area_.Bottom()) {
+    throw std::out_of_range("Snapshot::At outside the area read");
+  }
+  return pixels_[static_cast<std::size_t>((y - area_.y) * area_.width + (x - area_.x))];
+}
+
+void Snapshot::SavePpm(const std::filesystem::path& file) const {
+  std::ofstream out(file, std::ios::binary);
+  out << "P6\n" << area_.width << " " << area_.height << "\n255\n";
+  for (const Rgb& pixel : pixels_) {
+    out.put(static_cast<char>(pixel.red));
+    out.put(static_cast<char>(pixel.green));
+    out.put(static_cast<char>(pixel.blue));
+  }
+}
+
+XDesktop::XDesktop(const std::string& displayName) {
+  XSetErrorHandler(IgnoreXError);
+  display_ = XOpenDisplay(displayName.c_str());
+  if (display_ == nullptr) throw std::runtime_error("cannot open display " + displayName);
+  int event = 0, error = 0, major = 0, minor = 0;
+  if (!XTestQueryExtension(display_, &event, &error, &major, &minor)) {
+    XCloseDisplay(display_);
+    throw std::runtime_error("the X server has no XTEST extension");
+  }
+}
+
+XDesktop::~XDesktop() {
+  if (display_ != nullptr) XCloseDisplay(display_);
+}
+
+Rect XDesktop::ScreenRect() const {
+  const int screen = DefaultScreen(display_);
+  return {0, 0, DisplayWidth(display_, screen), DisplayHeight(display_, screen)};
+}
+
+std::vector<TopLevel> XDesktop::MappedTopLevels() {
+  std::vector<TopLevel> found;
+  Window root = 0, parent = 0;
+  Window* children = nullptr;
+  unsigned count = 0;
+  if (!XQueryTree(display_, DefaultRootWindow(display_), &root, &parent, &children, &count)) {
+    return found;
+  }
+  for (unsigned i = 0; i < count; ++i) {
+    XWindowAttributes attributes;
+    if (!XGetWindowAttributes(display_, children[i], &attributes)) continue;
+    if (attributes.map_state != IsViewable) continue;
+    TopLevel window;
+    window.id = children[i];
+    window.frame = {attributes.x, attributes.y, attributes.width, attributes.height};
+    window.name = NetWmName(children[i]);
+    if (window.name.empty()) window.name = WmName(children[i]);
+    found.push_back(window);
+  }
+  if (children != nullptr) XFree(children);
+  return found;
+}
+
+std::string XDesktop::StringProperty(Window window, Atom property) {
+  Atom type = 0;
+  int format = 0;
+  unsigned long items = 0, after = 0;
+  unsigned char* data = nullptr;
+  std::string value;
+  if (XGetWindowProperty(display_, window, property, 0, 1024, False, AnyPropertyType, &type,
+                         &format, &items, &after, &data) == Success &&
+      data != nullptr) {
+    if (format == 8) value.assign(reinterpret_cast<const char*>(data), items);
+    XFree(data);
+  }
+  return value;
+}
+
+std::string XDesktop::WmName(Window window) {
+  return StringProperty(window, XA_WM_NAME);
+}
+
+std::string XDesktop::NetWmName(Window window) {
+  return StringProperty(window, XInternAtom(display_, "_NET_WM_NAME", False));
+}
+
+Rect XDesktop::Frame(Window window) {
+  XWindowAttributes attributes;
+  if (!XGetWindowAttributes(display_, window, &attributes)) return {};
+  int x = 0, y = 0;
+  Window child = 0;
+  XTranslateCoordinates(display_, window, DefaultRootWindow(display_), 0, 0, &x, &y, &child);
+  return {x, y, attributes.width, attributes.height};
+}
+
+Snapshot XDesktop::Grab(const Rect& area) {
+  XImage* image = XGetImage(display_, DefaultRootWindow(display_), area.x, area.y,
+                            static_cast<unsigned>(area.width), static_cast<unsigned>(area.height),
+                            AllPlanes, ZPixmap);
+  if (image == nullptr) throw std::runtime_error("XGetImage failed");
+  Visual* visual = DefaultVisual(display_, DefaultScreen(display_));
+  std::vector<Rgb> pixels;
+  pixels.reserve(static_cast<std::size_t>(area.width * area.height));
+  for (int y = 0; y < area.height; ++y) {
+    for (int x = 0; x < area.width; ++x) {
+      const unsigned long pixel = XGetPixel(image, x, y);
+      pixels.push_back({Channel(pixel, visual->red_mask), Channel(pixel, visual->green_mask),
+                        Channel(pixel, visual->blue_mask)});
+    }
+  }
+  XDestroyImage(image);
+  return {area, std::move(pixels)};
+}
+
+void XDesktop::MovePointer(int x, int y) {
+  XTestFakeMotionEvent(display_, DefaultScreen(display_), x, y, CurrentTime);
+  XFlush(display_);
+}
+
+void XDesktop::Click(int x, int y, unsigned button) {
+  MovePointer(x, y);
+  XTestFakeButtonEvent(display_, button, True, CurrentTime);
+  XTestFakeButtonEvent(display_, button, False, CurrentTime);
+  XFlush(display_);
+}
+
+void XDesktop::Key(unsigned long keysym) {
+  const KeyCode code = XKeysymToKeycode(display_, keysym);
+  if (code == 0) throw std::runtime_error("no key produces that keysym");
+  XTestFakeKeyEvent(display_, code, True, CurrentTime);
+  XTestFakeKeyEvent(display_, code, False, CurrentTime);
+  XFlush(display_);
+}
+
+void XDesktop::MoveWindow(Window window, int x, int y) {
+  XMoveWindow(display_, window, x, y);
+  XFlush(display_);
+}
+
+void XDesktop::Focus(Window window) {
+  XSetInputFocus(display_, window, RevertToPointerRoot, CurrentTime);
+  XFlush(display_);
+}
+
+void XDesktop::RequestClose(Window window) {
+  XEvent event{};
+  event.xclient.type = ClientMessage;
+  event.xclient.window = window;
+  event.xclient.message_type = XInternAtom(display_, "WM_PROTOCOLS", False);
+  event.xclient.format = 32;
+  event.xclient.data.l[0] = static_cast<long>(XInternAtom(display_, "WM_DELETE_WINDOW", False));
+  event.xclient.data.l[1] = CurrentTime;
+  XSendEvent(display_, window, False, NoEventMask, &event);
+  XFlush(display_);
+}
+
+}  // namespace lucen::e2e

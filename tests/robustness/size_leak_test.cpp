@@ -1,0 +1,158 @@
+// A thousand size changes leave nothing behind: the client area holds as many widgets after the
+// thousandth as after the first, and what lives on the heap has not grown. Under the
+// sanitizers, LeakSanitizer checks the whole run at exit.
+#include <malloc.h>
+
+#include <QAction>
+#include <QtTest>
+#include <atomic>
+#include <cstdlib>
+#include <new>
+#include <random>
+
+#include "main_window/cell_button.h"
+#include "main_window/form1.h"
+#include "tests/widgets/test_support.h"
+
+using namespace lucen;
+using lucen::testing::RecordingShell;
+using lucen::testing::WhenModalOpens;
+
+#if defined(__SANITIZE_ADDRESS__)
+constexpr bool kHeapMeasured = false;  // the sanitizer keeps its own count
+#else
+constexpr bool kHeapMeasured = true;
+
+// Every object made with new, the game's and Qt's alike, counted while it lives. (glibc's own
+// figures move with what its allocator keeps cached, not with what the program holds.)
+namespace {
+std::atomic<long long> liveNewBytes{0};
+
+void* CountedNew(std::size_t size) {
+  void* block = std::malloc(size == 0 ? 1 : size);
+  if (block == nullptr) throw std::bad_alloc();
+  liveNewBytes += static_cast<long long>(malloc_usable_size(block));
+  return block;
+}
+
+void CountedDelete(void* block) noexcept {
+  if (block == nullptr) return;
+  liveNewBytes -= static_cast<long long>(malloc_usable_size(block));
+  std::free(block);
+}
+}  // namespace
+
+void* operator new(std::size_t size) {
+  return CountedNew(size);
+}
+void* operator new[](std::size_t size) {
+  return CountedNew(size);
+}
+void operator delete(void* block) noexcept {
+  CountedDelete(block);
+}
+void operator delete[](void* block) noexcept {
+  CountedDelete(block);
+}
+void operator delete(void* block, std::size_t) noexcept {
+  CountedDelete(block);
+}
+void operator delete[](void* block, std::size_t) noexcept {
+  CountedDelete(block);
+}
+#endif
+
+class SizeLeakTest : public QObject {
+  Q_OBJECT
+
+ private:
+  RecordingShell shell;
+  std::unique_ptr<Form1> form;
+
+  void ChooseSize(int index) {
+    form->findChild<QAction*>(QStringLiteral("MnuTam_%1").arg(index))->trigger();
+    // Whatever was deleted later rather than at once is gone after this.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCoreApplication::processEvents();
+  }
+  int ClientWidgets() const {
+    return static_cast<int>(form->centralWidget()->findChildren<QObject*>().size());
+  }
+  int CellButtons() const {
+    return static_cast<int>(form->centralWidget()->findChildren<CellButton*>().size());
+  }
+  static long long HeapInUse() {
+#if defined(__SANITIZE_ADDRESS__)
+    return 0;
+#else
+    return liveNewBytes.load();
+#endif
+  }
+
+ private slots:
+  void init() {
+    form = std::make_unique<Form1>(shell);
+    WhenModalOpens([](QWidget* about) { about->close(); });
+    form->Form_Load();
+    form->show();
+    QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+  }
+  void cleanup() {
+    form.reset();
+  }
+
+  void aThousandSizeChangesLeaveNothingBehind() {
+    const int changes = qEnvironmentVariableIntValue("LUCEN_SIZE_CHANGES") > 0
+                            ? qEnvironmentVariableIntValue("LUCEN_SIZE_CHANGES")
+                            : 1000;
+    // The first and the last change are to 9 x 9; the rest go anywhere, with a move on each
+    // board.
+    ChooseSize(4);
+    QTest::mouseClick(form->findChild<CellButton*>(QStringLiteral("Command1_41")), Qt::LeftButton);
+    form->findChild<QAction*>(QStringLiteral("MnuReset"))->trigger();
+    const int widgetsAfterOne = ClientWidgets();
+    const long long heapAfterOne = HeapInUse();
+    QCOMPARE(CellButtons(), 82);  // 81 cells and the template
+
+    std::mt19937 random(1000);
+    long long heapAfterWarmUp = 0;
+    for (int change = 2; change <= changes; ++change) {
+      // The hundredth and the last are to 9 x 9 too, for comparable counts.
+      const int index = change == changes || change == 100 ? 4 : static_cast<int>(random() % 5);
+      ChooseSize(index);
+      const int size = index + 5;
+      QTest::mouseClick(form->findChild<CellButton*>(
+                            QStringLiteral("Command1_%1").arg(1 + random() % (size * size))),
+                        Qt::LeftButton);
+      // The move history keeps every click across sizes, as it should; a reset empties it, so
+      // that only what the size changes leave behind could pile up.
+      form->findChild<QAction*>(QStringLiteral("MnuReset"))->trigger();
+      QCOMPARE(CellButtons(), size * size + 1);
+      if (change == 100) heapAfterWarmUp = HeapInUse();
+    }
+
+    const int widgetsAfterAll = ClientWidgets();
+    const long long heapAfterAll = HeapInUse();
+    qInfo("%d size changes: %d objects in the client area after the first, %d after the last",
+          changes, widgetsAfterOne, widgetsAfterAll);
+    QCOMPARE(widgetsAfterAll, widgetsAfterOne);
+    QCOMPARE(CellButtons(), 82);
+
+    if (kHeapMeasured) {
+      qInfo(
+          "live bytes made with new: %lld after the first change, %lld after the hundredth, "
+          "%lld after the last",
+          heapAfterOne, heapAfterWarmUp, heapAfterAll);
+      // Caches may fill during the first hundred changes; after that nothing piles up. A leak
+      // of a single small object per change would add far more (900 changes).
+      if (changes >= 200) {
+        QVERIFY2(
+            std::llabs(heapAfterAll - heapAfterWarmUp) < 4096,
+            qPrintable(QStringLiteral("changed by %1 bytes").arg(heapAfterAll - heapAfterWarmUp)));
+      }
+    }
+  }
+};
+
+QTEST_MAIN(SizeLeakTest)
+#include "size_leak_test.moc"
