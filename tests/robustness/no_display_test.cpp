@@ -78,9 +78,8 @@ TEST_P(NoDisplayTest, OneLineOnStderrAndStatusOne) {
 }
 
 // A Wayland socket name left in the environment with nothing behind it (and no X display): the
-// game still has no display to show on. Disabled while the start-up check takes WAYLAND_DISPLAY
-// alone as proof of a display: Qt then finds none and aborts.
-TEST(NoDisplay, DISABLED_AStaleWaylandDisplayIsNoDisplayEither) {
+// game still has no display to show on.
+TEST(NoDisplay, AStaleWaylandDisplayIsNoDisplayEither) {
   ExpectOneLineAndStatusOne(std::nullopt, "wayland-lucen-none");
 }
 
