@@ -1,11 +1,11 @@
 #include "main_window/board_view.h"
 
 #include <QLabel>
-#include <QListWidget>
 #include <QMessageBox>
 
 #include "main_window/application_title.h"
 #include "main_window/cell_button.h"
+#include "main_window/history_list.h"
 #include "platform/twips.h"
 
 namespace lucen {
@@ -18,7 +18,7 @@ QColor ToQColor(Rgb colour) {
 
 }  // namespace
 
-BoardView::BoardView(QWidget* area, CellButton* templateCell, QListWidget* history,
+BoardView::BoardView(QWidget* area, CellButton* templateCell, HistoryList* history,
                      QLabel* boardArea)
     : area_(area), cells_{templateCell}, history_(history), boardArea_(boardArea) {}
 

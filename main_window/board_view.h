@@ -6,19 +6,19 @@
 #include "board/board_controls.h"
 
 class QLabel;
-class QListWidget;
 class QWidget;
 
 namespace lucen {
 
 class CellButton;
+class HistoryList;
 
 // Mirrors the board onto the main window's widgets: the cell buttons (element 0 is the template),
 // the hidden move history and the hidden board area, whose places are kept in twips.
 class BoardView final : public BoardControls {
  public:
   // `area` holds the cells; the template, history and board area already sit on it.
-  BoardView(QWidget* area, CellButton* templateCell, QListWidget* history, QLabel* boardArea);
+  BoardView(QWidget* area, CellButton* templateCell, HistoryList* history, QLabel* boardArea);
 
   // Element `index` of the cell array, or null when there is none.
   CellButton* Cell(int index) const;
@@ -53,7 +53,7 @@ class BoardView final : public BoardControls {
 
   QWidget* area_;
   QVector<CellButton*> cells_;  // by cell index; unloaded elements are null
-  QListWidget* history_;
+  HistoryList* history_;
   QLabel* boardArea_;
   std::function<void(std::int16_t)> onClick_;
   int columns_ = 1;

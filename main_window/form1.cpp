@@ -5,13 +5,13 @@
 #include <QCoreApplication>
 #include <QLabel>
 #include <QLayout>
-#include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
 #include <QStyle>
 
 #include "about/form_quindral.h"
 #include "main_window/cell_button.h"
+#include "main_window/history_list.h"
 #include "main_window/program_icon.h"
 #include "platform/screen_centre.h"
 #include "platform/twips.h"
@@ -52,7 +52,7 @@ std::unique_ptr<BoardView> Form1::CreateDesign() {
   setCentralWidget(client);
 
   // Created in tab order: the history, the board area, then the template cell.
-  List1 = new QListWidget(client);
+  List1 = new HistoryList(client);
   List1->setObjectName(QStringLiteral("List1"));
   SetTwipsRect(List1, {960, 300, 615, 255});
   List1->hide();

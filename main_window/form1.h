@@ -11,12 +11,12 @@
 
 class QAction;
 class QLabel;
-class QListWidget;
 class QMenu;
 
 namespace lucen {
 
 class CellButton;
+class HistoryList;
 class DesktopShell;
 
 // The game's main window: the board, the hidden move history and board area, and the menus
@@ -60,7 +60,7 @@ class Form1 : public QMainWindow {
 
   // The design's controls.
   CellButton* templateCell_ = nullptr;  // Command1(0)
-  QListWidget* List1 = nullptr;
+  HistoryList* List1 = nullptr;
   QLabel* Label2 = nullptr;
 
   // The menu tree.

@@ -8,7 +8,7 @@ namespace lucen {
 // for high-density screens.
 inline QIcon ProgramIcon() {
   QIcon icon(QStringLiteral(":/lucen/lucen.ico"));
-  for (int size : {64, 128, 256}) icon.addFile(QStringLiteral(":/lucen/lucen_%1.png").arg(size));
+  for (int size : {64}) icon.addFile(QStringLiteral(":/lucen/lucen_%1.png").arg(size));
   return icon;
 }
 

@@ -3,7 +3,6 @@
 // rules. Run with LUCEN_SOAK_SEED=<n> to replay another game, LUCEN_SOAK_ACTIONS=<n> to change
 // its length.
 #include <QAction>
-#include <QListWidget>
 #include <QMessageBox>
 #include <QtTest>
 #include <algorithm>
@@ -84,7 +83,7 @@ class SoakTest : public QObject {
   CellButton* Cell(int index) const {
     return form->findChild<CellButton*>(QStringLiteral("Command1_%1").arg(index));
   }
-  QListWidget* History() const { return form->findChild<QListWidget*>(QStringLiteral("List1")); }
+  HistoryList* History() const { return form->findChild<HistoryList*>(QStringLiteral("List1")); }
   void Trigger(const QString& name) {
     Note(name);
     QAction* action = form->findChild<QAction*>(name);
@@ -128,7 +127,7 @@ class SoakTest : public QObject {
     ++clicks;
     StepModel(index);
     QCOMPARE(History()->count(), historyBefore + 1);
-    QCOMPARE(History()->item(History()->count() - 1)->text(), QString::number(index));
+    QCOMPARE(History()->entries().last(), QString::number(index));
     if (wins != winsBefore) QCOMPARE(model, QVector<QColor>(size * size + 1, kBlackColour));
     QCOMPARE(Shown(), model);
   }

@@ -1,6 +1,5 @@
 // The board on the main window: real buttons, clicked as a player would.
 #include <QLabel>
-#include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QtTest>
@@ -122,7 +121,7 @@ class BoardWindowTest : public QObject {
     for (int index : {13, 7, 7}) Click(index);
     form->MnuTam_Click(3);
     form->MnuReset_Click();
-    QVERIFY(!form->findChild<QListWidget*>(QStringLiteral("List1"))->isVisible());
+    QVERIFY(!form->findChild<HistoryList*>(QStringLiteral("List1"))->isVisible());
     QVERIFY(!form->findChild<QLabel*>(QStringLiteral("Label2"))->isVisible());
     QCOMPARE(GetTwipsRect(form->findChild<QLabel*>(QStringLiteral("Label2"))).width, 3615.0F);
   }

@@ -1,6 +1,5 @@
 // The main window: its design, menu tree, start-up and the five menu commands.
 #include <QActionGroup>
-#include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
 #include <QtTest>

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QApplication>
-#include <QListWidget>
 #include <QTimer>
 #include <QVector>
 #include <QWidget>
@@ -9,6 +8,7 @@
 
 #include "main_window/cell_button.h"
 #include "main_window/form1.h"
+#include "main_window/history_list.h"
 #include "platform/desktop_shell.h"
 
 namespace lucen::testing {
@@ -72,10 +72,7 @@ inline CellButton* CellOf(const Form1& form, int index) {
 
 // The hidden move history, entry by entry.
 inline QStringList HistoryOf(const Form1& form) {
-  QStringList entries;
-  const auto* list = form.findChild<QListWidget*>(QStringLiteral("List1"));
-  for (int i = 0; i < list->count(); ++i) entries << list->item(i)->text();
-  return entries;
+  return form.findChild<HistoryList*>(QStringLiteral("List1"))->entries();
 }
 
 // The colour at the centre of a widget as it paints itself.
