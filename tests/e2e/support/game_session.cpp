@@ -130,6 +130,8 @@ GameSession::GameSession(GameOptions options) {
       .Set("LSAN_OPTIONS", WithInherited("LSAN_OPTIONS", "suppressions=" LUCEN_LSAN_SUPPRESSIONS
                                                          ":print_suppressions=0"));
   if (options.utf8Locale) run.environment.Set("LANG", "C.UTF-8");
+  scale_ = options.scale;
+  if (scale_ != 1) run.environment.Set("QT_SCALE_FACTOR", std::to_string(scale_));
   run.stdoutFile = folder_.Path() / "game.out";
   run.stderrFile = folder_.Path() / "game.err";
   game_ = std::make_unique<ChildProcess>(run);
@@ -205,8 +207,8 @@ std::optional<TopLevel> GameSession::WaitForMainWindow() {
 }
 
 TopLevel GameSession::PassAboutWindow() {
-  const auto about = WaitForWindow([](const TopLevel& w) {
-    return w.frame.width == kAboutWidth && w.frame.height == kAboutHeight;
+  const auto about = WaitForWindow([&](const TopLevel& w) {
+    return w.frame.width == kAboutWidth * scale_ && w.frame.height == kAboutHeight * scale_;
   });
   if (!about) throw std::runtime_error("the about window did not appear");
   desktop_->MovePointer(about->frame.x + 5, about->frame.y + 5);
@@ -254,12 +256,12 @@ Window GameSession::MainWindowId() {
 }
 
 int GameSession::MenuBarHeight() {
-  return desktop_->Frame(MainWindowId()).height - kClientHeight;
+  return desktop_->Frame(MainWindowId()).height - kClientHeight * scale_;
 }
 
 Rect GameSession::ClientArea() {
   const Rect frame = desktop_->Frame(MainWindowId());
-  return {frame.x, frame.Bottom() - kClientHeight, frame.width, kClientHeight};
+  return {frame.x, frame.Bottom() - kClientHeight * scale_, frame.width, kClientHeight * scale_};
 }
 
 std::vector<std::pair<int, int>> GameSession::MenuTitles() {
@@ -347,8 +349,8 @@ std::vector<Rgb> GameSession::CellColours(int size) {
   const auto rects = CellRects(size);
   for (std::size_t i = 1; i < rects.size(); ++i) {
     const Rect& cell = rects[i];
-    colours.push_back(
-        shot.At(client.x + cell.x + cell.width / 2, client.y + cell.y + cell.height / 2));
+    colours.push_back(shot.At(client.x + (cell.x + cell.width / 2) * scale_,
+                              client.y + (cell.y + cell.height / 2) * scale_));
   }
   return colours;
 }
@@ -356,7 +358,8 @@ std::vector<Rgb> GameSession::CellColours(int size) {
 void GameSession::ClickCell(int size, int index) {
   const Rect client = ClientArea();
   const Rect cell = CellRects(size).at(static_cast<std::size_t>(index));
-  desktop_->Click(client.x + cell.x + cell.width / 2, client.y + cell.y + cell.height / 2);
+  desktop_->Click(client.x + (cell.x + cell.width / 2) * scale_,
+                  client.y + (cell.y + cell.height / 2) * scale_);
 }
 
 std::vector<Rgb> GameSession::SettledCells(int size) {

@@ -40,6 +40,9 @@ struct GameOptions {
   Opener opener = Opener::kRecording;
   // LANG=C.UTF-8 when set; otherwise no locale variable at all (the C locale).
   bool utf8Locale = true;
+  // Device pixels per logical pixel (QT_SCALE_FACTOR); every size the session works out from
+  // the game's layout is scaled by it.
+  int scale = 1;
 };
 
 // One call of the stand-in opener: the name it was called by and its arguments.
@@ -129,6 +132,7 @@ class GameSession {
   std::unique_ptr<ChildProcess> game_;
   std::filesystem::path record_;
   std::optional<Window> main_;
+  int scale_ = 1;
 };
 
 // Sanitizer options for a child: the test's own setting of `name`, if any, then `options`.
