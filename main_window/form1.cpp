@@ -134,11 +134,15 @@ void Form1::Form_Load() {
   board_.BoardCols = 5;
   board_.BoardRows = 5;
   board_.ColourCount = 2;
+  BuildBoard();
+
+  ShowFormQuindral(*this, shell_);
+}
+
+void Form1::BuildBoard() {
   view_->SetColumns(board_.BoardCols);
   board_.BuildBoard();
   view_->FocusFirstCell();
-
-  ShowFormQuindral(*this, shell_);
 }
 
 void Form1::ShowCentred() {

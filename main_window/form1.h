@@ -53,6 +53,8 @@ class Form1 : public QMainWindow {
  private:
   std::unique_ptr<BoardView> CreateDesign();
   void CreateMenus();
+  // Builds the board for BoardCols x BoardRows and puts the keyboard focus on its first cell.
+  void BuildBoard();
   void Form_Unload();
 
   DesktopShell& shell_;

@@ -23,9 +23,7 @@ void Form1::MnuTam_Click(std::int16_t Index) {
   const QString digit = MnuTam[Index]->text().left(1);
   board_.BoardCols = static_cast<std::int16_t>(RoundHalfEven(digit.toDouble()));
   board_.BoardRows = board_.BoardCols;
-  view_->SetColumns(board_.BoardCols);
-  board_.BuildBoard();
-  view_->FocusFirstCell();
+  BuildBoard();
 
   // Back to the centre of the fixed 800 x 600 area, whatever the player did with the window.
   const QRect outer = frameGeometry();
