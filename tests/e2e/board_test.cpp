@@ -8,10 +8,6 @@
 namespace lucen::e2e {
 namespace {
 
-Rgb TwoColourStep(Rgb colour) {
-  return colour == kBlack ? kLightGreen : kBlack;
-}
-
 using BoardTest = MainWindowTest;
 
 TEST_F(BoardTest, CellsSitAtTheirTwipsPlacesAndStartBlack) {

@@ -7,10 +7,6 @@
 namespace lucen::e2e {
 namespace {
 
-Rgb TwoColourStep(Rgb colour) {
-  return colour == kBlack ? kLightGreen : kBlack;
-}
-
 using KeyboardTest = MainWindowTest;
 
 // The focus starts on cell 1; arrows walk the grid and stop at its edges; Space plays.

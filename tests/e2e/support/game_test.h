@@ -37,6 +37,11 @@ class MainWindowTest : public GameTest {
 // below, left and right that lie on the board.
 std::set<int> PlusGroup(int size, int index);
 
+// One step of the two-colour cycle: black and light green in turn.
+inline Rgb TwoColourStep(Rgb colour) {
+  return colour == kBlack ? kLightGreen : kBlack;
+}
+
 // The board after a move on `index`, each cell of the group stepped with `next`.
 std::vector<Rgb> AfterMove(const std::vector<Rgb>& before, int size, int index, Rgb (*next)(Rgb));
 
