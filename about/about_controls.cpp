@@ -5,21 +5,29 @@
 
 namespace lucen {
 
+void ClickTracker::Press(const QMouseEvent& event) {
+  pressed_ = event.button() == Qt::LeftButton;
+}
+
+bool ClickTracker::Release(const QMouseEvent& event, const QRect& inside) {
+  const bool click =
+      pressed_ && event.button() == Qt::LeftButton && inside.contains(event.position().toPoint());
+  pressed_ = false;
+  return click;
+}
+
 ClickableLabel::ClickableLabel(QWidget* parent) : QLabel(parent) {
   setAlignment(Qt::AlignLeft | Qt::AlignTop);
 }
 
 void ClickableLabel::mousePressEvent(QMouseEvent* event) {
-  pressed_ = event->button() == Qt::LeftButton;
+  click_.Press(*event);
   event->accept();
 }
 
 void ClickableLabel::mouseReleaseEvent(QMouseEvent* event) {
-  const bool click =
-      pressed_ && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
-  pressed_ = false;
   event->accept();
-  if (click) emit clicked();
+  if (click_.Release(*event, rect())) emit clicked();
 }
 
 void ClickableLabel::mouseMoveEvent(QMouseEvent* event) {

@@ -3,11 +3,25 @@
 #include <QLabel>
 #include <QWidget>
 
+class QMouseEvent;
+
 namespace lucen {
 
-// A label or picture of the about window that reports a click: a press and a release on it.
-// It handles pointer movement only when tracking is switched on (the links); otherwise movement
-// over it stops here and never reaches the window beneath.
+// Tells a click from a press that wandered off: a left press, then a left release that is still
+// inside the widget that was pressed.
+class ClickTracker {
+ public:
+  void Press(const QMouseEvent& event);
+  // Whether this release completes a click on a widget whose area is `inside`.
+  bool Release(const QMouseEvent& event, const QRect& inside);
+
+ private:
+  bool pressed_ = false;
+};
+
+// A label or picture of the about window that reports a click. It handles pointer movement only
+// when tracking is switched on (the links); otherwise movement over it stops here and never
+// reaches the window beneath.
 class ClickableLabel : public QLabel {
   Q_OBJECT
 
@@ -24,7 +38,7 @@ class ClickableLabel : public QLabel {
   void mouseMoveEvent(QMouseEvent* event) override;
 
  private:
-  bool pressed_ = false;
+  ClickTracker click_;
 };
 
 // A one-pixel rectangle outline on the window's edge. It takes no input: clicks and movement go

@@ -1,14 +1,14 @@
 #include "about/form_quindral.h"
 
 #include <QBitmap>
-#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QScreen>
 
 #include "about/about_controls.h"
+#include "platform/centring.h"
 #include "platform/desktop_shell.h"
 #include "platform/fonts.h"
-#include "platform/screen_centre.h"
 #include "platform/twips.h"
 
 namespace lucen {
@@ -62,25 +62,25 @@ FormQuindral::FormQuindral(const QWidget& mainWindow, DesktopShell& shell)
   shpMarco->setObjectName(QStringLiteral("shpMarco"));
   SetTwipsRect(shpMarco, {0, 0, 4260, 6300});
 
-  imgIcono = AddPicture("imgIcono", 349, 180, 480, 480);
-  lblTitulo = AddLabel("lblTitulo", 956, 180, 2955, 375, QStringLiteral("Enigmarium 1.0"), kWhite,
+  imgIcono = AddLabel("imgIcono", {349, 180, 480, 480});
+  lblTitulo = AddLabel("lblTitulo", {956, 180, 2955, 375}, QStringLiteral("Enigmarium 1.0"), kWhite,
                        FontByName(QStringLiteral("Arial Black"), 12));
-  lblCreadoPor = AddLabel("lblCreadoPor", 956, 480, 2295, 255,
+  lblCreadoPor = AddLabel("lblCreadoPor", {956, 480, 2295, 255},
                           QStringLiteral("Creado por Quindral-Software"), kWhite, DialogFont());
-  imgLogo = AddPicture("imgLogo", 405, 810, 3450, 3435);
+  imgLogo = AddLabel("imgLogo", {405, 810, 3450, 3435});
   imgLogo->setPixmap(QPixmap(QStringLiteral(":/lucen/logo.jpg")));
 
   const QFont linkFont = FontByName(QStringLiteral("Arial"), 9.75);
-  lblMail = AddLabel("lblMail", 1605, 4350, 1575, 240, kMakerMail, kLinkBlue, linkFont);
-  lblTexEmail = AddLabel("lblTexEmail", 1080, 4365, 735, 255, QStringLiteral("Email: "), kSilver,
+  lblMail = AddLabel("lblMail", {1605, 4350, 1575, 240}, kMakerMail, kLinkBlue, linkFont);
+  lblTexEmail = AddLabel("lblTexEmail", {1080, 4365, 735, 255}, QStringLiteral("Email: "), kSilver,
                          DialogFont());
-  lblURL = AddLabel("lblURL", 1635, 4605, 1485, 240, kMakerWeb, kLinkBlue, linkFont);
+  lblURL = AddLabel("lblURL", {1635, 4605, 1485, 240}, kMakerWeb, kLinkBlue, linkFont);
   lblTexWeb =
-      AddLabel("lblTexWeb", 1095, 4635, 615, 255, QStringLiteral("Web:"), kSilver, DialogFont());
-  lblTexto = AddLabel("lblTexto", 240, 4980, 4185, 1005, kNotice, kSilver,
+      AddLabel("lblTexWeb", {1095, 4635, 615, 255}, QStringLiteral("Web:"), kSilver, DialogFont());
+  lblTexto = AddLabel("lblTexto", {240, 4980, 4185, 1005}, kNotice, kSilver,
                       FontByName(QStringLiteral("Arial"), 9));
   lblTexto->setWordWrap(true);
-  lblClick = AddLabel("lblClick", 2805, 5955, 1320, 210, QStringLiteral("[click para cerrar]"),
+  lblClick = AddLabel("lblClick", {2805, 5955, 1320, 210}, QStringLiteral("[click para cerrar]"),
                       kLightYellow, DialogFont());
   lblClick->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
 
@@ -109,31 +109,24 @@ FormQuindral::FormQuindral(const QWidget& mainWindow, DesktopShell& shell)
   }
   connect(lblMail, &ClickableLabel::clicked, this, &FormQuindral::lblMail_Click);
   connect(lblURL, &ClickableLabel::clicked, this, &FormQuindral::lblURL_Click);
-  connect(lblMail, &ClickableLabel::pointerMoved, this, &FormQuindral::lblMail_MouseMove);
-  connect(lblURL, &ClickableLabel::pointerMoved, this, &FormQuindral::lblURL_MouseMove);
+  connect(lblMail, &ClickableLabel::pointerMoved, this, [this] { HoverLink(lblMail); });
+  connect(lblURL, &ClickableLabel::pointerMoved, this, [this] { HoverLink(lblURL); });
 }
 
-ClickableLabel* FormQuindral::AddLabel(const char* name, float left, float top, float width,
-                                       float height, const QString& text, const QColor& colour,
+ClickableLabel* FormQuindral::AddLabel(const char* name, const TwipsRect& place,
+                                       const QString& text, const QColor& colour,
                                        const QFont& font) {
   auto* label = new ClickableLabel(this);
   label->setObjectName(QLatin1String(name));
+  SetTwipsRect(label, place);
+  if (text.isEmpty()) return label;  // a picture
   label->setText(text);
   label->setTextFormat(Qt::PlainText);
   label->setFont(font);
   QPalette ink = label->palette();
   ink.setColor(QPalette::WindowText, colour);
   label->setPalette(ink);
-  SetTwipsRect(label, {left, top, width, height});
   return label;
-}
-
-ClickableLabel* FormQuindral::AddPicture(const char* name, float left, float top, float width,
-                                         float height) {
-  auto* picture = new ClickableLabel(this);
-  picture->setObjectName(QLatin1String(name));
-  SetTwipsRect(picture, {left, top, width, height});
-  return picture;
 }
 
 bool FormQuindral::event(QEvent* event) {
@@ -158,21 +151,18 @@ void FormQuindral::keyPressEvent(QKeyEvent* event) {
 }
 
 void FormQuindral::mousePressEvent(QMouseEvent* event) {
-  backgroundPressed_ = event->button() == Qt::LeftButton;
+  click_.Press(*event);
   event->accept();
 }
 
 void FormQuindral::mouseReleaseEvent(QMouseEvent* event) {
-  const bool click = backgroundPressed_ && event->button() == Qt::LeftButton &&
-                     rect().contains(event->position().toPoint());
-  backgroundPressed_ = false;
   event->accept();
-  if (click) Form_Click();
+  if (click_.Release(*event, rect())) Form_Click();
 }
 
 void FormQuindral::mouseMoveEvent(QMouseEvent* event) {
   event->accept();
-  Form_MouseMove();
+  HoverLink(nullptr);  // the background clears both underlines
 }
 
 void FormQuindral::Form_Activate() {
@@ -190,43 +180,26 @@ void FormQuindral::Form_KeyPress() {
   close();
 }
 
-void FormQuindral::Form_MouseMove() {
-  SetUnderline(lblMail, false);
-  SetUnderline(lblURL, false);
+void FormQuindral::HoverLink(const QLabel* hovered) {
+  for (QLabel* link : {lblMail, lblURL}) {
+    QFont font = link->font();
+    if (font.underline() == (link == hovered)) continue;
+    font.setUnderline(link == hovered);
+    link->setFont(font);
+  }
 }
 
-void FormQuindral::lblMail_MouseMove() {
-  SetUnderline(lblMail, true);
-  SetUnderline(lblURL, false);
-}
-
-void FormQuindral::lblURL_MouseMove() {
-  SetUnderline(lblURL, true);
-  SetUnderline(lblMail, false);
-}
-
+// Each address is read from its link's caption at the moment of the click.
 void FormQuindral::lblMail_Click() {
-  OpenAddress(QStringLiteral("mailto:") + lblMail->text());
+  shell_.Open(QUrl(QStringLiteral("mailto:") + lblMail->text()));
 }
 void FormQuindral::lblURL_Click() {
-  OpenAddress(QStringLiteral("http://") + lblURL->text());
-}
-
-void FormQuindral::OpenAddress(const QString& address) {
-  shell_.ShellExecuteA(this, QStringLiteral("Open"), address, QString(),
-                       QCoreApplication::applicationDirPath(), 1);
-}
-
-void FormQuindral::SetUnderline(QLabel* label, bool on) {
-  QFont font = label->font();
-  if (font.underline() == on) return;
-  font.setUnderline(on);
-  label->setFont(font);
+  shell_.Open(QUrl(QStringLiteral("http://") + lblURL->text()));
 }
 
 void ShowFormQuindral(const QWidget& mainWindow, DesktopShell& shell) {
   FormQuindral about(mainWindow, shell);
-  MoveToScreenCentre(about, mainWindow.screen());
+  if (const QScreen* screen = mainWindow.screen()) CentreWindow(about, screen->availableGeometry());
   about.exec();
 }
 

@@ -2,13 +2,14 @@
 
 #include <QDialog>
 
+#include "about/about_controls.h"
+#include "platform/twips.h"
+
 class QLabel;
 
 namespace lucen {
 
-class ClickableLabel;
 class DesktopShell;
-class FrameLine;
 
 // The about window: the game's title and icon (copied from the main window whenever it becomes
 // active), the logo, the maker's credit and addresses, and the distribution notice. A click
@@ -29,24 +30,21 @@ class FormQuindral : public QDialog {
   void mouseMoveEvent(QMouseEvent* event) override;
 
  private:
-  ClickableLabel* AddLabel(const char* name, float left, float top, float width, float height,
-                           const QString& text, const QColor& colour, const QFont& font);
-  ClickableLabel* AddPicture(const char* name, float left, float top, float width, float height);
-  void OpenAddress(const QString& address);
-  static void SetUnderline(QLabel* label, bool on);
+  // A caption at its place in twips; with no text, a picture.
+  ClickableLabel* AddLabel(const char* name, const TwipsRect& place, const QString& text = {},
+                           const QColor& colour = {}, const QFont& font = {});
+  // Underlines the link under the pointer (none over the background) and clears the other.
+  void HoverLink(const QLabel* hovered);
 
   void Form_Activate();
   void Form_Click();
   void Form_KeyPress();
-  void Form_MouseMove();
-  void lblMail_MouseMove();
-  void lblURL_MouseMove();
   void lblMail_Click();
   void lblURL_Click();
 
   const QWidget& mainWindow_;
   DesktopShell& shell_;
-  bool backgroundPressed_ = false;
+  ClickTracker click_;
 
   FrameLine* shpMarco = nullptr;
   ClickableLabel* imgIcono = nullptr;

@@ -1,9 +1,9 @@
 // In-process benchmarks of the main window on Qt's offscreen platform: the real Form1, built and
 // loaded as at start-up (the about window closed as soon as it opens), then
-//   - a size change to 9 x 9 (MnuTam_Click(4)), alone and with the repaint that follows it;
-//   - one move: a click on a cell button, through the window's connection to
-//     Board::Command1_Click (five advances, the win check, the cells' repaint requests), alone
-//     and with the repaint that follows it.
+//   - a size change to 9 x 9 (Juego > Tamaño > 9x9), alone and with the repaint that follows it;
+//   - one move: a click on a cell button, through the window to the board's press (five
+//     advances, the win check, the cells' repaint requests), alone and with the repaint that
+//     follows it.
 // Run with repetitions and read the medians:
 //   ui_bench --benchmark_repetitions=15 --benchmark_report_aggregates_only=true
 // Anything that does not behave as the game should ends the run with status 1.
@@ -12,12 +12,13 @@
 #include <QAction>
 #include <QApplication>
 #include <QMenu>
+#include <QTimer>
 #include <cstdio>
 #include <memory>
 
 #include "main_window/cell_button.h"
 #include "main_window/form1.h"
-#include "tests/widgets/test_support.h"
+#include "platform/desktop_shell.h"
 
 namespace {
 
@@ -45,22 +46,32 @@ void Fail(benchmark::State& state, const char* what) {
   state.SkipWithError(what);
 }
 
+// A desktop that opens nothing.
+class NoShell final : public lucen::DesktopShell {
+ public:
+  void Open(const QUrl& /*url*/) override {}
+};
+
 // The main window as the player first sees it: loaded, about window closed, shown and painted.
 struct LoadedWindow {
-  lucen::testing::RecordingShell shell;
+  NoShell shell;
   std::unique_ptr<Form1> form = std::make_unique<Form1>(shell);
-  bool aboutTimedOut = false;
 
   LoadedWindow() {
     form->SetProgramEnd([] {});
-    lucen::testing::WhenModalOpens([](QWidget* about) { about->close(); }, &aboutTimedOut);
+    // The about window that start-up shows is closed as soon as it is up.
+    QTimer closer;
+    QObject::connect(&closer, &QTimer::timeout, [] {
+      if (QWidget* about = QApplication::activeModalWidget()) about->close();
+    });
+    closer.start(1);
     form->Form_Load();
     form->ShowCentred();
     QCoreApplication::processEvents();
   }
-  bool Ready() const { return !aboutTimedOut && form->isVisible(); }
+  bool Ready() const { return form->isVisible(); }
 
-  int Cells() const { return form->GameBoard().CellCount() - 1; }
+  int Cells() const { return static_cast<int>(form->GameBoard().CellCount()); }
   // Number of cell buttons that exist (template excluded) and are shown.
   int ShownCellButtons() const {
     int shown = 0;
@@ -80,7 +91,7 @@ bool ShowsFreshBoard(const LoadedWindow& window, int side, int item) {
   const Form1& form = *window.form;
   if (window.Cells() != side * side || window.ShownCellButtons() != side * side) return false;
   if (window.SizeItem(item) == nullptr || !window.SizeItem(item)->isChecked()) return false;
-  return form.GameBoard().BoardCols == side && form.GameBoard().History().empty();
+  return form.GameBoard().Size() == side && form.GameBoard().History().empty();
 }
 
 // (a) Juego > Tamaño > 9x9 from a 5 x 5 board: tear down 25 cells, build and show 81.
@@ -92,12 +103,12 @@ void BM_SizeChangeTo9x9(benchmark::State& state) {
   PaintCounter counter;
   for (auto _ : state) {
     state.PauseTiming();
-    window.form->MnuTam_Click(0);
+    window.SizeItem(0)->trigger();
     QCoreApplication::processEvents();  // the 5 x 5 board painted, old cells deleted
     const std::int64_t before = counter.paints;
     state.ResumeTiming();
 
-    window.form->MnuTam_Click(4);
+    window.SizeItem(4)->trigger();
     if (painted) QCoreApplication::processEvents();
     paintsWhileTimed += counter.paints - before;
   }
@@ -116,18 +127,21 @@ void BM_Move(benchmark::State& state) {
   const bool painted = state.range(1) != 0;
   LoadedWindow window;
   if (!window.Ready()) return Fail(state, "the window did not load");
-  window.form->MnuTam_Click(static_cast<std::int16_t>(side - 5));
+  window.SizeItem(side - 5)->trigger();
   QCoreApplication::processEvents();
   if (!ShowsFreshBoard(window, side, side - 5)) return Fail(state, "no fresh board to play on");
 
   const int centre = side * side / 2 + 1;
-  CellButton* cell = lucen::testing::CellOf(*window.form, centre);
+  const auto cellButton = [&](int number) {
+    return window.form->findChild<CellButton*>(QStringLiteral("Command1_%1").arg(number));
+  };
+  CellButton* cell = cellButton(centre);
   std::size_t moves = 0;
   std::int64_t paintsWhileTimed = 0;
   PaintCounter counter;
   for (auto _ : state) {
     state.PauseTiming();
-    if (++moves % 200 == 0) window.form->MnuReset_Click();
+    if (++moves % 200 == 0) window.form->findChild<QAction*>(QStringLiteral("MnuReset"))->trigger();
     QCoreApplication::processEvents();  // the previous move painted
     const std::int64_t before = counter.paints;
     state.ResumeTiming();
@@ -145,9 +159,8 @@ void BM_Move(benchmark::State& state) {
     return Fail(state, "the clicks did not reach the board");
   }
   for (int i : {centre, centre - 1, centre + 1, centre - side, centre + side}) {
-    const lucen::Rgb colour = board.CellColour(static_cast<std::int16_t>(i));
-    if (lucen::testing::CellOf(*window.form, i)->Colour() !=
-        QColor(colour.red, colour.green, colour.blue)) {
+    const lucen::Rgb colour = board.Colour(static_cast<std::size_t>(i - 1));
+    if (cellButton(i)->Colour() != QColor(colour.red, colour.green, colour.blue)) {
       return Fail(state, "a cell button does not show the board's colour");
     }
   }

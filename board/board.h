@@ -1,64 +1,83 @@
 #pragma once
 
-#include <cstdint>
+#include <cstddef>
 #include <string>
 #include <vector>
 
-#include "board/board_controls.h"
-#include "board/colour.h"
+#include "board/palette.h"
 
 namespace lucen {
 
-// The puzzle: an array of cells addressed by a 16-bit index, element 0 being the template that
-// new cells copy and never a board cell; cells 1..N*N run row by row from the top left. A move
-// advances the clicked cell and its orthogonal neighbours one step along the colour cycle; the
-// puzzle is solved when every cell is light green.
+// What a press, an undo or a redo did: the cells it changed and whether every cell now shows the
+// target colour.
+struct MoveResult {
+  std::vector<std::size_t> changed;
+  bool solved = false;
+};
+
+// The puzzle as a plain value: a square of size x size cells (size 5..9), numbered row by row
+// from 0 at the top left, each at a step 0..k-1 of a cycle of k colours (2..4); step 0 is black
+// and step k-1, light green, is the target. Pressing a cell advances it and its neighbours above,
+// below, left and right one step, never across an edge.
 //
-// The four counters below are plain members because the window's commands set them directly,
-// exactly as the game's menus do, before building or resetting.
+// The move history holds one entry per press since the last reset, the pressed cell's number
+// counted from 1, in decimal. Presses since the last reset, size choice, colour choice or clear
+// can be undone, most recent first, and undone presses redone until the next press.
+//
+// A size, colour count or cell outside its range is refused with std::invalid_argument or
+// std::out_of_range, and the board is left as it was.
 class Board {
  public:
-  explicit Board(BoardControls& controls);
+  static constexpr int kMinSize = 5;
+  static constexpr int kMaxSize = 9;
+  static constexpr int kMinColours = 2;
+  static constexpr int kMaxColours = 4;
 
-  // The cell that AdvanceCell acts on; set before each call.
-  std::int16_t CellIndex = 0;
-  // Cells per row and number of rows; always equal, 5..9 in play.
-  std::int16_t BoardCols = 0;
-  std::int16_t BoardRows = 0;
-  // Length of the colour cycle: 2, 3 or 4 (anything else freezes every cell).
-  std::int16_t ColourCount = 2;
+  Board(int size, int colourCount);
 
-  // Moves one cell, CellIndex, one step along the cycle. Indices outside 1..CellCount()-1 and
-  // colours outside the current cycle are left alone, which lets a move offer off-board
-  // neighbours without testing them.
-  void AdvanceCell();
+  int Size() const { return size_; }
+  int ColourCount() const { return colourCount_; }
+  std::size_t CellCount() const { return steps_.size(); }
+  // Colour steps by cell, row by row.
+  const std::vector<int>& Steps() const { return steps_; }
+  int Step(std::size_t cell) const { return steps_.at(cell); }
+  Rgb Colour(std::size_t cell) const { return StepColour(Step(cell), colourCount_); }
+  bool Solved() const;
 
-  // A click on cell `Index`: records it, advances the plus-shaped group around it (clipped at the
-  // edges), and on a win announces it and turns the board black again.
-  void Command1_Click(std::int16_t Index);
+  // Records `cell` in the history and advances it and its neighbours.
+  MoveResult Press(std::size_t cell);
 
-  // Creates, places and shows BoardRows x BoardCols black cells from the template. Needs an
-  // empty board (template only).
-  void BuildBoard();
-  // Destroys every cell but the template, which keeps the size of the last build.
-  void TearDown();
-  // Every cell black and the move history emptied.
-  void MnuReset_Click();
+  // Every cell black, the history kept: the end of a won game.
+  void Clear();
+  // Every cell black and the history emptied.
+  void Reset();
+  // A black board of another size (or the same), the history and colour count kept.
+  void Resize(int size);
+  // Another colour count (or the same), then a reset.
+  void ChangeColourCount(int colourCount);
 
-  // Number of elements of the cell array, the template included.
-  std::int16_t CellCount() const { return static_cast<std::int16_t>(colours_.size()); }
-  Rgb CellColour(std::int16_t index) const { return colours_.at(Slot(index)); }
-  // Sets any colour, palette or not, on an existing element.
-  void SetCellColour(std::int16_t index, Rgb colour);
-  const std::vector<std::string>& History() const { return history_; }
+  std::vector<std::string> History() const;
+
+  bool CanUndo() const { return moves_.size() > undoFloor_; }
+  bool CanRedo() const { return !redo_.empty(); }
+  // Takes back the last press: each cell it advanced goes back one step, and its history entry
+  // goes. Nothing happens when there is nothing to undo.
+  MoveResult Undo();
+  // Presses the last undone cell again. Nothing happens when there is nothing to redo.
+  MoveResult Redo();
 
  private:
-  static std::size_t Slot(std::int16_t index) { return static_cast<std::size_t>(index); }
-  void TurnBoardBlack();
+  // The cell and its neighbours on the board.
+  std::vector<std::size_t> PlusAround(std::size_t cell) const;
+  MoveResult Advance(std::size_t cell, int by);
+  void ForgetUndo();
 
-  BoardControls& controls_;
-  std::vector<Rgb> colours_{kBlack};  // by cell index; element 0 is the template
-  std::vector<std::string> history_;
+  int size_;
+  int colourCount_;
+  std::vector<int> steps_;
+  std::vector<std::size_t> moves_;  // pressed cells since the last reset, in order
+  std::size_t undoFloor_ = 0;       // moves before this one can no longer be undone
+  std::vector<std::size_t> redo_;   // undone cells, the most recent last
 };
 
 }  // namespace lucen

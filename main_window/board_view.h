@@ -1,62 +1,44 @@
 #pragma once
 
-#include <QVector>
-#include <functional>
-
-#include "board/board_controls.h"
-
-class QLabel;
-class QWidget;
+#include <QWidget>
+#include <cstddef>
+#include <vector>
 
 namespace lucen {
 
+class Board;
 class CellButton;
-class HistoryList;
 
-// Mirrors the board onto the main window's widgets: the cell buttons (element 0 is the template),
-// the hidden move history and the hidden board area, whose places are kept in twips.
-class BoardView final : public BoardControls {
+// The main window's client area and the board on it: the template cell of the window's design,
+// and one button per cell of the board, laid out in twips and showing the board's colours. It
+// draws and forwards clicks; the rules stay with the board.
+class BoardView : public QWidget {
+  Q_OBJECT
+
  public:
-  // `area` holds the cells; the template, history and board area already sit on it.
-  BoardView(QWidget* area, CellButton* templateCell, HistoryList* history, QLabel* boardArea);
+  explicit BoardView(QWidget* parent = nullptr);
 
-  // Element `index` of the cell array, or null when there is none.
-  CellButton* Cell(int index) const;
+  // Replaces the cells with fresh ones for `board`'s size and colours, each in front of those
+  // before it, cell 0 exactly over the template; the keyboard focus goes to cell 0.
+  void Rebuild(const Board& board);
+  // Shows `board`'s current colour on the cells given, or on every cell.
+  void ShowCells(const Board& board, const std::vector<std::size_t>& cells);
+  void ShowAllCells(const Board& board);
 
-  // Connected by the window to the board's move.
-  void SetClickHandler(std::function<void(std::int16_t)> handler);
-  // Cells per row of the board about to be built: names each cell by its row and column, and
-  // lets the arrow keys move the focus across the grid.
-  void SetColumns(std::int16_t columns) { columns_ = columns; }
-  // Gives the keyboard focus to cell 1, if there is one.
-  void FocusFirstCell();
+  CellButton* TemplateCell() const { return template_; }
+  std::size_t CellCount() const { return cells_.size(); }
+  // The button of `cell`, or null when there is none.
+  CellButton* Cell(std::size_t cell) const;
 
-  float BoardAreaWidth() const override;
-  float TemplateLeft() const override;
-  float TemplateTop() const override;
-  float TemplateWidth() const override;
-  float TemplateHeight() const override;
-  void SetTemplateWidth(float twips) override;
-  void SetTemplateHeight(float twips) override;
-  void LoadCell(std::int16_t index) override;
-  void UnloadCell(std::int16_t index) override;
-  void MoveCell(std::int16_t index, float left, float top) override;
-  void BringCellToFront(std::int16_t index) override;
-  void ShowCell(std::int16_t index) override;
-  void ShowCellColour(std::int16_t index, Rgb colour) override;
-  void AppendHistoryEntry(const std::string& entry) override;
-  void ClearHistory() override;
-  void AnnounceWin() override;
+ signals:
+  void cellClicked(int cell);
 
  private:
-  void StepFocus(int from, int rows, int columns);
+  void StepFocus(std::size_t from, int rows, int columns);
 
-  QWidget* area_;
-  QVector<CellButton*> cells_;  // by cell index; unloaded elements are null
-  HistoryList* history_;
-  QLabel* boardArea_;
-  std::function<void(std::int16_t)> onClick_;
-  int columns_ = 1;
+  CellButton* template_;
+  std::vector<CellButton*> cells_;
+  int columns_ = 0;
 };
 
 }  // namespace lucen

@@ -12,23 +12,24 @@ CellButton::CellButton(QWidget* parent) : QPushButton(parent) {
   setFlat(true);
 }
 
-void CellButton::SetColour(const QColor& colour) {
-  if (colour == colour_) return;
-  colour_ = colour;
+void CellButton::SetColour(Rgb colour) {
+  if (colour == rgb_) return;
+  rgb_ = colour;
+  colour_ = QColor(colour.red, colour.green, colour.blue);
   if (row_ > 0) Describe();
   update();
 }
 
-void CellButton::SetGridPlace(int index, int row, int column) {
+void CellButton::SetGridPlace(int number, int row, int column) {
   row_ = row;
   column_ = column;
-  setAccessibleName(QStringLiteral("Celda %1").arg(index));
+  setAccessibleName(QStringLiteral("Celda %1").arg(number));
   Describe();
 }
 
 void CellButton::Describe() {
   setAccessibleDescription(
-      QStringLiteral("fila %1, columna %2, %3").arg(row_).arg(column_).arg(ColourName(colour_)));
+      QStringLiteral("fila %1, columna %2, %3").arg(row_).arg(column_).arg(ColourName(rgb_)));
 }
 
 void CellButton::paintEvent(QPaintEvent* /*event*/) {

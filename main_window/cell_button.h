@@ -3,6 +3,8 @@
 #include <QColor>
 #include <QPushButton>
 
+#include "board/palette.h"
+
 namespace lucen {
 
 // A board cell: a push button whose whole face shows its colour, with a thin raised edge so that
@@ -15,10 +17,10 @@ class CellButton : public QPushButton {
   explicit CellButton(QWidget* parent = nullptr);
 
   QColor Colour() const { return colour_; }
-  void SetColour(const QColor& colour);
+  void SetColour(Rgb colour);
 
-  // The cell's number and place on the board (both counted from 1), for its accessible name.
-  void SetGridPlace(int index, int row, int column);
+  // The cell's number and place on the board (all counted from 1), for its accessible name.
+  void SetGridPlace(int number, int row, int column);
 
  signals:
   // An arrow key: move the focus this many rows and columns.
@@ -31,6 +33,7 @@ class CellButton : public QPushButton {
  private:
   void Describe();
 
+  Rgb rgb_ = kBlack;
   QColor colour_{Qt::black};
   int row_ = 0;
   int column_ = 0;

@@ -1,13 +1,15 @@
 #include "main_window/colour_names.h"
 
+#include <QColor>
+
 namespace lucen {
 
-QString ColourName(const QColor& colour) {
-  if (colour == QColor(0, 0, 0)) return QStringLiteral("negro");
-  if (colour == QColor(255, 255, 0)) return QStringLiteral("amarillo");
-  if (colour == QColor(255, 0, 0)) return QStringLiteral("rojo claro");
-  if (colour == QColor(0, 255, 0)) return QStringLiteral("verde claro");
-  return QStringLiteral("color %1").arg(colour.name());
+QString ColourName(Rgb colour) {
+  if (colour == kBlack) return QStringLiteral("negro");
+  if (colour == kYellow) return QStringLiteral("amarillo");
+  if (colour == kLightRed) return QStringLiteral("rojo claro");
+  if (colour == kLightGreen) return QStringLiteral("verde claro");
+  return QStringLiteral("color %1").arg(QColor(colour.red, colour.green, colour.blue).name());
 }
 
 }  // namespace lucen

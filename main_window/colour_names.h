@@ -1,11 +1,12 @@
 #pragma once
 
-#include <QColor>
 #include <QString>
+
+#include "board/palette.h"
 
 namespace lucen {
 
 // The Spanish name of a cell's colour, as a screen reader says it.
-QString ColourName(const QColor& colour);
+QString ColourName(Rgb colour);
 
 }  // namespace lucen

@@ -3,34 +3,24 @@
 #include <QActionGroup>
 #include <QCloseEvent>
 #include <QCoreApplication>
-#include <QLabel>
 #include <QLayout>
-#include <QMenu>
 #include <QMenuBar>
-#include <QStyle>
+#include <QMessageBox>
+#include <QScreen>
 
 #include "about/form_quindral.h"
+#include "main_window/application_title.h"
+#include "main_window/board_view.h"
 #include "main_window/cell_button.h"
-#include "main_window/history_list.h"
 #include "main_window/program_icon.h"
-#include "platform/screen_centre.h"
+#include "platform/centring.h"
+#include "platform/desktop_shell.h"
 #include "platform/twips.h"
 
 namespace lucen {
 
-namespace {
-
-// The client area below the menu bar, in twips.
-constexpr TwipsRect kClientArea{0, 0, 4020, 4005};
-
-}  // namespace
-
 Form1::Form1(DesktopShell& shell, QWidget* parent)
-    : QMainWindow(parent),
-      shell_(shell),
-      endProgram_([] { QCoreApplication::exit(0); }),
-      view_(CreateDesign()),
-      board_(*view_) {
+    : QMainWindow(parent), shell_(shell), endProgram_([] { QCoreApplication::exit(0); }) {
   setObjectName(QStringLiteral("Form1"));
   setWindowTitle(QStringLiteral("Lucen 2.0"));
   setWindowIcon(ProgramIcon());
@@ -38,117 +28,131 @@ Form1::Form1(DesktopShell& shell, QWidget* parent)
   setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                  Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                  Qt::WindowCloseButtonHint);
+
+  view_ = new BoardView(this);
+  view_->setObjectName(QStringLiteral("ClientArea"));
+  view_->TemplateCell()->setObjectName(QStringLiteral("Command1_0"));
+  setCentralWidget(view_);
+  connect(view_, &BoardView::cellClicked, this, &Form1::Command1_Click);
+
   CreateMenus();
   layout()->setSizeConstraint(QLayout::SetFixedSize);
-  view_->SetClickHandler([this](std::int16_t index) { board_.Command1_Click(index); });
 }
 
 Form1::~Form1() = default;
 
-std::unique_ptr<BoardView> Form1::CreateDesign() {
-  auto* client = new QWidget(this);
-  client->setObjectName(QStringLiteral("ClientArea"));
-  client->setFixedSize(TwipsToPixels(kClientArea).size());
-  setCentralWidget(client);
+void Form1::CreateMenus() {
+  QMenu* game = menuBar()->addMenu(QStringLiteral("Juego"));
+  game->setObjectName(QStringLiteral("MnuGame"));
+  AddCommand(game, "MnuReset", QStringLiteral("Reset"), &Form1::MnuReset_Click);
+  game->addSeparator()->setObjectName(QStringLiteral("sep1"));
 
-  // Created in tab order: the history, the board area, then the template cell.
-  List1 = new HistoryList(client);
-  List1->setObjectName(QStringLiteral("List1"));
-  SetTwipsRect(List1, {960, 300, 615, 255});
-  List1->hide();
+  QMenu* sizes = game->addMenu(QStringLiteral("Tamaño"));
+  sizes->setObjectName(QStringLiteral("MnuT"));
+  auto* sizeGroup = new QActionGroup(this);
+  for (int size = Board::kMinSize; size <= Board::kMaxSize; ++size) {
+    AddChoice(sizes, sizeGroup, QStringLiteral("MnuTam_%1").arg(size - Board::kMinSize),
+              QStringLiteral("%1x%1").arg(size), size, size == board_.Size());
+  }
+  connect(sizeGroup, &QActionGroup::triggered, this,
+          [this](QAction* item) { MnuTam_Click(item->data().toInt()); });
 
-  Label2 = new QLabel(client);
-  Label2->setObjectName(QStringLiteral("Label2"));
-  SetTwipsRect(Label2, {240, 180, 3615, 3615});
-  Label2->hide();
+  QMenu* colours = game->addMenu(QStringLiteral("Colores"));
+  colours->setObjectName(QStringLiteral("MnuColor"));
+  auto* colourGroup = new QActionGroup(this);
+  for (int count = Board::kMinColours; count <= Board::kMaxColours; ++count) {
+    AddChoice(colours, colourGroup, QStringLiteral("MnuC_%1").arg(count - Board::kMinColours),
+              QString::number(count), count, count == board_.ColourCount());
+  }
+  connect(colourGroup, &QActionGroup::triggered, this,
+          [this](QAction* item) { MnuC_Click(item->data().toInt()); });
 
-  templateCell_ = new CellButton(client);
-  templateCell_->setObjectName(QStringLiteral("Command1_0"));
-  templateCell_->SetColour(Qt::black);
-  templateCell_->setFocusPolicy(Qt::NoFocus);
-  SetTwipsRect(templateCell_, {180, 180, 555, 555});
-
-  return std::make_unique<BoardView>(client, templateCell_, List1, Label2);
+  QMenu* help = menuBar()->addMenu(QStringLiteral("Ayuda"));
+  help->setObjectName(QStringLiteral("MnuHelpp"));
+  AddCommand(help, "MQuien", QStringLiteral("Como Jugar"), &Form1::MQuien_Click);
+  AddCommand(help, "MnuInfo", QStringLiteral("Acerca de..."), &Form1::MnuInfo_Click);
 }
 
-void Form1::CreateMenus() {
-  MnuGame = menuBar()->addMenu(QStringLiteral("Juego"));
-  MnuGame->setObjectName(QStringLiteral("MnuGame"));
+QAction* Form1::AddCommand(QMenu* menu, const char* name, const QString& caption,
+                           void (Form1::*command)()) {
+  QAction* item = menu->addAction(caption);
+  item->setObjectName(QLatin1String(name));
+  connect(item, &QAction::triggered, this, command);
+  return item;
+}
 
-  MnuReset = MnuGame->addAction(QStringLiteral("Reset"));
-  MnuReset->setObjectName(QStringLiteral("MnuReset"));
-  connect(MnuReset, &QAction::triggered, this, &Form1::MnuReset_Click);
-
-  sep1 = MnuGame->addSeparator();
-  sep1->setObjectName(QStringLiteral("sep1"));
-
-  MnuT = MnuGame->addMenu(QStringLiteral("Tamaño"));
-  MnuT->setObjectName(QStringLiteral("MnuT"));
-  auto* sizes = new QActionGroup(this);
-  sizes->setExclusionPolicy(QActionGroup::ExclusionPolicy::None);  // the command sets the marks
-  connect(sizes, &QActionGroup::triggered, this, [this](QAction* chosen) {
-    MnuTam_Click(static_cast<std::int16_t>(MnuTam.indexOf(chosen)));
-  });
-  QAction* fiveByFive = MnuT->addAction(QStringLiteral("5x5"));
-  fiveByFive->setObjectName(QStringLiteral("MnuTam_0"));
-  fiveByFive->setCheckable(true);
-  sizes->addAction(fiveByFive);
-  MnuTam.append(fiveByFive);
-
-  MnuColor = MnuGame->addMenu(QStringLiteral("Colores"));
-  MnuColor->setObjectName(QStringLiteral("MnuColor"));
-  auto* colours = new QActionGroup(this);
-  colours->setExclusionPolicy(QActionGroup::ExclusionPolicy::None);
-  connect(colours, &QActionGroup::triggered, this,
-          [this](QAction* chosen) { MnuC_Click(static_cast<std::int16_t>(MnuC.indexOf(chosen))); });
-  for (int i = 0; i < 3; ++i) {
-    QAction* item = MnuColor->addAction(QString::number(i + 2));
-    item->setObjectName(QStringLiteral("MnuC_%1").arg(i));
-    item->setCheckable(true);
-    item->setChecked(i == 0);
-    colours->addAction(item);
-    MnuC.append(item);
-  }
-
-  MnuHelpp = menuBar()->addMenu(QStringLiteral("Ayuda"));
-  MnuHelpp->setObjectName(QStringLiteral("MnuHelpp"));
-  MQuien = MnuHelpp->addAction(QStringLiteral("Como Jugar"));
-  MQuien->setObjectName(QStringLiteral("MQuien"));
-  connect(MQuien, &QAction::triggered, this, &Form1::MQuien_Click);
-  MnuInfo = MnuHelpp->addAction(QStringLiteral("Acerca de..."));
-  MnuInfo->setObjectName(QStringLiteral("MnuInfo"));
-  connect(MnuInfo, &QAction::triggered, this, &Form1::MnuInfo_Click);
+QAction* Form1::AddChoice(QMenu* menu, QActionGroup* group, const QString& name,
+                          const QString& caption, int value, bool checked) {
+  QAction* item = menu->addAction(caption);
+  item->setObjectName(name);
+  item->setData(value);
+  item->setCheckable(true);
+  item->setChecked(checked);
+  group->addAction(item);  // exclusive: one check mark per group
+  return item;
 }
 
 void Form1::Form_Load() {
-  auto* sizes = MnuTam.front()->actionGroup();
-  for (std::int16_t i = 1; i <= 4; ++i) {
-    QAction* item = MnuT->addAction(QStringLiteral("%1x%1").arg(i + 5));
-    item->setObjectName(QStringLiteral("MnuTam_%1").arg(i));
-    item->setCheckable(true);
-    sizes->addAction(item);
-    MnuTam.append(item);
-  }
-  MnuTam[0]->setChecked(true);
-
-  board_.BoardCols = 5;
-  board_.BoardRows = 5;
-  board_.ColourCount = 2;
+  board_ = Board(5, 2);
   BuildBoard();
-
   ShowFormQuindral(*this, shell_);
 }
 
 void Form1::BuildBoard() {
-  view_->SetColumns(board_.BoardCols);
-  board_.BuildBoard();
-  view_->FocusFirstCell();
+  view_->Rebuild(board_);
+  for (std::size_t cell = 0; cell < view_->CellCount(); ++cell) {
+    view_->Cell(cell)->setObjectName(QStringLiteral("Command1_%1").arg(cell + 1));
+  }
 }
 
 void Form1::ShowCentred() {
   adjustSize();
-  MoveToScreenCentre(*this, screen());
+  if (screen() != nullptr) CentreWindow(*this, screen()->availableGeometry());
   show();
+}
+
+void Form1::Command1_Click(int cell) {
+  const MoveResult move = board_.Press(static_cast<std::size_t>(cell));
+  view_->ShowCells(board_, move.changed);
+  if (move.solved) AnnounceWin();
+}
+
+void Form1::AnnounceWin() {
+  // The board shows all light green while the message is up. It has no title of its own: the
+  // application's title stands in, as for any untitled message.
+  QMessageBox box(QMessageBox::NoIcon, ApplicationTitle(), QStringLiteral("Lo lograste!!"),
+                  QMessageBox::Ok, this);
+  box.setObjectName(QStringLiteral("WinMessage"));
+  box.exec();
+  board_.Clear();
+  view_->ShowAllCells(board_);
+}
+
+void Form1::MnuTam_Click(int size) {
+  board_.Resize(size);
+  BuildBoard();
+  // Back to the middle of a fixed 12000 x 9000 twips area at the screen's origin, whatever the
+  // player did with the window.
+  CentreWindow(*this, TwipsToPixels({0, 0, 12000, 9000}));
+}
+
+void Form1::MnuC_Click(int colourCount) {
+  board_.ChangeColourCount(colourCount);
+  view_->ShowAllCells(board_);
+}
+
+void Form1::MnuReset_Click() {
+  board_.Reset();
+  view_->ShowAllCells(board_);
+}
+
+void Form1::MQuien_Click() {
+  shell_.Open(QUrl::fromLocalFile(QCoreApplication::applicationDirPath() +
+                                  QStringLiteral("/Instrucciones.htm")));
+}
+
+void Form1::MnuInfo_Click() {
+  ShowFormQuindral(*this, shell_);
 }
 
 void Form1::closeEvent(QCloseEvent* event) {

@@ -17,6 +17,14 @@ int ToPixels(double twips) {
 
 }  // namespace
 
+std::int32_t RoundHalfEven(double value) {
+  const double below = std::floor(value);
+  const double fraction = value - below;
+  double result = below;
+  if (fraction > 0.5 || (fraction == 0.5 && std::fmod(below, 2.0) != 0.0)) result = below + 1.0;
+  return static_cast<std::int32_t>(result);
+}
+
 QRect TwipsToPixels(const TwipsRect& twips) {
   const int left = ToPixels(twips.left);
   const int top = ToPixels(twips.top);

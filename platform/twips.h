@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QRect>
+#include <cstdint>
 
 class QWidget;
 
@@ -17,6 +18,11 @@ struct TwipsRect {
   float width = 0;
   float height = 0;
 };
+
+// Nearest integer, ties to the even neighbour (782.5 gives 782, 783.5 gives 784): how the game
+// turns any floating-point value into a whole number. Done by hand rather than with
+// std::nearbyint so that it never depends on the floating-point rounding mode.
+std::int32_t RoundHalfEven(double value);
 
 // Each edge is rounded on its own, so that two rectangles that meet in twips meet in pixels too,
 // without gap or overlap.

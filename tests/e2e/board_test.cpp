@@ -24,25 +24,26 @@ TEST_F(BoardTest, AMoveChangesExactlyItsPlusShapedGroup) {
   for (const int index : {13, 1, 5, 21, 25, 3, 11, 15, 23}) {
     SCOPED_TRACE("cell " + std::to_string(index));
     const auto lit = game->ClickCellAndSettle(5, index);
-    ASSERT_TRUE(BoardIs(lit, AfterMove(black, 5, index, TwoColourStep), 5));
+    ASSERT_TRUE(BoardIs(lit, Showing(5, 2, {index}), 5));
     ASSERT_TRUE(BoardIs(game->ClickCellAndSettle(5, index), black, 5));
   }
 }
 
 TEST_F(BoardTest, MovesAddUpAndTheOverlapTurnsBack) {
-  std::vector<Rgb> expected = Uniform(5, kBlack);
+  Board model(5, 2);
   for (const int index : {7, 8, 13}) {
-    expected = AfterMove(expected, 5, index, TwoColourStep);
-    ASSERT_TRUE(BoardIs(game->ClickCellAndSettle(5, index), expected, 5)) << "after " << index;
+    model.Press(static_cast<std::size_t>(index - 1));
+    ASSERT_TRUE(BoardIs(game->ClickCellAndSettle(5, index), Expected(model), 5))
+        << "after " << index;
   }
 }
 
 TEST_F(BoardTest, TheFifteenthClickOfTheSolutionWinsAndEnterLeavesTheBoardBlack) {
   const std::vector<int> solution{2, 3, 5, 7, 8, 9, 13, 14, 15, 16, 17, 19, 20, 21, 22};
-  std::vector<Rgb> expected = Uniform(5, kBlack);
+  Board model(5, 2);
   for (std::size_t i = 0; i + 1 < solution.size(); ++i) {
-    expected = AfterMove(expected, 5, solution[i], TwoColourStep);
-    ASSERT_TRUE(BoardIs(game->ClickCellAndSettle(5, solution[i]), expected, 5))
+    model.Press(static_cast<std::size_t>(solution[i] - 1));
+    ASSERT_TRUE(BoardIs(game->ClickCellAndSettle(5, solution[i]), Expected(model), 5))
         << "after click " << i + 1 << " on cell " << solution[i];
     ASSERT_EQ(game->Desktop().MappedTopLevels().size(), 1u)
         << "a window appeared after click " << i + 1;
@@ -69,8 +70,7 @@ TEST_F(BoardTest, TheFifteenthClickOfTheSolutionWinsAndEnterLeavesTheBoardBlack)
   EXPECT_TRUE(game->Process().Running());
 
   // And play goes on.
-  EXPECT_TRUE(BoardIs(game->ClickCellAndSettle(5, 13),
-                      AfterMove(Uniform(5, kBlack), 5, 13, TwoColourStep), 5));
+  EXPECT_TRUE(BoardIs(game->ClickCellAndSettle(5, 13), Showing(5, 2, {13}), 5));
 }
 
 }  // namespace

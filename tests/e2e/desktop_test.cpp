@@ -37,10 +37,7 @@ TEST_F(MainWindowDesktopTest, ComoJugarOpensTheInstructionsBesideTheProgram) {
 
   // The game goes on, with no window of its own for the page.
   EXPECT_EQ(game->Desktop().MappedTopLevels().size(), 1u);
-  EXPECT_TRUE(BoardIs(
-      game->ClickCellAndSettle(5, 1),
-      AfterMove(Uniform(5, kBlack), 5, 1, [](Rgb c) { return c == kBlack ? kLightGreen : kBlack; }),
-      5));
+  EXPECT_TRUE(BoardIs(game->ClickCellAndSettle(5, 1), Showing(5, 2, {1}), 5));
 }
 
 TEST_F(DesktopTest, TheAboutWindowLinksOpenTheMakersAddressesAndStayOpen) {

@@ -16,7 +16,7 @@ TEST_F(KeyboardTest, ArrowsAndSpacePlayWithoutAMouse) {
   ASSERT_TRUE(BoardIs(game->SettledCells(5), black, 5));
 
   game->Desktop().Key(XK_space);
-  std::vector<Rgb> expected = AfterMove(black, 5, 1, TwoColourStep);
+  std::vector<Rgb> expected = Showing(5, 2, {1});
   ASSERT_TRUE(BoardIs(game->WaitForCells(5, expected), expected, 5));
 
   // Up and Left stop at the corner; then to cell 13 and play it.
@@ -24,14 +24,14 @@ TEST_F(KeyboardTest, ArrowsAndSpacePlayWithoutAMouse) {
     game->Desktop().Key(key);
   }
   game->Desktop().Key(XK_space);
-  expected = AfterMove(expected, 5, 13, TwoColourStep);
+  expected = Showing(5, 2, {1, 13});
   ASSERT_TRUE(BoardIs(game->WaitForCells(5, expected), expected, 5));
 
   // Right from the last column stays in the row, Down from the last row stays on the board.
   for (int i = 0; i < 6; ++i) game->Desktop().Key(XK_Right);
   for (int i = 0; i < 6; ++i) game->Desktop().Key(XK_Down);
   game->Desktop().Key(XK_space);
-  expected = AfterMove(expected, 5, 25, TwoColourStep);
+  expected = Showing(5, 2, {1, 13, 25});
   EXPECT_TRUE(BoardIs(game->WaitForCells(5, expected), expected, 5));
 }
 
@@ -51,7 +51,7 @@ TEST_F(DoubleDensityTest, TheGameScalesWhole) {
   EXPECT_GT(game->MenuBarHeight(), 0);
   ASSERT_TRUE(BoardIs(game->SettledCells(5), Uniform(5, kBlack), 5));
   const auto lit = game->ClickCellAndSettle(5, 13);
-  EXPECT_TRUE(BoardIs(lit, AfterMove(Uniform(5, kBlack), 5, 13, TwoColourStep), 5));
+  EXPECT_TRUE(BoardIs(lit, Showing(5, 2, {13}), 5));
 
   // No pixel of the window's background shows between the cells.
   const Rect client = game->ClientArea();

@@ -1,7 +1,7 @@
 // A long, seeded, reproducible game through the real widgets: cell clicks, size and colour
-// choices and resets in random order, checked after every action against a small model of the
-// rules. Run with LUCEN_SOAK_SEED=<n> to replay another game, LUCEN_SOAK_ACTIONS=<n> to change
-// its length.
+// choices and resets in random order, checked after every action against the board model played
+// alongside. Run with LUCEN_SOAK_SEED=<n> to replay another game, LUCEN_SOAK_ACTIONS=<n> to
+// change its length.
 #include <QAction>
 #include <QMessageBox>
 #include <QtTest>
@@ -9,8 +9,6 @@
 #include <cstdint>
 #include <random>
 
-#include "main_window/cell_button.h"
-#include "main_window/form1.h"
 #include "tests/widgets/test_support.h"
 
 using namespace lucen;
@@ -20,27 +18,14 @@ using lucen::testing::WhenModalOpens;
 
 namespace {
 
-const QColor kBlackColour(0, 0, 0);
-const QColor kYellowColour(255, 255, 0);
-const QColor kRedColour(255, 0, 0);
-const QColor kGreenColour(0, 255, 0);
-
-// The cycle of `count` colours, from black.
-QVector<QColor> Cycle(int count) {
-  switch (count) {
-    case 2:
-      return {kBlackColour, kGreenColour};
-    case 3:
-      return {kBlackColour, kRedColour, kGreenColour};
-    default:
-      return {kBlackColour, kYellowColour, kRedColour, kGreenColour};
-  }
-}
-
 std::uint64_t FromEnvironment(const char* name, std::uint64_t fallback) {
   bool ok = false;
   const qulonglong value = qEnvironmentVariable(name).toULongLong(&ok);
   return ok ? value : fallback;
+}
+
+QColor ToQColor(Rgb colour) {
+  return {colour.red, colour.green, colour.blue};
 }
 
 }  // namespace
@@ -59,9 +44,7 @@ class SoakTest : public QObject {
   RecordingShell shell;
   std::unique_ptr<Form1> form;
   std::mt19937_64 random;
-  int size = 5;
-  int colours = 2;
-  QVector<QColor> model;  // by cell index; element 0 unused
+  Board model{5, 2};  // what the window should show
 
   // What the persistent handler saw.
   int wins = 0;
@@ -80,10 +63,9 @@ class SoakTest : public QObject {
 
   int Pick(int count) { return static_cast<int>(random() % static_cast<std::uint64_t>(count)); }
 
-  CellButton* Cell(int index) const {
-    return form->findChild<CellButton*>(QStringLiteral("Command1_%1").arg(index));
-  }
-  HistoryList* History() const { return form->findChild<HistoryList*>(QStringLiteral("List1")); }
+  int Size() const { return model.Size(); }
+  CellButton* Cell(int number) const { return lucen::testing::CellOf(*form, number); }
+  std::vector<std::string> History() const { return form->GameBoard().History(); }
   void Trigger(const QString& name) {
     Note(name);
     QAction* action = form->findChild<QAction*>(name);
@@ -92,51 +74,29 @@ class SoakTest : public QObject {
     QCoreApplication::processEvents();
   }
 
-  QVector<QColor> Shown() const {
-    QVector<QColor> shown(1, kBlackColour);  // element 0 unused, as in the model
-    for (int i = 1; i <= size * size; ++i) shown.append(Cell(i)->Colour());
-    return shown;
-  }
-
-  void StepModel(int index) {
-    const QVector<QColor> cycle = Cycle(colours);
-    const auto step = [&](int cell) {
-      model[cell] = cycle[(cycle.indexOf(model[cell]) + 1) % cycle.size()];
-    };
-    const int row = (index - 1) / size;
-    const int column = (index - 1) % size;
-    step(index);
-    if (row > 0) step(index - size);
-    if (row < size - 1) step(index + size);
-    if (column > 0) step(index - 1);
-    if (column < size - 1) step(index + 1);
-    // Solved: the board turns black once the message has been dismissed.
-    if (std::all_of(model.begin() + 1, model.end(),
-                    [](const QColor& c) { return c == kGreenColour; })) {
-      model.fill(kBlackColour);
+  // The colour each button shows and the one the model says, cell by cell.
+  void ExpectModelShown() {
+    QCOMPARE(Cell(Size() * Size() + 1), nullptr);
+    for (std::size_t i = 0; i < model.CellCount(); ++i) {
+      QCOMPARE(Cell(static_cast<int>(i) + 1)->Colour(), ToQColor(model.Colour(i)));
     }
+    QCOMPARE(History(), model.History());
   }
 
-  // One click on a real cell button, checked against the model and the history.
-  void Click(int index) {
+  // One click on a real cell button; a win turns the board black once the message is gone.
+  void Click(int number) {
     const int winsBefore = wins;
-    const int historyBefore = History()->count();
-    Note(QStringLiteral("click %1 (%2x%2, %3 colours)").arg(index).arg(size).arg(colours));
-    QTest::mouseClick(Cell(index), Qt::LeftButton);
+    Note(QStringLiteral("click %1 (%2x%2, %3 colours)")
+             .arg(number)
+             .arg(Size())
+             .arg(model.ColourCount()));
+    QTest::mouseClick(Cell(number), Qt::LeftButton);
     QCoreApplication::processEvents();
     ++clicks;
-    StepModel(index);
-    QCOMPARE(History()->count(), historyBefore + 1);
-    QCOMPARE(History()->entries().last(), QString::number(index));
-    if (wins != winsBefore) QCOMPARE(model, QVector<QColor>(size * size + 1, kBlackColour));
-    QCOMPARE(Shown(), model);
-  }
-
-  void ExpectFreshBoard() {
-    QVERIFY(Cell(size * size) != nullptr && Cell(size * size)->isVisible());
-    QCOMPARE(Cell(size * size + 1), nullptr);
-    model = QVector<QColor>(size * size + 1, kBlackColour);
-    QCOMPARE(Shown(), model);
+    const bool solved = model.Press(static_cast<std::size_t>(number - 1)).solved;
+    QCOMPARE(wins, winsBefore + (solved ? 1 : 0));
+    if (solved) model.Clear();
+    CHECKED(ExpectModelShown());
   }
 
  private slots:
@@ -144,12 +104,9 @@ class SoakTest : public QObject {
     const std::uint64_t seed = FromEnvironment("LUCEN_SOAK_SEED", 20240611);
     qInfo("seed %llu", static_cast<unsigned long long>(seed));
     random.seed(seed);
-    form = std::make_unique<Form1>(shell);
-    WhenModalOpens([](QWidget* about) { about->close(); });
-    form->Form_Load();
+    form = lucen::testing::StartedGame(shell);
     form->show();
     QVERIFY(QTest::qWaitForWindowExposed(form.get()));
-    model = QVector<QColor>(26, kBlackColour);
   }
 
   void cleanupTestCase() { form.reset(); }
@@ -168,8 +125,10 @@ class SoakTest : public QObject {
         ++wins;
         if (box->windowTitle() != QStringLiteral("Lucen")) winProblems << box->windowTitle();
         if (box->text() != QStringLiteral("Lo lograste!!")) winProblems << box->text();
-        for (int i = 1; i <= size * size; ++i) {
-          if (Cell(i)->Colour() != kGreenColour) winProblems << QStringLiteral("cell %1").arg(i);
+        for (int i = 1; i <= Size() * Size(); ++i) {
+          if (Cell(i)->Colour() != ToQColor(kLightGreen)) {
+            winProblems << QStringLiteral("cell %1").arg(i);
+          }
         }
       }
       modal->close();
@@ -188,52 +147,53 @@ class SoakTest : public QObject {
     while (done < actions) {
       const int kind = Pick(100);
       if (kind < 78) {
-        CHECKED(Click(1 + Pick(size * size)));
+        CHECKED(Click(1 + Pick(Size() * Size())));
         ++done;
       } else if (kind < 83) {
         const int choice = Pick(5);
         CHECKED(Trigger(QStringLiteral("MnuTam_%1").arg(choice)));
-        size = choice + 5;
+        model.Resize(choice + 5);
         ++sizeChoices;
         ++done;
-        CHECKED(ExpectFreshBoard());
+        CHECKED(ExpectModelShown());
       } else if (kind < 88) {
         const int choice = Pick(3);
         CHECKED(Trigger(QStringLiteral("MnuC_%1").arg(choice)));
-        colours = choice + 2;
+        model.ChangeColourCount(choice + 2);
         ++colourChoices;
         ++done;
-        CHECKED(ExpectFreshBoard());
-        QCOMPARE(History()->count(), 0);
+        CHECKED(ExpectModelShown());
       } else if (kind < 92) {
         CHECKED(Trigger(QStringLiteral("MnuReset")));
+        model.Reset();
         ++resets;
         ++done;
-        CHECKED(ExpectFreshBoard());
-        QCOMPARE(History()->count(), 0);
+        CHECKED(ExpectModelShown());
       } else if (kind < 99) {
         // The same move as many times as there are colours leaves the board as it was, unless
         // the puzzle was solved on the way.
-        const int index = 1 + Pick(size * size);
-        const QVector<QColor> before = Shown();
+        const int index = 1 + Pick(Size() * Size());
+        const std::vector<int> before = model.Steps();
         const int winsBefore = wins;
-        for (int i = 0; i < colours && done < actions; ++i, ++done) CHECKED(Click(index));
+        for (int i = 0; i < model.ColourCount() && done < actions; ++i, ++done) {
+          CHECKED(Click(index));
+        }
         if (done == actions) break;
         ++repeatChecks;
         if (wins == winsBefore) {
-          QCOMPARE(Shown(), before);
+          QCOMPARE(model.Steps(), before);
         } else {
           ++repeatChecksSpanningAWin;
         }
         // And what the button paints is its colour.
         QCOMPARE(lucen::testing::CentreColour(Cell(index)), Cell(index)->Colour());
         ++paintChecks;
-      } else if (size == 5 && colours == 2 && actions - done > 16) {
+      } else if (Size() == 5 && model.ColourCount() == 2 && actions - done > 16) {
         // The known solution from a black board: the fifteenth click wins.
         CHECKED(Trigger(QStringLiteral("MnuReset")));
+        model.Reset();
         ++resets;
         ++done;
-        CHECKED(ExpectFreshBoard());
         const int winsBefore = wins;
         for (const int index : {2, 3, 5, 7, 8, 9, 13, 14, 15, 16, 17, 19, 20, 21, 22}) {
           QCOMPARE(wins, winsBefore);
@@ -241,7 +201,7 @@ class SoakTest : public QObject {
           ++done;
         }
         QCOMPARE(wins, winsBefore + 1);
-        QCOMPARE(History()->count(), 15);
+        QCOMPARE(History().size(), 15U);
         ++solves;
       }
     }

@@ -38,8 +38,8 @@ class HighDpiTest : public QObject {
     QWidget* client = form->centralWidget();
     const QColor background = client->palette().color(QPalette::Window);
     for (std::int16_t size = 5; size <= 9; ++size) {
-      form->MnuTam_Click(static_cast<std::int16_t>(size - 5));
-      form->GameBoard().Command1_Click(1);  // some colour on the board
+      lucen::testing::Choose(*form, QStringLiteral("MnuTam_%1").arg(size - 5));
+      lucen::testing::CellOf(*form, 1)->click();  // some colour on the board
       const QImage image = client->grab().toImage();
       QCOMPARE(image.devicePixelRatio(), ratio);
       QRect board;

@@ -76,7 +76,7 @@ class KeyboardAccessTest : public QObject {
 
   void aSizeChangePutsTheFocusOnCellOne() {
     Press(Qt::Key_Down);
-    form->MnuTam_Click(3);
+    lucen::testing::Choose(*form, "MnuTam_3");
     QCOMPARE(Focused(), Cell(1));
     Press(Qt::Key_Down);
     QCOMPARE(Focused(), Cell(9));
@@ -95,17 +95,17 @@ class KeyboardAccessTest : public QObject {
     QCOMPARE(Accessible(Cell(13), QAccessible::Name), QStringLiteral("Celda 13"));
     QCOMPARE(Accessible(Cell(13), QAccessible::Description),
              QStringLiteral("fila 3, columna 3, negro"));
-    form->MnuC_Click(2);  // four colours
-    form->GameBoard().Command1_Click(13);
+    lucen::testing::Choose(*form, "MnuC_2");  // four colours
+    Cell(13)->click();
     QCOMPARE(Accessible(Cell(13), QAccessible::Description),
              QStringLiteral("fila 3, columna 3, amarillo"));
-    form->GameBoard().Command1_Click(13);
+    Cell(13)->click();
     QCOMPARE(Accessible(Cell(8), QAccessible::Description),
              QStringLiteral("fila 2, columna 3, rojo claro"));
-    form->GameBoard().Command1_Click(13);
+    Cell(13)->click();
     QCOMPARE(Accessible(Cell(14), QAccessible::Description),
              QStringLiteral("fila 3, columna 4, verde claro"));
-    form->MnuTam_Click(4);
+    lucen::testing::Choose(*form, "MnuTam_4");
     QCOMPARE(Accessible(Cell(81), QAccessible::Name), QStringLiteral("Celda 81"));
     QCOMPARE(Accessible(Cell(81), QAccessible::Description),
              QStringLiteral("fila 9, columna 9, negro"));
@@ -121,7 +121,7 @@ class KeyboardAccessTest : public QObject {
       modal->close();
     });
     for (int index : {2, 3, 5, 7, 8, 9, 13, 14, 15, 16, 17, 19, 20, 21, 22}) {
-      form->GameBoard().Command1_Click(static_cast<std::int16_t>(index));
+      Cell(index)->click();
     }
     QVERIFY2(spoken.contains(QStringLiteral("Lo lograste!!")), qPrintable(spoken));
     QVERIFY2(spoken.contains(QStringLiteral("|Lucen")), qPrintable(spoken));

@@ -1,33 +1,24 @@
 #pragma once
 
+#include <QAction>
 #include <QApplication>
 #include <QTimer>
 #include <QVector>
 #include <QWidget>
 #include <functional>
 
+#include "board/board.h"
 #include "main_window/cell_button.h"
 #include "main_window/form1.h"
-#include "main_window/history_list.h"
 #include "platform/desktop_shell.h"
 
 namespace lucen::testing {
 
-// Stands in for the desktop shell and remembers every request.
+// Stands in for the desktop and remembers every address it was asked to open.
 class RecordingShell final : public DesktopShell {
  public:
-  struct Request {
-    QWidget* owner;
-    QString operation, file, parameters, directory;
-    int showCommand;
-  };
-  QVector<Request> requests;
-
-  void ShellExecuteA(QWidget* owner, const QString& operation, const QString& file,
-                     const QString& parameters, const QString& directory,
-                     int showCommand) override {
-    requests.append({owner, operation, file, parameters, directory, showCommand});
-  }
+  QVector<QUrl> opened;
+  void Open(const QUrl& url) override { opened.append(url); }
 };
 
 // Hands the next modal window to `handle` once it is open, from inside its own event loop. The
@@ -65,20 +56,44 @@ inline std::unique_ptr<Form1> StartedGame(DesktopShell& shell) {
   return form;
 }
 
-// Element `index` of the main window's cell array (0 is the template).
-inline CellButton* CellOf(const Form1& form, int index) {
-  return form.findChild<CellButton*>(QStringLiteral("Command1_%1").arg(index));
+// The button of cell `number`, counted from 1 as the player counts (0 is the template).
+inline CellButton* CellOf(const Form1& form, int number) {
+  return form.findChild<CellButton*>(QStringLiteral("Command1_%1").arg(number));
 }
 
-// The hidden move history, entry by entry.
-inline QStringList HistoryOf(const Form1& form) {
-  return form.findChild<HistoryList*>(QStringLiteral("List1"))->entries();
+// Chooses a menu item by its name, as a click on it would.
+inline void Choose(const Form1& form, const QString& item) {
+  form.findChild<QAction*>(item)->trigger();
 }
 
 // The colour at the centre of a widget as it paints itself.
 inline QColor CentreColour(QWidget* widget) {
   const QImage image = widget->grab().toImage();
   return image.pixelColor(image.width() / 2, image.height() / 2);
+}
+
+// Every cell whose button does not paint the colour of the same cell of `expected`; empty when
+// the window shows that board.
+inline QString DifferencesFrom(const Form1& form, const Board& expected) {
+  QString wrong;
+  for (std::size_t i = 0; i < expected.CellCount(); ++i) {
+    const Rgb want = expected.Colour(i);
+    CellButton* cell = CellOf(form, static_cast<int>(i) + 1);
+    const QColor seen = cell ? CentreColour(cell) : QColor();
+    if (seen != QColor(want.red, want.green, want.blue)) {
+      wrong += QStringLiteral(" cell %1: %2;").arg(i + 1).arg(seen.name());
+    }
+  }
+  if (CellOf(form, static_cast<int>(expected.CellCount()) + 1) != nullptr) wrong += " extra cells";
+  return wrong;
+}
+
+// A board of `size` and `colours` after pressing `cells` (numbered from 1): what the window should
+// show.
+inline Board After(int size, int colours, std::initializer_list<int> cells) {
+  Board board(size, colours);
+  for (int cell : cells) board.Press(static_cast<std::size_t>(cell - 1));
+  return board;
 }
 
 }  // namespace lucen::testing

@@ -1,3 +1,6 @@
+// Qt before X11, whose macros clash with Qt's names.
+#include "main_window/board_layout.h"
+
 #include "tests/e2e/support/game_session.h"
 
 #include <X11/keysym.h>
@@ -19,11 +22,6 @@ namespace lucen::e2e {
 namespace {
 
 constexpr int kTwipsPerPixel = 15;
-
-// A pixel edge from a twips edge: each edge is rounded on its own.
-int EdgeToPixels(double twips) {
-  return static_cast<int>(std::floor(twips / kTwipsPerPixel + 0.5));
-}
 
 std::vector<std::string> Split(const std::string& line, char separator) {
   std::vector<std::string> parts;
@@ -62,24 +60,10 @@ std::string WithInherited(const std::string& name, const std::string& options) {
 }
 
 std::vector<Rect> CellRects(int size) {
-  // The board starts 180 twips in from the client area's corner; each cell is 3615 / N twips
-  // (a float) wide and tall, and each next cell starts at the previous start plus that side,
-  // rounded to whole twips with ties to even.
-  const double side = static_cast<double>(3615.0F / static_cast<float>(size));
-  std::vector<double> starts;
-  double at = 180;
-  for (int k = 0; k < size; ++k) {
-    starts.push_back(at);
-    at = std::nearbyint(at + side);
-  }
   std::vector<Rect> rects(1);
-  for (int row = 0; row < size; ++row) {
-    for (int column = 0; column < size; ++column) {
-      const int left = EdgeToPixels(starts[column]);
-      const int top = EdgeToPixels(starts[row]);
-      rects.push_back({left, top, EdgeToPixels(starts[column] + side) - left,
-                       EdgeToPixels(starts[row] + side) - top});
-    }
+  for (const TwipsRect& place : ::lucen::CellRects(size)) {
+    const QRect pixels = TwipsToPixels(place);
+    rects.push_back({pixels.x(), pixels.y(), pixels.width(), pixels.height()});
   }
   return rects;
 }

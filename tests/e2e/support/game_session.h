@@ -24,8 +24,8 @@ inline constexpr int kAboutHeight = 420;
 inline constexpr int kClientWidth = 268;
 inline constexpr int kClientHeight = 267;
 
-// Where each cell of an N x N board sits in the main window's client area, worked out from the
-// game's twips layout: element i is cell i (1-based, row by row); element 0 is unused.
+// Where each cell of an N x N board sits in the main window's client area, in pixels, from the
+// game's own twips layout: element i is cell i (1-based, row by row); element 0 is unused.
 std::vector<Rect> CellRects(int size);
 
 // What answers the game's requests to the desktop for opening a document or an address.

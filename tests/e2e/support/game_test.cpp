@@ -22,21 +22,17 @@ void GameTest::TearDown() {
   game.reset();
 }
 
-std::set<int> PlusGroup(int size, int index) {
-  const int row = (index - 1) / size;
-  const int column = (index - 1) % size;
-  std::set<int> group{index};
-  if (row > 0) group.insert(index - size);
-  if (row < size - 1) group.insert(index + size);
-  if (column > 0) group.insert(index - 1);
-  if (column < size - 1) group.insert(index + 1);
-  return group;
+std::vector<Rgb> Expected(const Board& board) {
+  std::vector<Rgb> colours(1);
+  for (std::size_t cell = 0; cell < board.CellCount(); ++cell)
+    colours.push_back(board.Colour(cell));
+  return colours;
 }
 
-std::vector<Rgb> AfterMove(const std::vector<Rgb>& before, int size, int index, Rgb (*next)(Rgb)) {
-  std::vector<Rgb> after = before;
-  for (int cell : PlusGroup(size, index)) after[static_cast<std::size_t>(cell)] = next(after[cell]);
-  return after;
+std::vector<Rgb> Showing(int size, int colours, std::initializer_list<int> cells) {
+  Board board(size, colours);
+  for (int cell : cells) board.Press(static_cast<std::size_t>(cell - 1));
+  return Expected(board);
 }
 
 std::vector<Rgb> Uniform(int size, Rgb colour) {

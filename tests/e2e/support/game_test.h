@@ -3,9 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <memory>
-#include <set>
 #include <vector>
 
+#include "board/board.h"
 #include "tests/e2e/support/game_session.h"
 
 namespace lucen::e2e {
@@ -33,17 +33,11 @@ class MainWindowTest : public GameTest {
   TopLevel main;
 };
 
-// The cells a move on `index` of an N x N board acts on: the cell and its neighbours above,
-// below, left and right that lie on the board.
-std::set<int> PlusGroup(int size, int index);
-
-// One step of the two-colour cycle: black and light green in turn.
-inline Rgb TwoColourStep(Rgb colour) {
-  return colour == kBlack ? kLightGreen : kBlack;
-}
-
-// The board after a move on `index`, each cell of the group stepped with `next`.
-std::vector<Rgb> AfterMove(const std::vector<Rgb>& before, int size, int index, Rgb (*next)(Rgb));
+// What the screen should show of `board`: element 0 unused, then each cell's colour.
+std::vector<Rgb> Expected(const Board& board);
+// The same for a fresh board of `size` under `colours` colours after pressing `cells` (numbered
+// from 1) in turn.
+std::vector<Rgb> Showing(int size, int colours, std::initializer_list<int> cells);
 
 // Every cell (element 0 unused) of an N x N board showing `colour`.
 std::vector<Rgb> Uniform(int size, Rgb colour);

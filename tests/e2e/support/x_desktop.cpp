@@ -28,10 +28,6 @@ int Channel(unsigned long pixel, unsigned long mask) {
 
 }  // namespace
 
-std::ostream& operator<<(std::ostream& out, const Rgb& colour) {
-  return out << "rgb(" << colour.red << ", " << colour.green << ", " << colour.blue << ")";
-}
-
 std::ostream& operator<<(std::ostream& out, const Rect& rect) {
   return out << rect.width << "x" << rect.height << "+" << rect.x << "+" << rect.y;
 }
@@ -139,8 +135,9 @@ Snapshot XDesktop::Grab(const Rect& area) {
   for (int y = 0; y < area.height; ++y) {
     for (int x = 0; x < area.width; ++x) {
       const unsigned long pixel = XGetPixel(image, x, y);
-      pixels.push_back({Channel(pixel, visual->red_mask), Channel(pixel, visual->green_mask),
-                        Channel(pixel, visual->blue_mask)});
+      pixels.push_back({static_cast<std::uint8_t>(Channel(pixel, visual->red_mask)),
+                        static_cast<std::uint8_t>(Channel(pixel, visual->green_mask)),
+                        static_cast<std::uint8_t>(Channel(pixel, visual->blue_mask))});
     }
   }
   XDestroyImage(image);
@@ -190,3 +187,12 @@ void XDesktop::RequestClose(Window window) {
 }
 
 }  // namespace lucen::e2e
+
+namespace lucen {
+
+std::ostream& operator<<(std::ostream& out, const Rgb& colour) {
+  return out << "rgb(" << int{colour.red} << ", " << int{colour.green} << ", " << int{colour.blue}
+             << ")";
+}
+
+}  // namespace lucen

@@ -7,20 +7,16 @@
 #include <string>
 #include <vector>
 
-namespace lucen::e2e {
+#include "board/palette.h"
 
-struct Rgb {
-  int red = 0;
-  int green = 0;
-  int blue = 0;
-  friend bool operator==(const Rgb&, const Rgb&) = default;
-};
+namespace lucen {
+
+// Colours read off the screen, printed as test failures show them.
 std::ostream& operator<<(std::ostream& out, const Rgb& colour);
 
-inline constexpr Rgb kBlack{0, 0, 0};
-inline constexpr Rgb kYellow{255, 255, 0};
-inline constexpr Rgb kLightRed{255, 0, 0};
-inline constexpr Rgb kLightGreen{0, 255, 0};
+}  // namespace lucen
+
+namespace lucen::e2e {
 
 struct Rect {
   int x = 0;

@@ -4,8 +4,7 @@
 
 namespace lucen {
 
-// A cell's colour as an exact RGB triple. Cells are compared by exact value, so any colour a
-// toolkit may hand us (say, a default button face) is representable and simply never matches.
+// A cell's colour as an exact RGB triple.
 struct Rgb {
   std::uint8_t red = 0;
   std::uint8_t green = 0;
@@ -19,5 +18,13 @@ inline constexpr Rgb kBlack{0, 0, 0};
 inline constexpr Rgb kYellow{255, 255, 0};
 inline constexpr Rgb kLightRed{255, 0, 0};
 inline constexpr Rgb kLightGreen{0, 255, 0};
+
+// The colour of step `step` (0..colourCount-1) of the cycle of `colourCount` (2..4) colours:
+//   2: black, light green
+//   3: black, light red, light green
+//   4: black, yellow, light red, light green
+// Every cycle starts at black and ends at light green, the target. Throws std::out_of_range for
+// a count or step outside those ranges.
+Rgb StepColour(int step, int colourCount);
 
 }  // namespace lucen

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QPoint>
+#include <QRect>
+#include <QSize>
+
+class QWidget;
+
+namespace lucen {
+
+// Where a window whose outer frame is `outer` goes so that it sits in the middle of `area`; an
+// odd half pixel goes to the even side, as every rounding in the game.
+QPoint CentredTopLeft(const QSize& outer, const QRect& area);
+
+// Moves a top-level window so that its outer frame sits in the middle of `area`. Done by hand
+// rather than left to Qt, which allows for a guessed title bar even on a window without one.
+void CentreWindow(QWidget& window, const QRect& area);
+
+}  // namespace lucen
