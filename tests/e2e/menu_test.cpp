@@ -98,7 +98,7 @@ TEST_F(MenuTest, ResetTurnsTheBoardBlack) {
   EXPECT_TRUE(BoardIs(game->WaitForCells(5, Uniform(5, kBlack)), Uniform(5, kBlack), 5));
 }
 
-TEST_F(MenuTest, AboutFromTheHelpMenuIsModalAndClosesWithAKey) {
+TEST_F(MenuTest, AboutFromTheHelpMenuIsModalBlocksTheBoardAndCloseAndGoesWithAKey) {
   // The about window opens centred on the screen, over the main window; a size choice moves the
   // main window left and up so that its left column of cells stays in sight.
   ChooseSize(*game, 5);
@@ -120,6 +120,12 @@ TEST_F(MenuTest, AboutFromTheHelpMenuIsModalAndClosesWithAKey) {
   for (const int index : {1, 6, 11, 16, 21}) {  // the column in sight
     EXPECT_EQ(cells[static_cast<std::size_t>(index)], kBlack) << "cell " << index;
   }
+  EXPECT_EQ(game->Desktop().MappedTopLevels().size(), 2u);
+
+  // Nor does the main window close meanwhile: the request waits on nothing and is dropped.
+  game->Desktop().RequestClose(main.id);
+  ASSERT_TRUE(game->SyncWithAboutWindow(about->frame));
+  EXPECT_TRUE(game->Process().Running());
   EXPECT_EQ(game->Desktop().MappedTopLevels().size(), 2u);
 
   game->Desktop().Focus(about->id);
