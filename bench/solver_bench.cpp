@@ -1,0 +1,68 @@
+// The solver on every board the game offers: 5..9 cells a side, 2, 3 or 4 colours, each from one
+// position a game can reach (all black, then every cell pressed a random number of times, with a
+// fixed seed). Run with repetitions and read the medians:
+//   solver_bench --benchmark_repetitions=15 --benchmark_report_aggregates_only=true
+// An answer that does not solve its board ends the run with status 1. From black, 8 x 8 in three
+// colours can never be solved; that run times the answer "no solution" and says so in its label.
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <random>
+#include <vector>
+
+#include "board/solver.h"
+
+namespace {
+
+bool failed = false;
+
+// Adds `times` presses of `cell` to `steps`: the cell and its neighbours on the board advance.
+void Press(std::vector<int>& steps, int side, int colours, int cell, int times) {
+  const int row = cell / side;
+  const int col = cell % side;
+  steps[cell] = (steps[cell] + times) % colours;
+  if (row > 0) steps[cell - side] = (steps[cell - side] + times) % colours;
+  if (row + 1 < side) steps[cell + side] = (steps[cell + side] + times) % colours;
+  if (col > 0) steps[cell - 1] = (steps[cell - 1] + times) % colours;
+  if (col + 1 < side) steps[cell + 1] = (steps[cell + 1] + times) % colours;
+}
+
+void BM_FewestPresses(benchmark::State& state) {
+  const auto side = static_cast<int>(state.range(0));
+  const auto colours = static_cast<int>(state.range(1));
+  std::mt19937 random(static_cast<unsigned>(100 * side + colours));
+  std::uniform_int_distribution<int> times(0, colours - 1);
+  std::vector<int> steps(side * side, 0);
+  for (int cell = 0; cell < side * side; ++cell) Press(steps, side, colours, cell, times(random));
+
+  for (auto _ : state) {
+    auto presses = lucen::FewestPresses(side, colours, steps);
+    benchmark::DoNotOptimize(presses);
+  }
+
+  const auto presses = lucen::FewestPresses(side, colours, steps);
+  if (!presses) return state.SetLabel("no solution");
+  for (int cell = 0; cell < side * side; ++cell)
+    Press(steps, side, colours, cell, (*presses)[cell]);
+  for (int step : steps) {
+    if (step != colours - 1) {
+      failed = true;
+      return state.SkipWithError("the answer does not solve the board");
+    }
+  }
+}
+BENCHMARK(BM_FewestPresses)
+    ->ArgNames({"side", "colours"})
+    ->ArgsProduct({{5, 6, 7, 8, 9}, {2, 3, 4}})
+    ->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+  benchmark::Initialize(&argc, argv);
+  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  if (failed) std::fputs("solver_bench: an answer did not solve its board\n", stderr);
+  return failed ? 1 : 0;
+}
