@@ -57,6 +57,16 @@ void BoardView::ShowAllCells(const Board& board) {
   }
 }
 
+void BoardView::MarkHint(std::size_t cell) {
+  ClearHint();
+  cells_.at(cell)->SetHint(true);
+  cells_[cell]->setFocus(Qt::OtherFocusReason);
+}
+
+void BoardView::ClearHint() {
+  for (CellButton* cell : cells_) cell->SetHint(false);
+}
+
 CellButton* BoardView::Cell(std::size_t cell) const {
   return cell < cells_.size() ? cells_[cell] : nullptr;
 }

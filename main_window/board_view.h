@@ -25,6 +25,11 @@ class BoardView : public QWidget {
   void ShowCells(const Board& board, const std::vector<std::size_t>& cells);
   void ShowAllCells(const Board& board);
 
+  // Marks `cell` as the hint and gives it the keyboard focus, so that Space plays it; any earlier
+  // mark goes.
+  void MarkHint(std::size_t cell);
+  void ClearHint();
+
   CellButton* TemplateCell() const { return template_; }
   std::size_t CellCount() const { return cells_.size(); }
   // The button of `cell`, or null when there is none.

@@ -27,9 +27,18 @@ void CellButton::SetGridPlace(int number, int row, int column) {
   Describe();
 }
 
+void CellButton::SetHint(bool hint) {
+  if (hint == hint_) return;
+  hint_ = hint;
+  Describe();
+  update();
+}
+
 void CellButton::Describe() {
-  setAccessibleDescription(
-      QStringLiteral("fila %1, columna %2, %3").arg(row_).arg(column_).arg(ColourName(rgb_)));
+  QString description =
+      QStringLiteral("fila %1, columna %2, %3").arg(row_).arg(column_).arg(ColourName(rgb_));
+  if (hint_) description += QStringLiteral(", pista: pulsa esta casilla");
+  setAccessibleDescription(description);
 }
 
 void CellButton::paintEvent(QPaintEvent* /*event*/) {
@@ -48,6 +57,19 @@ void CellButton::paintEvent(QPaintEvent* /*event*/) {
   painter.setPen(QPen(dark, 0));
   painter.drawLine(face.bottomLeft(), face.bottomRight());
   painter.drawLine(face.topRight(), face.bottomRight());
+
+  if (hint_) {
+    // A ring of white inside black around the middle, which shows on every colour of the cycle
+    // and leaves the middle itself showing the cell's colour.
+    const QRectF ring = QRectF(face).adjusted(face.width() * 0.22, face.height() * 0.22,
+                                              -face.width() * 0.22, -face.height() * 0.22);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(Qt::black, 4));
+    painter.drawEllipse(ring);
+    painter.setPen(QPen(Qt::white, 2));
+    painter.drawEllipse(ring);
+    painter.setRenderHint(QPainter::Antialiasing, false);
+  }
 
   if (hasFocus()) {
     // A dashed ring inside the edge, in black or white, whichever stands out on this colour.

@@ -22,6 +22,10 @@ class CellButton : public QPushButton {
   // The cell's number and place on the board (all counted from 1), for its accessible name.
   void SetGridPlace(int number, int row, int column);
 
+  // Marks the cell as the hint, or clears the mark.
+  void SetHint(bool hint);
+  bool IsHint() const { return hint_; }
+
  signals:
   // An arrow key: move the focus this many rows and columns.
   void focusStepRequested(int rows, int columns);
@@ -37,6 +41,7 @@ class CellButton : public QPushButton {
   QColor colour_{Qt::black};
   int row_ = 0;
   int column_ = 0;
+  bool hint_ = false;
 };
 
 }  // namespace lucen

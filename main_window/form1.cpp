@@ -7,8 +7,10 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QScreen>
+#include <algorithm>
 
 #include "about/form_quindral.h"
+#include "board/solver.h"
 #include "main_window/application_title.h"
 #include "main_window/board_view.h"
 #include "main_window/cell_button.h"
@@ -18,6 +20,20 @@
 #include "platform/twips.h"
 
 namespace lucen {
+
+namespace {
+
+// The desktop's own keys for a standard command, and the usual ones wherever the desktop lacks
+// them (an X11 desktop offers only Ctrl+Shift+Z for redo).
+QList<QKeySequence> KeysFor(QKeySequence::StandardKey command, const QList<QKeySequence>& usual) {
+  QList<QKeySequence> keys = QKeySequence::keyBindings(command);
+  for (const QKeySequence& key : usual) {
+    if (!keys.contains(key)) keys.append(key);
+  }
+  return keys;
+}
+
+}  // namespace
 
 Form1::Form1(DesktopShell& shell, QWidget* parent)
     : QMainWindow(parent), shell_(shell), endProgram_([] { QCoreApplication::exit(0); }) {
@@ -67,6 +83,17 @@ void Form1::CreateMenus() {
   connect(colourGroup, &QActionGroup::triggered, this,
           [this](QAction* item) { MnuC_Click(item->data().toInt()); });
 
+  // Help for a stuck player, beyond the design's own commands.
+  game->addSeparator();
+  undo_ = AddCommand(game, "MnuDeshacer", QStringLiteral("Deshacer"), &Form1::MnuDeshacer_Click,
+                     KeysFor(QKeySequence::Undo, {QKeySequence(Qt::CTRL | Qt::Key_Z)}));
+  redo_ = AddCommand(game, "MnuRehacer", QStringLiteral("Rehacer"), &Form1::MnuRehacer_Click,
+                     KeysFor(QKeySequence::Redo, {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z),
+                                                  QKeySequence(Qt::CTRL | Qt::Key_Y)}));
+  AddCommand(game, "MnuPista", QStringLiteral("Pista"), &Form1::MnuPista_Click,
+             {QKeySequence(Qt::CTRL | Qt::Key_H)});
+  UpdateUndoRedo();
+
   QMenu* help = menuBar()->addMenu(QStringLiteral("Ayuda"));
   help->setObjectName(QStringLiteral("MnuHelpp"));
   AddCommand(help, "MQuien", QStringLiteral("Como Jugar"), &Form1::MQuien_Click);
@@ -74,9 +101,10 @@ void Form1::CreateMenus() {
 }
 
 QAction* Form1::AddCommand(QMenu* menu, const char* name, const QString& caption,
-                           void (Form1::*command)()) {
+                           void (Form1::*command)(), const QList<QKeySequence>& shortcuts) {
   QAction* item = menu->addAction(caption);
   item->setObjectName(QLatin1String(name));
+  item->setShortcuts(shortcuts);
   connect(item, &QAction::triggered, this, command);
   return item;
 }
@@ -95,6 +123,7 @@ QAction* Form1::AddChoice(QMenu* menu, QActionGroup* group, const QString& name,
 void Form1::Form_Load() {
   board_ = Board(5, 2);
   BuildBoard();
+  UpdateUndoRedo();
   ShowFormQuindral(*this, shell_);
 }
 
@@ -112,9 +141,24 @@ void Form1::ShowCentred() {
 }
 
 void Form1::Command1_Click(int cell) {
-  const MoveResult move = board_.Press(static_cast<std::size_t>(cell));
+  view_->ClearHint();
+  ShowMove(board_.Press(static_cast<std::size_t>(cell)));
+}
+
+void Form1::ShowMove(const MoveResult& move) {
   view_->ShowCells(board_, move.changed);
+  UpdateUndoRedo();
   if (move.solved) AnnounceWin();
+}
+
+void Form1::ShowBoard() {
+  view_->ShowAllCells(board_);
+  UpdateUndoRedo();
+}
+
+void Form1::UpdateUndoRedo() {
+  undo_->setEnabled(board_.CanUndo());
+  redo_->setEnabled(board_.CanRedo());
 }
 
 void Form1::AnnounceWin() {
@@ -125,33 +169,67 @@ void Form1::AnnounceWin() {
   box.setObjectName(QStringLiteral("WinMessage"));
   box.exec();
   board_.Clear();
-  view_->ShowAllCells(board_);
+  ShowBoard();
 }
 
 void Form1::MnuTam_Click(int size) {
+  view_->ClearHint();
   board_.Resize(size);
   BuildBoard();
+  UpdateUndoRedo();
   // Back to the middle of a fixed 12000 x 9000 twips area at the screen's origin, whatever the
   // player did with the window.
   CentreWindow(*this, TwipsToPixels({0, 0, 12000, 9000}));
 }
 
 void Form1::MnuC_Click(int colourCount) {
+  view_->ClearHint();
   board_.ChangeColourCount(colourCount);
-  view_->ShowAllCells(board_);
+  ShowBoard();
 }
 
 void Form1::MnuReset_Click() {
+  view_->ClearHint();
   board_.Reset();
-  view_->ShowAllCells(board_);
+  ShowBoard();
+}
+
+void Form1::MnuDeshacer_Click() {
+  view_->ClearHint();
+  ShowMove(board_.Undo());
+}
+
+void Form1::MnuRehacer_Click() {
+  view_->ClearHint();
+  ShowMove(board_.Redo());
+}
+
+void Form1::MnuPista_Click() {
+  view_->ClearHint();
+  const auto presses = FewestPresses(board_.Size(), board_.ColourCount(), board_.Steps());
+  if (!presses) {
+    QMessageBox::information(
+        this, ApplicationTitle(),
+        QStringLiteral("Este tablero no se puede completar con %1 colores. Prueba otro tamaño u "
+                       "otro número de colores.")
+            .arg(board_.ColourCount()));
+    return;
+  }
+  // Any cell of a fewest-presses solution: pressing it leaves one press fewer to go.
+  const auto cell = std::find_if(presses->begin(), presses->end(), [](int n) { return n > 0; });
+  if (cell != presses->end()) {
+    view_->MarkHint(static_cast<std::size_t>(cell - presses->begin()));
+  }
 }
 
 void Form1::MQuien_Click() {
+  view_->ClearHint();
   shell_.Open(QUrl::fromLocalFile(QCoreApplication::applicationDirPath() +
                                   QStringLiteral("/Instrucciones.htm")));
 }
 
 void Form1::MnuInfo_Click() {
+  view_->ClearHint();
   ShowFormQuindral(*this, shell_);
 }
 

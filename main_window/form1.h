@@ -40,11 +40,16 @@ class Form1 : public QMainWindow {
  private:
   void CreateMenus();
   QAction* AddCommand(QMenu* menu, const char* name, const QString& caption,
-                      void (Form1::*command)());
+                      void (Form1::*command)(), const QList<QKeySequence>& shortcuts = {});
   QAction* AddChoice(QMenu* menu, QActionGroup* group, const QString& name, const QString& caption,
                      int value, bool checked);
   // A fresh board on the view, its cells named as the design names them.
   void BuildBoard();
+  // Shows what a press, an undo or a redo changed, and the win when it solved the board.
+  void ShowMove(const MoveResult& move);
+  // Shows the whole board after a reset, a clear or a new colour count.
+  void ShowBoard();
+  void UpdateUndoRedo();
   void AnnounceWin();
 
   void Command1_Click(int cell);
@@ -53,12 +58,17 @@ class Form1 : public QMainWindow {
   void MnuReset_Click();
   void MQuien_Click();
   void MnuInfo_Click();
+  void MnuDeshacer_Click();
+  void MnuRehacer_Click();
+  void MnuPista_Click();
   void Form_Unload();
 
   DesktopShell& shell_;
   std::function<void()> endProgram_;
   Board board_{5, 2};
   BoardView* view_ = nullptr;
+  QAction* undo_ = nullptr;
+  QAction* redo_ = nullptr;
 };
 
 }  // namespace lucen

@@ -1,6 +1,11 @@
-// Playing with the keyboard alone, and the game on a screen of twice the pixel density.
+// Playing with the keyboard alone, the help commands' shortcuts, and the game on a screen of twice
+// the pixel density.
 #include <X11/keysym.h>
 #include <gtest/gtest.h>
+
+#include <numeric>
+
+#include "board/solver.h"
 
 #include "tests/e2e/support/game_test.h"
 
@@ -33,6 +38,58 @@ TEST_F(KeyboardTest, ArrowsAndSpacePlayWithoutAMouse) {
   game->Desktop().Key(XK_space);
   expected = Showing(5, 2, {1, 13, 25});
   EXPECT_TRUE(BoardIs(game->WaitForCells(5, expected), expected, 5));
+}
+
+// Under three colours: Ctrl+Z takes a move back, Ctrl+Shift+Z and Ctrl+Y play it again, and
+// Ctrl+H then Space, over and over, wins in the fewest presses.
+TEST_F(KeyboardTest, UndoRedoAndHintsThroughTheShortcuts) {
+  game->ChooseMenuItem(0, 3, 1);  // Juego > Colores > 3
+  ASSERT_TRUE(BoardIs(game->SettledCells(5), Uniform(5, kBlack), 5));
+  Board model(5, 3);
+  for (const int cell : {13, 1, 7}) {
+    model.Press(static_cast<std::size_t>(cell - 1));
+    game->ClickCellAndSettle(5, cell);
+  }
+  game->Desktop().Focus(main.id);
+  for (int i = 0; i < 2; ++i) {
+    game->Desktop().Key(XK_z, {XK_Control_L});
+    model.Undo();
+  }
+  ASSERT_TRUE(BoardIs(game->WaitForCells(5, Expected(model)), Expected(model), 5));
+  game->Desktop().Key(XK_z, {XK_Control_L, XK_Shift_L});
+  model.Redo();
+  ASSERT_TRUE(BoardIs(game->WaitForCells(5, Expected(model)), Expected(model), 5));
+  game->Desktop().Key(XK_y, {XK_Control_L});
+  model.Redo();
+  ASSERT_TRUE(BoardIs(game->WaitForCells(5, Expected(model)), Expected(model), 5));
+
+  const auto fewest = FewestPresses(5, 3, model.Steps());
+  ASSERT_TRUE(fewest);
+  const int expected = std::accumulate(fewest->begin(), fewest->end(), 0);
+  int presses = 0;
+  std::optional<TopLevel> message;
+  std::vector<Rgb> before = game->CellColours(5);
+  while (!message && presses <= expected) {
+    game->Desktop().Key(XK_h, {XK_Control_L});
+    game->Desktop().Key(XK_space);
+    ++presses;
+    // Each press changes the board, or brings up the win message; then the screen settles.
+    WaitUntil(
+        [&] {
+          const auto windows = game->Desktop().MappedTopLevels();
+          if (windows.size() > 1) message = windows.back();
+          return message.has_value() || game->CellColours(5) != before;
+        },
+        kPatience);
+    if (!message) before = game->SettledCells(5);
+  }
+  ASSERT_TRUE(message) << "no win message after " << presses << " presses";
+  EXPECT_EQ(presses, expected);
+  EXPECT_EQ(message->name, "Lucen");
+  game->Desktop().Focus(message->id);
+  game->Desktop().Key(XK_Return);
+  ASSERT_TRUE(game->WaitUntilGone(message->id));
+  EXPECT_TRUE(BoardIs(game->WaitForCells(5, Uniform(5, kBlack)), Uniform(5, kBlack), 5));
 }
 
 class DoubleDensityTest : public MainWindowTest {

@@ -1,7 +1,7 @@
 // A long, seeded, reproducible game through the real widgets: cell clicks, size and colour
-// choices and resets in random order, checked after every action against the board model played
-// alongside. Run with LUCEN_SOAK_SEED=<n> to replay another game, LUCEN_SOAK_ACTIONS=<n> to
-// change its length.
+// choices, resets, undo, redo and hints in random order, checked after every action against the
+// board model played alongside. Run with LUCEN_SOAK_SEED=<n> to replay another game,
+// LUCEN_SOAK_ACTIONS=<n> to change its length.
 #include <QAction>
 #include <QMessageBox>
 #include <QtTest>
@@ -49,11 +49,12 @@ class SoakTest : public QObject {
   // What the persistent handler saw.
   int wins = 0;
   int otherModals = 0;
+  int noSolutionMessages = 0;
   QStringList winProblems;
 
   // Counts by kind.
-  int clicks = 0, sizeChoices = 0, colourChoices = 0, resets = 0, repeatChecks = 0,
-      repeatChecksSpanningAWin = 0, solves = 0, paintChecks = 0;
+  int clicks = 0, sizeChoices = 0, colourChoices = 0, resets = 0, undos = 0, redos = 0, hints = 0,
+      repeatChecks = 0, repeatChecksSpanningAWin = 0, solves = 0, paintChecks = 0;
 
   QStringList recent;  // the last actions, shown when a check fails
   void Note(const QString& action) {
@@ -121,6 +122,8 @@ class SoakTest : public QObject {
       auto* box = qobject_cast<QMessageBox*>(modal);
       if (box == nullptr) {
         ++otherModals;
+      } else if (box->text().contains(QStringLiteral("no se puede completar"))) {
+        ++noSolutionMessages;
       } else {
         ++wins;
         if (box->windowTitle() != QStringLiteral("Lucen")) winProblems << box->windowTitle();
@@ -146,7 +149,34 @@ class SoakTest : public QObject {
     int done = 0;
     while (done < actions) {
       const int kind = Pick(100);
-      if (kind < 78) {
+      if (kind >= 70 && kind < 78) {
+        // Undo, redo or a hint, each of which the model answers too.
+        const int which = Pick(3);
+        const int winsBefore = wins;
+        if (which == 0) {
+          CHECKED(Trigger(QStringLiteral("MnuDeshacer")));
+          model.Undo();
+          ++undos;
+        } else if (which == 1) {
+          CHECKED(Trigger(QStringLiteral("MnuRehacer")));
+          if (model.Redo().solved) model.Clear();
+          ++redos;
+        } else {
+          const int messagesBefore = noSolutionMessages;
+          CHECKED(Trigger(QStringLiteral("MnuPista")));
+          const bool solvable = !(Size() == 8 && model.ColourCount() == 3);
+          QCOMPARE(noSolutionMessages, messagesBefore + (solvable ? 0 : 1));
+          if (solvable) {
+            auto* focused = qobject_cast<CellButton*>(form->focusWidget());
+            QVERIFY(focused != nullptr && focused->IsHint());
+          }
+          ++hints;
+        }
+        QVERIFY(wins - winsBefore <= 1);
+        if (wins != winsBefore) QCOMPARE(model.Steps(), Board(Size(), model.ColourCount()).Steps());
+        ++done;
+        CHECKED(ExpectModelShown());
+      } else if (kind < 78) {
         CHECKED(Click(1 + Pick(Size() * Size())));
         ++done;
       } else if (kind < 83) {
@@ -208,12 +238,13 @@ class SoakTest : public QObject {
 
     closer.stop();
     qInfo(
-        "%d actions: %d clicks, %d size choices, %d colour choices, %d resets; %d repeat "
-        "checks (%d spanning a win), %d paint checks, %d solves, %d wins in all",
-        done, clicks, sizeChoices, colourChoices, resets, repeatChecks, repeatChecksSpanningAWin,
-        paintChecks, solves, wins);
+        "%d actions: %d clicks, %d size choices, %d colour choices, %d resets, %d undos, %d "
+        "redos, %d hints (%d with no solution); %d repeat checks (%d spanning a win), %d paint "
+        "checks, %d solves, %d wins in all",
+        done, clicks, sizeChoices, colourChoices, resets, undos, redos, hints, noSolutionMessages,
+        repeatChecks, repeatChecksSpanningAWin, paintChecks, solves, wins);
     QCOMPARE(done, actions);
-    QCOMPARE(clicks + sizeChoices + colourChoices + resets, actions);
+    QCOMPARE(clicks + sizeChoices + colourChoices + resets + undos + redos + hints, actions);
     QVERIFY2(winProblems.isEmpty(), qPrintable(winProblems.join(QStringLiteral(", "))));
     QCOMPARE(otherModals, 0);
     QVERIFY(wins >= solves);

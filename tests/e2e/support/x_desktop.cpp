@@ -156,11 +156,16 @@ void XDesktop::Click(int x, int y, unsigned button) {
   XFlush(display_);
 }
 
-void XDesktop::Key(unsigned long keysym) {
-  const KeyCode code = XKeysymToKeycode(display_, keysym);
-  if (code == 0) throw std::runtime_error("no key produces that keysym");
-  XTestFakeKeyEvent(display_, code, True, CurrentTime);
-  XTestFakeKeyEvent(display_, code, False, CurrentTime);
+void XDesktop::Key(unsigned long keysym, std::initializer_list<unsigned long> modifiers) {
+  const auto code = [this](unsigned long sym) {
+    const KeyCode key = XKeysymToKeycode(display_, sym);
+    if (key == 0) throw std::runtime_error("no key produces that keysym");
+    return key;
+  };
+  for (unsigned long modifier : modifiers) XTestFakeKeyEvent(display_, code(modifier), True, 0);
+  XTestFakeKeyEvent(display_, code(keysym), True, CurrentTime);
+  XTestFakeKeyEvent(display_, code(keysym), False, CurrentTime);
+  for (unsigned long modifier : modifiers) XTestFakeKeyEvent(display_, code(modifier), False, 0);
   XFlush(display_);
 }
 

@@ -3,6 +3,7 @@
 #include <X11/Xlib.h>
 
 #include <filesystem>
+#include <initializer_list>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -79,7 +80,8 @@ class XDesktop {
   void MovePointer(int x, int y);
   void Click(int x, int y, unsigned button = 1);
   // Presses and releases the key that produces `keysym`.
-  void Key(unsigned long keysym);
+  // Presses and releases a key, with the modifier keys given held down around it.
+  void Key(unsigned long keysym, std::initializer_list<unsigned long> modifiers = {});
   // Moves a top-level window, as a player dragging it with a window manager would.
   void MoveWindow(Window window, int x, int y);
   // Gives the keyboard focus to `window`, as a click-to-focus window manager would.
