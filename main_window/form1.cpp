@@ -13,6 +13,7 @@
 #include "main_window/cell_button.h"
 #include "main_window/history_list.h"
 #include "main_window/program_icon.h"
+#include "platform/accessibility.h"
 #include "platform/screen_centre.h"
 #include "platform/twips.h"
 
@@ -67,6 +68,7 @@ std::unique_ptr<BoardView> Form1::CreateDesign() {
   templateCell_->SetColour(Qt::black);
   templateCell_->setFocusPolicy(Qt::NoFocus);
   SetTwipsRect(templateCell_, {180, 180, 555, 555});
+  ListShownChildrenOnly(client, templateCell_);  // the cells, not the hidden controls
 
   return std::make_unique<BoardView>(client, templateCell_, List1, Label2);
 }
