@@ -6,6 +6,7 @@
 #include <QScreen>
 
 #include "about/about_controls.h"
+#include "platform/accessibility.h"
 #include "platform/centring.h"
 #include "platform/desktop_shell.h"
 #include "platform/fonts.h"
@@ -95,6 +96,7 @@ FormQuindral::FormQuindral(const QWidget& mainWindow, DesktopShell& shell)
     link->setCursor(hand);
     link->setMouseTracking(true);
     link->raise();
+    PresentAsLink(link, [link] { emit link->clicked(); });
   }
 
   setAccessibleName(QStringLiteral("Acerca de"));

@@ -3,6 +3,7 @@
 #include "board/board.h"
 #include "main_window/board_layout.h"
 #include "main_window/cell_button.h"
+#include "platform/accessibility.h"
 
 namespace lucen {
 
@@ -20,6 +21,7 @@ BoardView::BoardView(QWidget* parent) : QWidget(parent), template_(new CellButto
   // takes the focus.
   template_->setFocusPolicy(Qt::NoFocus);
   SetTwipsRect(template_, kTemplatePlace);
+  ListShownChildrenOnly(this, template_);  // a screen reader meets the cells, not the template
 }
 
 void BoardView::Rebuild(const Board& board) {

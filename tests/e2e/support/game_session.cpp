@@ -116,6 +116,7 @@ GameSession::GameSession(GameOptions options) {
   if (options.utf8Locale) run.environment.Set("LANG", "C.UTF-8");
   scale_ = options.scale;
   if (scale_ != 1) run.environment.Set("QT_SCALE_FACTOR", std::to_string(scale_));
+  for (const auto& [name, value] : options.environment) run.environment.Set(name, value);
   run.stdoutFile = folder_.Path() / "game.out";
   run.stderrFile = folder_.Path() / "game.err";
   game_ = std::make_unique<ChildProcess>(run);

@@ -3,6 +3,7 @@
 #include <chrono>
 #include <filesystem>
 #include <functional>
+#include <map>
 #include <memory>
 #include <optional>
 #include <string>
@@ -43,6 +44,8 @@ struct GameOptions {
   // Device pixels per logical pixel (QT_SCALE_FACTOR); every size the session works out from
   // the game's layout is scaled by it.
   int scale = 1;
+  // More variables for the game, set over those above.
+  std::map<std::string, std::string> environment;
 };
 
 // One call of the stand-in opener: the name it was called by and its arguments.
