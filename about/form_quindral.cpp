@@ -20,10 +20,6 @@ namespace {
 const QString kMakerMail = QStringLiteral("info@quindral.example");
 const QString kMakerWeb = QStringLiteral("www.quindral.example");
 
-const QString kNotice = QStringLiteral(
-    "Este programa es freeware. Puede copiarse libremente, pero nadie podrá cobrar por él. "
-    "Para ponerlo en su web, pida antes permiso al autor vía email.");
-
 const QColor kWhite(255, 255, 255);
 const QColor kSilver(192, 192, 192);
 const QColor kLinkBlue(51, 153, 255);
@@ -66,23 +62,25 @@ FormQuindral::FormQuindral(const QWidget& mainWindow, DesktopShell& shell)
   imgIcono = AddLabel("imgIcono", {349, 180, 480, 480});
   lblTitulo = AddLabel("lblTitulo", {956, 180, 2955, 375}, QStringLiteral("Enigmarium 1.0"), kWhite,
                        FontByName(QStringLiteral("Arial Black"), 12));
-  lblCreadoPor = AddLabel("lblCreadoPor", {956, 480, 2295, 255},
-                          QStringLiteral("Creado por Quindral-Software"), kWhite, DialogFont());
+  lblCreadoPor = AddLabel("lblCreadoPor", {956, 480, 2295, 255}, tr("Creado por Quindral-Software"),
+                          kWhite, DialogFont());
   imgLogo = AddLabel("imgLogo", {405, 810, 3450, 3435});
   imgLogo->setPixmap(QPixmap(QStringLiteral(":/lucen/logo.jpg")));
 
   const QFont linkFont = FontByName(QStringLiteral("Arial"), 9.75);
   lblMail = AddLabel("lblMail", {1605, 4350, 1575, 240}, kMakerMail, kLinkBlue, linkFont);
-  lblTexEmail = AddLabel("lblTexEmail", {1080, 4365, 735, 255}, QStringLiteral("Email: "), kSilver,
-                         DialogFont());
+  lblTexEmail =
+      AddLabel("lblTexEmail", {1080, 4365, 735, 255}, tr("Email: "), kSilver, DialogFont());
   lblURL = AddLabel("lblURL", {1635, 4605, 1485, 240}, kMakerWeb, kLinkBlue, linkFont);
-  lblTexWeb =
-      AddLabel("lblTexWeb", {1095, 4635, 615, 255}, QStringLiteral("Web:"), kSilver, DialogFont());
-  lblTexto = AddLabel("lblTexto", {240, 4980, 4185, 1005}, kNotice, kSilver,
-                      FontByName(QStringLiteral("Arial"), 9));
+  lblTexWeb = AddLabel("lblTexWeb", {1095, 4635, 615, 255}, tr("Web:"), kSilver, DialogFont());
+  lblTexto = AddLabel(
+      "lblTexto", {240, 4980, 4185, 1005},
+      tr("Este programa es freeware. Puede copiarse libremente, pero nadie podrá cobrar por él. "
+         "Para ponerlo en su web, pida antes permiso al autor vía email."),
+      kSilver, FontByName(QStringLiteral("Arial"), 9));
   lblTexto->setWordWrap(true);
-  lblClick = AddLabel("lblClick", {2805, 5955, 1320, 210}, QStringLiteral("[click para cerrar]"),
-                      kLightYellow, DialogFont());
+  lblClick = AddLabel("lblClick", {2805, 5955, 1320, 210}, tr("[click para cerrar]"), kLightYellow,
+                      DialogFont());
   lblClick->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
 
   // The links size themselves to their text from a fixed corner, show the hand, follow the
@@ -99,11 +97,11 @@ FormQuindral::FormQuindral(const QWidget& mainWindow, DesktopShell& shell)
     PresentAsLink(link, [link] { emit link->clicked(); });
   }
 
-  setAccessibleName(QStringLiteral("Acerca de"));
-  imgIcono->setAccessibleName(QStringLiteral("Icono del programa"));
-  imgLogo->setAccessibleName(QStringLiteral("Logotipo de Quindral-Software"));
-  lblMail->setAccessibleDescription(QStringLiteral("Enlace: escribir un correo al autor"));
-  lblURL->setAccessibleDescription(QStringLiteral("Enlace: abrir la página web del autor"));
+  setAccessibleName(tr("Acerca de"));
+  imgIcono->setAccessibleName(tr("Icono del programa"));
+  imgLogo->setAccessibleName(tr("Logotipo de Quindral-Software"));
+  lblMail->setAccessibleDescription(tr("Enlace: escribir un correo al autor"));
+  lblURL->setAccessibleDescription(tr("Enlace: abrir la página web del autor"));
 
   for (ClickableLabel* closer :
        {lblClick, imgLogo, lblCreadoPor, imgIcono, lblTitulo, lblTexWeb, lblTexEmail, lblTexto}) {

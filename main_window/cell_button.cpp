@@ -23,7 +23,7 @@ void CellButton::SetColour(Rgb colour) {
 void CellButton::SetGridPlace(int number, int row, int column) {
   row_ = row;
   column_ = column;
-  setAccessibleName(QStringLiteral("Celda %1").arg(number));
+  setAccessibleName(tr("Celda %1").arg(number));
   Describe();
 }
 
@@ -35,9 +35,8 @@ void CellButton::SetHint(bool hint) {
 }
 
 void CellButton::Describe() {
-  QString description =
-      QStringLiteral("fila %1, columna %2, %3").arg(row_).arg(column_).arg(ColourName(rgb_));
-  if (hint_) description += QStringLiteral(", pista: pulsa esta casilla");
+  QString description = tr("fila %1, columna %2, %3").arg(row_).arg(column_).arg(ColourName(rgb_));
+  if (hint_) description += tr(", pista: pulsa esta casilla");
   setAccessibleDescription(description);
 }
 

@@ -58,12 +58,12 @@ Form1::Form1(DesktopShell& shell, QWidget* parent)
 Form1::~Form1() = default;
 
 void Form1::CreateMenus() {
-  QMenu* game = menuBar()->addMenu(QStringLiteral("Juego"));
+  QMenu* game = menuBar()->addMenu(tr("Juego"));
   game->setObjectName(QStringLiteral("MnuGame"));
-  AddCommand(game, "MnuReset", QStringLiteral("Reset"), &Form1::MnuReset_Click);
+  AddCommand(game, "MnuReset", tr("Reset"), &Form1::MnuReset_Click);
   game->addSeparator()->setObjectName(QStringLiteral("sep1"));
 
-  QMenu* sizes = game->addMenu(QStringLiteral("Tamaño"));
+  QMenu* sizes = game->addMenu(tr("Tamaño"));
   sizes->setObjectName(QStringLiteral("MnuT"));
   auto* sizeGroup = new QActionGroup(this);
   for (int size = Board::kMinSize; size <= Board::kMaxSize; ++size) {
@@ -73,7 +73,7 @@ void Form1::CreateMenus() {
   connect(sizeGroup, &QActionGroup::triggered, this,
           [this](QAction* item) { MnuTam_Click(item->data().toInt()); });
 
-  QMenu* colours = game->addMenu(QStringLiteral("Colores"));
+  QMenu* colours = game->addMenu(tr("Colores"));
   colours->setObjectName(QStringLiteral("MnuColor"));
   auto* colourGroup = new QActionGroup(this);
   for (int count = Board::kMinColours; count <= Board::kMaxColours; ++count) {
@@ -85,19 +85,19 @@ void Form1::CreateMenus() {
 
   // Help for a stuck player, beyond the design's own commands.
   game->addSeparator();
-  undo_ = AddCommand(game, "MnuDeshacer", QStringLiteral("Deshacer"), &Form1::MnuDeshacer_Click,
+  undo_ = AddCommand(game, "MnuDeshacer", tr("Deshacer"), &Form1::MnuDeshacer_Click,
                      KeysFor(QKeySequence::Undo, {QKeySequence(Qt::CTRL | Qt::Key_Z)}));
-  redo_ = AddCommand(game, "MnuRehacer", QStringLiteral("Rehacer"), &Form1::MnuRehacer_Click,
+  redo_ = AddCommand(game, "MnuRehacer", tr("Rehacer"), &Form1::MnuRehacer_Click,
                      KeysFor(QKeySequence::Redo, {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z),
                                                   QKeySequence(Qt::CTRL | Qt::Key_Y)}));
-  AddCommand(game, "MnuPista", QStringLiteral("Pista"), &Form1::MnuPista_Click,
+  AddCommand(game, "MnuPista", tr("Pista"), &Form1::MnuPista_Click,
              {QKeySequence(Qt::CTRL | Qt::Key_H)});
   UpdateUndoRedo();
 
-  QMenu* help = menuBar()->addMenu(QStringLiteral("Ayuda"));
+  QMenu* help = menuBar()->addMenu(tr("Ayuda"));
   help->setObjectName(QStringLiteral("MnuHelpp"));
-  AddCommand(help, "MQuien", QStringLiteral("Como Jugar"), &Form1::MQuien_Click);
-  AddCommand(help, "MnuInfo", QStringLiteral("Acerca de..."), &Form1::MnuInfo_Click);
+  AddCommand(help, "MQuien", tr("Como Jugar"), &Form1::MQuien_Click);
+  AddCommand(help, "MnuInfo", tr("Acerca de..."), &Form1::MnuInfo_Click);
 }
 
 QAction* Form1::AddCommand(QMenu* menu, const char* name, const QString& caption,
@@ -164,8 +164,8 @@ void Form1::UpdateUndoRedo() {
 void Form1::AnnounceWin() {
   // The board shows all light green while the message is up. It has no title of its own: the
   // application's title stands in, as for any untitled message.
-  QMessageBox box(QMessageBox::NoIcon, ApplicationTitle(), QStringLiteral("Lo lograste!!"),
-                  QMessageBox::Ok, this);
+  QMessageBox box(QMessageBox::NoIcon, ApplicationTitle(), tr("Lo lograste!!"), QMessageBox::Ok,
+                  this);
   box.setObjectName(QStringLiteral("WinMessage"));
   box.exec();
   board_.Clear();
@@ -210,8 +210,8 @@ void Form1::MnuPista_Click() {
   if (!presses) {
     QMessageBox::information(
         this, ApplicationTitle(),
-        QStringLiteral("Este tablero no se puede completar con %1 colores. Prueba otro tamaño u "
-                       "otro número de colores.")
+        tr("Este tablero no se puede completar con %1 colores. Prueba otro tamaño u otro "
+           "número de colores.")
             .arg(board_.ColourCount()));
     return;
   }
@@ -224,8 +224,9 @@ void Form1::MnuPista_Click() {
 
 void Form1::MQuien_Click() {
   view_->ClearHint();
-  shell_.Open(QUrl::fromLocalFile(QCoreApplication::applicationDirPath() +
-                                  QStringLiteral("/Instrucciones.htm")));
+  // The page in the player's language, beside the program.
+  shell_.Open(QUrl::fromLocalFile(QCoreApplication::applicationDirPath() + QLatin1Char('/') +
+                                  tr("Instrucciones.htm")));
 }
 
 void Form1::MnuInfo_Click() {

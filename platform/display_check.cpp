@@ -20,8 +20,9 @@ namespace lucen {
 #ifdef LUCEN_HAVE_XCB
 namespace {
 
-bool XServerReachable() {
-  xcb_connection_t* connection = xcb_connect(nullptr, nullptr);
+bool XServerReachable(const QByteArray& display) {
+  xcb_connection_t* connection =
+      xcb_connect(display.isEmpty() ? nullptr : display.constData(), nullptr);
   const bool connected = xcb_connection_has_error(connection) == 0;
   xcb_disconnect(connection);
   return connected;
@@ -53,23 +54,26 @@ bool WaylandReachable() {
 }  // namespace
 #endif
 
-bool GraphicalDisplayAvailable() {
+bool GraphicalDisplayAvailable(const QByteArray& platform, const QByteArray& display) {
 #ifdef LUCEN_HAVE_XCB
   // Qt tries the platforms named in QT_QPA_PLATFORM in turn (X first when none is named), and
   // aborts when none of them starts.
-  QByteArrayList platforms = qgetenv("QT_QPA_PLATFORM").split(';');
+  QByteArrayList platforms =
+      (platform.isEmpty() ? qgetenv("QT_QPA_PLATFORM") : platform).split(';');
   if (platforms == QByteArrayList{QByteArray()}) platforms = {"xcb", "wayland"};
-  for (const QByteArray& platform : platforms) {
-    if (platform.startsWith("xcb")) {
-      if (XServerReachable()) return true;
-    } else if (platform.startsWith("wayland")) {
+  for (const QByteArray& candidate : platforms) {
+    if (candidate.startsWith("xcb")) {
+      if (XServerReachable(display)) return true;
+    } else if (candidate.startsWith("wayland")) {
       if (WaylandReachable()) return true;
-    } else if (!platform.isEmpty()) {
+    } else if (!candidate.isEmpty()) {
       return true;  // offscreen, VNC and the like need no display
     }
   }
   return false;
 #else
+  Q_UNUSED(platform);
+  Q_UNUSED(display);
   return true;
 #endif
 }

@@ -35,8 +35,8 @@ struct Case {
 };
 
 // Runs the game with `display` as DISPLAY (unset when nothing) and `wayland` as WAYLAND_DISPLAY,
-// and nothing else that names a display or a platform (no QT_QPA_PLATFORM); it must refuse to
-// start in one line on stderr and with status 1.
+// and nothing else that names a display or a platform (no QT_QPA_PLATFORM), on an English
+// desktop; it must refuse to start in one line on stderr and with status 1.
 void ExpectOneLineAndStatusOne(const std::optional<std::string>& display,
                                const std::optional<std::string>& wayland = std::nullopt) {
   TempDir folder("lucen-no-display");
@@ -44,7 +44,7 @@ void ExpectOneLineAndStatusOne(const std::optional<std::string>& display,
   run.argv = {LUCEN_EXECUTABLE};
   run.environment.Set("HOME", folder.Path().string())
       .Set("PATH", "/usr/bin:/bin")
-      .Set("LANG", "C.UTF-8")
+      .Set("LANG", "en_GB.UTF-8")
       .Set("ASAN_OPTIONS", WithInherited("ASAN_OPTIONS", "detect_leaks=1"))
       .Set("LSAN_OPTIONS", WithInherited("LSAN_OPTIONS", "suppressions=" LUCEN_LSAN_SUPPRESSIONS
                                                          ":print_suppressions=0"));

@@ -105,6 +105,7 @@ GameSession::GameSession(GameOptions options) {
 
   ChildProcess::Options run;
   run.argv = {options.executable.string()};
+  run.argv.insert(run.argv.end(), options.arguments.begin(), options.arguments.end());
   run.environment.Set("DISPLAY", server_->DisplayName())
       .Set("HOME", home.string())
       .Set("XDG_RUNTIME_DIR", runtime.string())

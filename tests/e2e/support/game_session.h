@@ -38,6 +38,7 @@ enum class Opener {
 
 struct GameOptions {
   std::filesystem::path executable = LUCEN_EXECUTABLE;
+  std::vector<std::string> arguments;  // after the program's name
   Opener opener = Opener::kRecording;
   // LANG=C.UTF-8 when set; otherwise no locale variable at all (the C locale).
   bool utf8Locale = true;

@@ -1,0 +1,24 @@
+#include "main_window/translations.h"
+
+#include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+
+namespace lucen {
+
+void InstallTranslations(QCoreApplication& app) {
+  auto* translator = new QTranslator(&app);
+  const bool loaded = QLocale::system().language() == QLocale::English
+                          ? translator->load(QStringLiteral(":/i18n/lucen_en.qm"))
+                          : translator->load(QLocale(QLocale::Spanish), QStringLiteral("qtbase"),
+                                             QStringLiteral("_"),
+                                             QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+  if (loaded) {
+    QCoreApplication::installTranslator(translator);
+  } else {
+    delete translator;
+  }
+}
+
+}  // namespace lucen
