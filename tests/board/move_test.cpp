@@ -28,11 +28,11 @@ std::set<int> PlusAround(int index, int size) {
 }
 
 std::set<int> NonBlackCells(const Board& board) {
-  std::set<int> lit;
+  std::set<int> coloured;
   for (std::int16_t i = 1; i < board.CellCount(); ++i) {
-    if (!(board.CellColour(i) == kBlack)) lit.insert(i);
+    if (!(board.CellColour(i) == kBlack)) coloured.insert(i);
   }
-  return lit;
+  return coloured;
 }
 
 class MoveTest : public ::testing::Test {

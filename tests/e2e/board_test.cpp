@@ -23,8 +23,8 @@ TEST_F(BoardTest, AMoveChangesExactlyItsPlusShapedGroup) {
   // Centre, the four corners, and an edge cell on each side.
   for (const int index : {13, 1, 5, 21, 25, 3, 11, 15, 23}) {
     SCOPED_TRACE("cell " + std::to_string(index));
-    const auto lit = game->ClickCellAndSettle(5, index);
-    ASSERT_TRUE(BoardIs(lit, AfterMove(black, 5, index, TwoColourStep), 5));
+    const auto moved = game->ClickCellAndSettle(5, index);
+    ASSERT_TRUE(BoardIs(moved, AfterMove(black, 5, index, TwoColourStep), 5));
     ASSERT_TRUE(BoardIs(game->ClickCellAndSettle(5, index), black, 5));
   }
 }

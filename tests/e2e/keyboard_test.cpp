@@ -50,8 +50,8 @@ TEST_F(DoubleDensityTest, TheGameScalesWhole) {
   EXPECT_EQ(main.frame.width, 2 * kClientWidth);
   EXPECT_GT(game->MenuBarHeight(), 0);
   ASSERT_TRUE(BoardIs(game->SettledCells(5), Uniform(5, kBlack), 5));
-  const auto lit = game->ClickCellAndSettle(5, 13);
-  EXPECT_TRUE(BoardIs(lit, AfterMove(Uniform(5, kBlack), 5, 13, TwoColourStep), 5));
+  const auto moved = game->ClickCellAndSettle(5, 13);
+  EXPECT_TRUE(BoardIs(moved, AfterMove(Uniform(5, kBlack), 5, 13, TwoColourStep), 5));
 
   // No pixel of the window's background shows between the cells.
   const Rect client = game->ClientArea();

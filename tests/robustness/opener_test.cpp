@@ -99,11 +99,11 @@ TEST_F(MissingOpenerTest, LinksAndComoJugarChangeNothing) {
   const auto main = game->WaitForMainWindow();
   ASSERT_TRUE(main);
 
-  const std::vector<Rgb> lit = AfterMove(Uniform(5, kBlack), 5, 13, TwoColourStep);
-  ASSERT_TRUE(BoardIs(game->ClickCellAndSettle(5, 13), lit, 5));
+  const std::vector<Rgb> moved = AfterMove(Uniform(5, kBlack), 5, 13, TwoColourStep);
+  ASSERT_TRUE(BoardIs(game->ClickCellAndSettle(5, 13), moved, 5));
   game->ChooseMenuItem(kHelp, kHowToPlay);
   // The game still answers, with the board as it was and no other window.
-  std::vector<Rgb> expected = AfterMove(lit, 5, 1, TwoColourStep);
+  std::vector<Rgb> expected = AfterMove(moved, 5, 1, TwoColourStep);
   EXPECT_TRUE(BoardIs(game->ClickCellAndSettle(5, 1), expected, 5));
   EXPECT_EQ(game->Desktop().MappedTopLevels().size(), 1u);
   EXPECT_TRUE(game->Process().Running());
@@ -146,9 +146,9 @@ TEST_F(SlowOpenerTest, TheLinkAndComoJugarReturnAtOnce) {
   const auto calls = game->WaitForOpenerCalls(2, kPromptly);
   ASSERT_EQ(calls.size(), 2u);
   EXPECT_EQ(calls[1].program, "xdg-open");
-  const std::vector<Rgb> lit = AfterMove(Uniform(5, kBlack), 5, 13, TwoColourStep);
+  const std::vector<Rgb> moved = AfterMove(Uniform(5, kBlack), 5, 13, TwoColourStep);
   game->ClickCell(5, 13);
-  EXPECT_TRUE(WaitUntil([&] { return game->CellColours(5) == lit; }, kPromptly));
+  EXPECT_TRUE(WaitUntil([&] { return game->CellColours(5) == moved; }, kPromptly));
   EXPECT_LT(std::chrono::steady_clock::now() - chosen, kPromptly);
   EXPECT_TRUE(Alive(calls[1].pid)) << "the opener should still be sleeping";
 }

@@ -37,11 +37,11 @@ class BoardWindowTest : public QObject {
   }
   void cleanup() { form.reset(); }
 
-  void aClickLightsThePlusAndRecordsTheMove() {
+  void aClickAdvancesThePlusAndRecordsTheMove() {
     Click(13);
     for (int i = 1; i <= 25; ++i) {
-      const bool lit = i == 13 || i == 8 || i == 18 || i == 12 || i == 14;
-      QCOMPARE(CentreColour(Cell(i)), lit ? QColor(0, 255, 0) : QColor(0, 0, 0));
+      const bool inPlus = i == 13 || i == 8 || i == 18 || i == 12 || i == 14;
+      QCOMPARE(CentreColour(Cell(i)), inPlus ? QColor(0, 255, 0) : QColor(0, 0, 0));
     }
     QCOMPARE(History(), QStringList{QStringLiteral("13")});
     Click(1);
