@@ -188,7 +188,9 @@ wait_until 20 grep -q . "$tmp/display" || fail "Xvfb did not start"
 export DISPLAY=":$(head -n1 "$tmp/display")"
 unset QT_QPA_PLATFORM WAYLAND_DISPLAY
 
-XDG_RUNTIME_DIR="$tmp/runtime" PATH="$tmp/bin:$PATH" "$command" >"$tmp/game.log" 2>&1 &
+# No session bus (nothing listens there), or libdbus starts a daemon that outlives the test.
+XDG_RUNTIME_DIR="$tmp/runtime" PATH="$tmp/bin:$PATH" DBUS_SESSION_BUS_ADDRESS=unix:path=$tmp/none \
+  "$command" >"$tmp/game.log" 2>&1 &
 game_pid=$!
 
 # The visible top-level windows of the game, one id a line.
