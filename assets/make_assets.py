@@ -19,7 +19,7 @@ VGA = [(0, 0, 0), (128, 0, 0), (0, 128, 0), (128, 128, 0),
        (0, 0, 255), (255, 0, 255), (0, 255, 255), (255, 255, 255)]
 BLACK, GREEN = 0, 10
 
-# Lit cells of the 6 x 6 board: two "press" patterns (a cell and its four
+# Coloured cells of the 6 x 6 board: two "press" patterns (a cell and its four
 # neighbours, what one move toggles), as if half-way through a game.
 BOARD = [".#....",
          "###...",

@@ -359,6 +359,8 @@ int Main(int argc, char* argv[]) {
   char runtimeDir[] = "/tmp/lucen-harness-XXXXXX";
   if (mkdtemp(runtimeDir) == nullptr) Fail("mkdtemp: " + std::string(std::strerror(errno)));
   setenv("XDG_RUNTIME_DIR", runtimeDir, 1);
+  // No session bus (nothing listens there), or libdbus starts a daemon that outlives the harness.
+  setenv("DBUS_SESSION_BUS_ADDRESS", ("unix:path=" + std::string(runtimeDir) + "/none").c_str(), 1);
   struct RemovedAtEnd {
     std::string path;
     ~RemovedAtEnd() {

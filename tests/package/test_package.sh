@@ -98,7 +98,8 @@ lists() {
 for package in libqt6widgets6 libqt6gui6 libqt6core6 libc6 libstdc++6; do
   lists "$depends" "$package" || fail "Depends lacks $package: $depends"
 done
-lists "$(field Recommends)" fonts-liberation || fail "Recommends: $(field Recommends)"
+lists "$(field Recommends)" fonts-liberation && lists "$(field Recommends)" qt6-translations-l10n ||
+  fail "Recommends: $(field Recommends)"
 ok "control: Depends: $depends"
 
 # ---- The unpacked tree ----------------------------------------------------------------------
@@ -160,10 +161,11 @@ for size in 32 64 128 256; do
   [ -f "$png" ] || fail "no ${size}x${size} icon named $icon"
   file "$png" | grep -q "PNG image data, $size x $size," || fail "$png: $(file -b "$png")"
 done
-gzip -t "$root/usr/share/man/man6/lucen.6.gz" "$root/usr/share/doc/lucen/changelog.gz" ||
+manuals=("$root/usr/share/man/man6/lucen.6.gz" "$root/usr/share/man/es/man6/lucen.6.gz")
+gzip -t "${manuals[@]}" "$root/usr/share/doc/lucen/changelog.gz" ||
   fail "a compressed document is damaged"
-zcat "$root/usr/share/man/man6/lucen.6.gz" | grep -q '^\.TH LUCEN 6' || fail "the manual page"
-ok "desktop entry, metainfo, icons ($icon) and manual page"
+[ "$(zcat "${manuals[@]}" | grep -c '^\.TH LUCEN 6')" = 2 ] || fail "the manual pages"
+ok "desktop entry, metainfo, icons ($icon) and manual pages"
 
 if command -v lintian >/dev/null; then
   lintian --fail-on error,warning "$deb" >"$tmp/lintian.log" 2>&1 ||
@@ -184,9 +186,12 @@ Xvfb -displayfd 3 -nolisten tcp -screen 0 1024x768x24 3>"$tmp/display" >"$tmp/xv
 xvfb_pid=$!
 wait_until 20 grep -q . "$tmp/display" || fail "Xvfb did not start"
 export DISPLAY=":$(head -n1 "$tmp/display")"
-unset QT_QPA_PLATFORM WAYLAND_DISPLAY
+unset QT_QPA_PLATFORM WAYLAND_DISPLAY LANGUAGE LC_ALL
+export LANG=C.UTF-8  # a Spanish game: Como Jugar asks for Instrucciones.htm
 
-XDG_RUNTIME_DIR="$tmp/runtime" PATH="$tmp/bin:$PATH" "$command" >"$tmp/game.log" 2>&1 &
+# No session bus (nothing listens there), or libdbus starts a daemon that outlives the test.
+XDG_RUNTIME_DIR="$tmp/runtime" PATH="$tmp/bin:$PATH" DBUS_SESSION_BUS_ADDRESS=unix:path=$tmp/none \
+  "$command" >"$tmp/game.log" 2>&1 &
 game_pid=$!
 
 # The visible top-level windows of the game, one id a line.

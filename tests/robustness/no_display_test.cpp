@@ -45,6 +45,7 @@ void ExpectOneLineAndStatusOne(const std::optional<std::string>& display,
   run.environment.Set("HOME", folder.Path().string())
       .Set("PATH", "/usr/bin:/bin")
       .Set("LANG", "en_GB.UTF-8")
+      .Set("DBUS_SESSION_BUS_ADDRESS", NoSessionBus(folder.Path()))
       .Set("ASAN_OPTIONS", WithInherited("ASAN_OPTIONS", "detect_leaks=1"))
       .Set("LSAN_OPTIONS", WithInherited("LSAN_OPTIONS", "suppressions=" LUCEN_LSAN_SUPPRESSIONS
                                                          ":print_suppressions=0"));

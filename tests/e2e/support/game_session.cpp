@@ -110,6 +110,7 @@ GameSession::GameSession(GameOptions options) {
       .Set("HOME", home.string())
       .Set("XDG_RUNTIME_DIR", runtime.string())
       .Set("PATH", path)
+      .Set("DBUS_SESSION_BUS_ADDRESS", NoSessionBus(folder_.Path()))
       .Set("ASAN_OPTIONS", WithInherited("ASAN_OPTIONS", "detect_leaks=1"))
       .Set("UBSAN_OPTIONS", WithInherited("UBSAN_OPTIONS", "print_stacktrace=1"))
       .Set("LSAN_OPTIONS", WithInherited("LSAN_OPTIONS", "suppressions=" LUCEN_LSAN_SUPPRESSIONS

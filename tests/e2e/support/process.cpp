@@ -34,6 +34,10 @@ void Check(int error, const char* what) {
 
 }  // namespace
 
+std::string NoSessionBus(const std::filesystem::path& folder) {
+  return "unix:path=" + (folder / "no-session-bus").string();
+}
+
 Environment& Environment::Set(const std::string& name, const std::string& value) {
   values_[name] = value;
   return *this;

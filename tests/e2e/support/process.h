@@ -31,6 +31,11 @@ class Environment {
   std::map<std::string, std::string> values_;
 };
 
+// A D-Bus session bus address for a child: a socket in `folder` where nothing listens (an odd
+// character in the path makes it invalid, which works as well). With none at all, libdbus would
+// start a bus daemon for the child's X display that outlives the test.
+std::string NoSessionBus(const std::filesystem::path& folder);
+
 // A child process in a process group of its own. Whatever is still running of that group when the
 // object goes (test failure included) is killed and reaped.
 class ChildProcess {
