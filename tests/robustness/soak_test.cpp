@@ -24,10 +24,6 @@ std::uint64_t FromEnvironment(const char* name, std::uint64_t fallback) {
   return ok ? value : fallback;
 }
 
-QColor ToQColor(Rgb colour) {
-  return {colour.red, colour.green, colour.blue};
-}
-
 }  // namespace
 
 // Runs a helper that checks with QCOMPARE / QVERIFY, and ends the test when it failed.
@@ -79,7 +75,7 @@ class SoakTest : public QObject {
   void ExpectModelShown() {
     QCOMPARE(Cell(Size() * Size() + 1), nullptr);
     for (std::size_t i = 0; i < model.CellCount(); ++i) {
-      QCOMPARE(Cell(static_cast<int>(i) + 1)->Colour(), ToQColor(model.Colour(i)));
+      QCOMPARE(Cell(static_cast<int>(i) + 1)->Colour(), lucen::testing::Painted(model.Colour(i)));
     }
     QCOMPARE(History(), model.History());
   }
@@ -129,7 +125,7 @@ class SoakTest : public QObject {
         if (box->windowTitle() != QStringLiteral("Lucen")) winProblems << box->windowTitle();
         if (box->text() != QStringLiteral("Lo lograste!!")) winProblems << box->text();
         for (int i = 1; i <= Size() * Size(); ++i) {
-          if (Cell(i)->Colour() != ToQColor(kLightGreen)) {
+          if (Cell(i)->Colour() != lucen::testing::Painted(kLightGreen)) {
             winProblems << QStringLiteral("cell %1").arg(i);
           }
         }

@@ -84,7 +84,7 @@ class BoardWindowTest : public QObject {
     QCOMPARE(icon, QMessageBox::NoIcon);
     QCOMPARE(buttons.size(), 1);
     QCOMPARE(okButton, QMessageBox::Ok);
-    QCOMPARE(duringWin, QVector<QColor>(25, QColor(0, 255, 0)));
+    QCOMPARE(duringWin, QVector<QColor>(25, lucen::testing::Painted(kLightGreen)));
     QCOMPARE(DifferencesFrom(*form, Board(5, 2)), QString());
     QCOMPARE(History().size(), 15U);
     QCOMPARE(History().back(), "22");

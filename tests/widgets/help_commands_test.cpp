@@ -128,7 +128,7 @@ class HelpCommandsTest : public QObject {
       bool black = false, white = false;
       for (int x = 0; x < face.width(); ++x) {
         const QColor pixel = face.pixelColor(x, face.height() / 2);
-        black = black || pixel == QColor(0, 0, 0);
+        black = black || pixel == lucen::testing::Painted(kBlack);
         white = white || pixel == QColor(255, 255, 255);
       }
       QVERIFY2(black && white, qPrintable(Cell(hint)->Colour().name()));

@@ -66,9 +66,9 @@ class KeyboardAccessTest : public QObject {
     Press(Qt::Key_Right);
     Press(Qt::Key_Space);
     QCOMPARE(form->GameBoard().History(), std::vector<std::string>{"13"});
-    QCOMPARE(CentreColour(Cell(8)), QColor(0, 255, 0));
+    QCOMPARE(CentreColour(Cell(8)), lucen::testing::Painted(kLightGreen));
     // The focus ring marks the cell without hiding its colour.
-    QCOMPARE(CentreColour(Cell(13)), QColor(0, 255, 0));
+    QCOMPARE(CentreColour(Cell(13)), lucen::testing::Painted(kLightGreen));
     const QImage focused = Cell(13)->grab().toImage();
     const QImage plain = Cell(12)->grab().toImage();
     QVERIFY(focused != plain);

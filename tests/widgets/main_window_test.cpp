@@ -50,8 +50,9 @@ class MainWindowTest : public QObject {
   void Click(int index) { QTest::mouseClick(CellOf(*form, index), Qt::LeftButton); }
   bool AllBlack() const {
     const auto cells = form->findChildren<CellButton*>();
-    return std::all_of(cells.begin(), cells.end(),
-                       [](CellButton* cell) { return CentreColour(cell) == QColor(0, 0, 0); });
+    return std::all_of(cells.begin(), cells.end(), [](CellButton* cell) {
+      return CentreColour(cell) == lucen::testing::Painted(kBlack);
+    });
   }
 
  private slots:
@@ -163,7 +164,8 @@ class MainWindowTest : public QObject {
 
     Action("MnuC_2")->trigger();
     Click(13);
-    QCOMPARE(CentreColour(form->findChild<CellButton*>("Command1_13")), QColor(255, 255, 0));
+    QCOMPARE(CentreColour(form->findChild<CellButton*>("Command1_13")),
+             lucen::testing::Painted(kYellow));
   }
 
   void resetBlackensAndEmptiesTheHistory() {
@@ -204,7 +206,8 @@ class MainWindowTest : public QObject {
     Action("MnuInfo")->trigger();
     QVERIFY(sawAbout);
     QCOMPARE(History(), std::vector<std::string>{"13"});
-    QCOMPARE(CentreColour(form->findChild<CellButton*>("Command1_8")), QColor(0, 255, 0));
+    QCOMPARE(CentreColour(form->findChild<CellButton*>("Command1_8")),
+             lucen::testing::Painted(kLightGreen));
   }
 
   void closingTheWindowEndsTheProgram() {

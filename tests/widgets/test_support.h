@@ -66,6 +66,11 @@ inline void Choose(const Form1& form, const QString& item) {
   form.findChild<QAction*>(item)->trigger();
 }
 
+// A palette colour as a painted pixel shows it.
+inline QColor Painted(Rgb colour) {
+  return {colour.red, colour.green, colour.blue};
+}
+
 // The colour at the centre of a widget as it paints itself.
 inline QColor CentreColour(QWidget* widget) {
   const QImage image = widget->grab().toImage();
@@ -80,7 +85,7 @@ inline QString DifferencesFrom(const Form1& form, const Board& expected) {
     const Rgb want = expected.Colour(i);
     CellButton* cell = CellOf(form, static_cast<int>(i) + 1);
     const QColor seen = cell ? CentreColour(cell) : QColor();
-    if (seen != QColor(want.red, want.green, want.blue)) {
+    if (seen != Painted(want)) {
       wrong += QStringLiteral(" cell %1: %2;").arg(i + 1).arg(seen.name());
     }
   }
