@@ -3,7 +3,9 @@
 //   - a size change to 9 x 9 (Juego > Tamaño > 9x9), alone and with the repaint that follows it;
 //   - one move: a click on a cell button, through the window to the board's press (five
 //     advances, the win check, the cells' repaint requests), alone and with the repaint that
-//     follows it.
+//     follows it;
+//   - a hint on a 9 x 9 board under four colours: Ctrl+H to the marked cell painted;
+//   - installing the translations that start-up installs, for a Spanish and an English desktop.
 // Run with repetitions and read the medians:
 //   ui_bench --benchmark_repetitions=15 --benchmark_report_aggregates_only=true
 // Anything that does not behave as the game should ends the run with status 1.
@@ -12,12 +14,16 @@
 #include <QAction>
 #include <QApplication>
 #include <QMenu>
+#include <QTest>
 #include <QTimer>
+#include <QTranslator>
 #include <cstdio>
 #include <memory>
+#include <random>
 
 #include "main_window/cell_button.h"
 #include "main_window/form1.h"
+#include "main_window/translations.h"
 #include "platform/desktop_shell.h"
 
 namespace {
@@ -171,6 +177,56 @@ BENCHMARK(BM_Move)
     ->Args({9, 0})
     ->Args({9, 1})
     ->Unit(benchmark::kMicrosecond);
+
+// (c) A hint on a 9 x 9 board under four colours, from a position a player can reach: the
+// shortcut pressed, the solver asked, the cell marked and focused, and the board painted.
+void BM_Hint(benchmark::State& state) {
+  LoadedWindow window;
+  if (!window.Ready()) return Fail(state, "the window did not load");
+  window.form->findChild<QAction*>(QStringLiteral("MnuC_2"))->trigger();
+  window.SizeItem(4)->trigger();
+  window.form->activateWindow();
+  std::mt19937 random(2026);
+  for (int press = 0; press < 40; ++press) {
+    window.form->findChild<CellButton*>(QStringLiteral("Command1_%1").arg(1 + random() % 81))
+        ->click();
+  }
+  QCoreApplication::processEvents();
+  PaintCounter counter;
+  std::int64_t paintsWhileTimed = 0;
+  for (auto _ : state) {
+    const std::int64_t before = counter.paints;
+    QTest::keyClick(window.form->windowHandle(), Qt::Key_H, Qt::ControlModifier);
+    QCoreApplication::processEvents();
+    paintsWhileTimed += counter.paints - before;
+  }
+  const auto* marked = qobject_cast<CellButton*>(window.form->focusWidget());
+  if (marked == nullptr || !marked->IsHint()) Fail(state, "no cell was marked");
+  if (paintsWhileTimed < state.iterations()) Fail(state, "the mark was not painted");
+}
+BENCHMARK(BM_Hint)->Unit(benchmark::kMillisecond);
+
+// (d) What start-up adds for the player's language: the translations installed on the
+// application, for a desktop in the language given, then taken off again (untimed).
+void BM_InstallTranslations(benchmark::State& state) {
+  const QLocale desktop(state.range(0) == 0 ? QLocale::Spanish : QLocale::English);
+  for (auto _ : state) {
+    lucen::InstallTranslations(*QCoreApplication::instance(), desktop);
+    state.PauseTiming();
+    const auto installed = QCoreApplication::instance()->findChildren<QTranslator*>();
+    if (installed.isEmpty()) Fail(state, "no translation was installed");
+    for (QTranslator* translator : installed) {
+      QCoreApplication::removeTranslator(translator);
+      delete translator;
+    }
+    state.ResumeTiming();
+  }
+}
+BENCHMARK(BM_InstallTranslations)
+    ->ArgName("english")
+    ->Arg(0)
+    ->Arg(1)
+    ->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

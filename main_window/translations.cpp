@@ -7,9 +7,9 @@
 
 namespace lucen {
 
-void InstallTranslations(QCoreApplication& app) {
+void InstallTranslations(QCoreApplication& app, const QLocale& desktop) {
   auto* translator = new QTranslator(&app);
-  const bool loaded = QLocale::system().language() == QLocale::English
+  const bool loaded = desktop.language() == QLocale::English
                           ? translator->load(QStringLiteral(":/i18n/lucen_en.qm"))
                           : translator->load(QLocale(QLocale::Spanish), QStringLiteral("qtbase"),
                                              QStringLiteral("_"),

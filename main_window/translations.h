@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QLocale>
+
 class QCoreApplication;
 
 namespace lucen {
@@ -8,6 +10,6 @@ namespace lucen {
 // language, on every other (C and POSIX included), with Qt's own texts ("Aceptar") in Spanish
 // too when Debian's Qt translations are installed. Missing translations leave the Spanish source
 // texts; nothing fails.
-void InstallTranslations(QCoreApplication& app);
+void InstallTranslations(QCoreApplication& app, const QLocale& desktop = QLocale::system());
 
 }  // namespace lucen
