@@ -58,10 +58,11 @@ class HelpCommandsTest : public QObject {
       }
       modal->close();
     });
-    closer.start(0);
   }
   void init() {
+    closer.stop();  // start-up closes its own about window
     form = StartedGame(shell);
+    closer.start(0);
     form->show();
     QVERIFY(QTest::qWaitForWindowExposed(form.get()));
     form->activateWindow();
