@@ -16,13 +16,13 @@ void CellButton::SetColour(Rgb colour) {
   if (colour == rgb_) return;
   rgb_ = colour;
   colour_ = QColor(colour.red, colour.green, colour.blue);
-  if (row_ > 0) Describe();
+  if (!place_.isEmpty()) Describe();
   update();
 }
 
 void CellButton::SetGridPlace(int number, int row, int column) {
-  row_ = row;
-  column_ = column;
+  // The place is translated once; each change of colour only fills in the colour's name.
+  place_ = tr("fila %1, columna %2, %3").arg(row).arg(column);
   setAccessibleName(tr("Celda %1").arg(number));
   Describe();
 }
@@ -35,7 +35,7 @@ void CellButton::SetHint(bool hint) {
 }
 
 void CellButton::Describe() {
-  QString description = tr("fila %1, columna %2, %3").arg(row_).arg(column_).arg(ColourName(rgb_));
+  QString description = place_.arg(ColourName(rgb_));
   if (hint_) description += tr(", pista: pulsa esta casilla");
   setAccessibleDescription(description);
 }

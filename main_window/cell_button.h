@@ -2,6 +2,7 @@
 
 #include <QColor>
 #include <QPushButton>
+#include <QString>
 
 #include "board/palette.h"
 
@@ -39,8 +40,7 @@ class CellButton : public QPushButton {
 
   Rgb rgb_ = kBlack;
   QColor colour_{Qt::black};
-  int row_ = 0;
-  int column_ = 0;
+  QString place_;  // its row and column, waiting for the colour's name
   bool hint_ = false;
 };
 
