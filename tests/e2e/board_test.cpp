@@ -61,6 +61,10 @@ TEST_F(BoardTest, TheFifteenthClickOfTheSolutionWinsAndEnterLeavesTheBoardBlack)
                         kPatience));
   ASSERT_TRUE(BoardIs(game->WaitForCells(5, Uniform(5, kLightGreen)), Uniform(5, kLightGreen), 5));
   EXPECT_EQ(game->Desktop().MappedTopLevels().size(), 2u);
+  // The message is modal: a close request to the main window meanwhile is dropped.
+  game->Desktop().RequestClose(main.id);
+  EXPECT_TRUE(BoardIs(game->SettledCells(5), Uniform(5, kLightGreen), 5));
+  EXPECT_TRUE(game->Process().Running());
 
   // Enter takes the OK button; then the board is black again.
   game->Desktop().Focus(message->id);

@@ -146,6 +146,20 @@ class HelpCommandsTest : public QObject {
     }
   }
 
+  void aModalWindowBlocksTheShortcuts() {
+    Cell(7)->click();
+    closer.stop();
+    lucen::testing::WhenModalOpens([this](QWidget* about) {
+      for (Qt::Key key : {Qt::Key_Z, Qt::Key_Y, Qt::Key_H}) Press(key, Qt::ControlModifier);
+      about->close();
+    });
+    Item("MnuInfo")->trigger();
+    closer.start(0);
+    QCOMPARE(DifferencesFrom(*form, lucen::testing::After(5, 2, {7})), QString());
+    QCOMPARE(MarkedCell(*form), 0);
+    QCOMPARE(form->GameBoard().History(), std::vector<std::string>{"7"});
+  }
+
   void undoAndRedoRestoreTheBoardAndTheHistory() {
     Choose(*form, "MnuC_1");
     QVERIFY(!Item("MnuDeshacer")->isEnabled());
