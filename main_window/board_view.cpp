@@ -27,6 +27,7 @@ BoardView::BoardView(QWidget* parent) : QWidget(parent), template_(new CellButto
 void BoardView::Rebuild(const Board& board) {
   for (CellButton* cell : cells_) delete cell;
   cells_.clear();
+  hint_ = nullptr;
 
   columns_ = board.Size();
   const std::vector<TwipsRect> places = CellRects(columns_);
@@ -50,10 +51,12 @@ void BoardView::Rebuild(const Board& board) {
 }
 
 void BoardView::ShowCells(const Board& board, const std::vector<std::size_t>& cells) {
+  ClearHint();  // a hint holds for the position it was given on
   for (std::size_t cell : cells) cells_.at(cell)->SetColour(board.Colour(cell));
 }
 
 void BoardView::ShowAllCells(const Board& board) {
+  ClearHint();
   for (std::size_t cell = 0; cell < cells_.size(); ++cell) {
     cells_[cell]->SetColour(board.Colour(cell));
   }
@@ -61,12 +64,14 @@ void BoardView::ShowAllCells(const Board& board) {
 
 void BoardView::MarkHint(std::size_t cell) {
   ClearHint();
-  cells_.at(cell)->SetHint(true);
-  cells_[cell]->setFocus(Qt::OtherFocusReason);
+  hint_ = cells_.at(cell);
+  hint_->SetHint(true);
+  hint_->setFocus(Qt::OtherFocusReason);
 }
 
 void BoardView::ClearHint() {
-  for (CellButton* cell : cells_) cell->SetHint(false);
+  if (hint_ != nullptr) hint_->SetHint(false);
+  hint_ = nullptr;
 }
 
 CellButton* BoardView::Cell(std::size_t cell) const {

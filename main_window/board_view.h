@@ -21,12 +21,13 @@ class BoardView : public QWidget {
   // Replaces the cells with fresh ones for `board`'s size and colours, each in front of those
   // before it, cell 0 exactly over the template; the keyboard focus goes to cell 0.
   void Rebuild(const Board& board);
-  // Shows `board`'s current colour on the cells given, or on every cell.
+  // Shows `board`'s current colour on the cells given, or on every cell; either takes away the
+  // hint mark, which belongs to the position it was given on.
   void ShowCells(const Board& board, const std::vector<std::size_t>& cells);
   void ShowAllCells(const Board& board);
 
   // Marks `cell` as the hint and gives it the keyboard focus, so that Space plays it; any earlier
-  // mark goes.
+  // mark goes. Showing cells or rebuilding takes the mark away too.
   void MarkHint(std::size_t cell);
   void ClearHint();
 
@@ -43,6 +44,7 @@ class BoardView : public QWidget {
 
   CellButton* template_;
   std::vector<CellButton*> cells_;
+  CellButton* hint_ = nullptr;  // the cell that carries the hint mark, if any
   int columns_ = 0;
 };
 

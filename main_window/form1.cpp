@@ -92,7 +92,6 @@ void Form1::CreateMenus() {
                                                   QKeySequence(Qt::CTRL | Qt::Key_Y)}));
   AddCommand(game, "MnuPista", tr("Pista"), &Form1::MnuPista_Click,
              {QKeySequence(Qt::CTRL | Qt::Key_H)});
-  UpdateUndoRedo();
 
   QMenu* help = menuBar()->addMenu(tr("Ayuda"));
   help->setObjectName(QStringLiteral("MnuHelpp"));
@@ -141,7 +140,6 @@ void Form1::ShowCentred() {
 }
 
 void Form1::Command1_Click(int cell) {
-  view_->ClearHint();
   ShowMove(board_.Press(static_cast<std::size_t>(cell)));
 }
 
@@ -173,7 +171,6 @@ void Form1::AnnounceWin() {
 }
 
 void Form1::MnuTam_Click(int size) {
-  view_->ClearHint();
   board_.Resize(size);
   BuildBoard();
   UpdateUndoRedo();
@@ -183,24 +180,20 @@ void Form1::MnuTam_Click(int size) {
 }
 
 void Form1::MnuC_Click(int colourCount) {
-  view_->ClearHint();
   board_.ChangeColourCount(colourCount);
   ShowBoard();
 }
 
 void Form1::MnuReset_Click() {
-  view_->ClearHint();
   board_.Reset();
   ShowBoard();
 }
 
 void Form1::MnuDeshacer_Click() {
-  view_->ClearHint();
   ShowMove(board_.Undo());
 }
 
 void Form1::MnuRehacer_Click() {
-  view_->ClearHint();
   ShowMove(board_.Redo());
 }
 
