@@ -55,7 +55,7 @@ void Fail(benchmark::State& state, const char* what) {
 // A desktop that opens nothing.
 class NoShell final : public lucen::DesktopShell {
  public:
-  void Open(const QUrl& /*url*/) override {}
+  bool Open(const QUrl& /*url*/) override { return true; }
 };
 
 // The main window as the player first sees it: loaded, about window closed, shown and painted.

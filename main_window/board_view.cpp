@@ -38,11 +38,14 @@ void BoardView::Rebuild(const Board& board) {
     const int column = static_cast<int>(i) % columns_;
     cell->SetGridPlace(static_cast<int>(i) + 1, row + 1, column + 1);
     cell->SetColour(board.Colour(i));
+    cell->SetSymbolShown(symbolsShown_);
     SetTwipsRect(cell, places[i]);
     connect(cell, &QPushButton::clicked, this,
             [this, i] { emit cellClicked(static_cast<int>(i)); });
     connect(cell, &CellButton::focusStepRequested, this,
             [this, i](int rows, int columns) { StepFocus(i, rows, columns); });
+    connect(cell, &CellButton::keyboardFocusIn, this, [this] { SetFocusCue(true); });
+    connect(cell, &CellButton::pointerPressed, this, [this] { SetFocusCue(false); });
     cell->raise();
     cell->show();
     cells_.push_back(cell);
@@ -67,6 +70,7 @@ void BoardView::MarkHint(std::size_t cell) {
   hint_ = cells_.at(cell);
   hint_->SetHint(true);
   hint_->setFocus(Qt::OtherFocusReason);
+  SetFocusCue(true);  // Space plays the hint: show where it is
 }
 
 void BoardView::ClearHint() {
@@ -78,7 +82,17 @@ CellButton* BoardView::Cell(std::size_t cell) const {
   return cell < cells_.size() ? cells_[cell] : nullptr;
 }
 
+void BoardView::SetSymbolsShown(bool shown) {
+  symbolsShown_ = shown;
+  for (CellButton* cell : cells_) cell->SetSymbolShown(shown);
+}
+
+void BoardView::SetFocusCue(bool cue) {
+  for (CellButton* cell : cells_) cell->SetFocusCue(cue);
+}
+
 void BoardView::StepFocus(std::size_t from, int rows, int columns) {
+  SetFocusCue(true);
   const int row = static_cast<int>(from) / columns_ + rows;
   const int column = static_cast<int>(from) % columns_ + columns;
   if (row < 0 || row >= columns_ || column < 0 || column >= columns_) return;  // stop at edges

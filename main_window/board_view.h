@@ -19,7 +19,8 @@ class BoardView : public QWidget {
   explicit BoardView(QWidget* parent = nullptr);
 
   // Replaces the cells with fresh ones for `board`'s size and colours, each in front of those
-  // before it, cell 0 exactly over the template; the keyboard focus goes to cell 0.
+  // before it, cell 0 exactly over the template; the keyboard focus goes to cell 0, without its
+  // ring until the player uses the keyboard.
   void Rebuild(const Board& board);
   // Shows `board`'s current colour on the cells given, or on every cell; either takes away the
   // hint mark, which belongs to the position it was given on.
@@ -31,6 +32,9 @@ class BoardView : public QWidget {
   void MarkHint(std::size_t cell);
   void ClearHint();
 
+  // Shows every cell's colour symbol as well, or not, now and after every rebuild.
+  void SetSymbolsShown(bool shown);
+
   CellButton* TemplateCell() const { return template_; }
   std::size_t CellCount() const { return cells_.size(); }
   // The button of `cell`, or null when there is none.
@@ -41,11 +45,15 @@ class BoardView : public QWidget {
 
  private:
   void StepFocus(std::size_t from, int rows, int columns);
+  // The focus ring shows only while the player works the board with the keyboard: from an arrow,
+  // a Tab or a hint until a mouse press or a new board.
+  void SetFocusCue(bool cue);
 
   CellButton* template_;
   std::vector<CellButton*> cells_;
   CellButton* hint_ = nullptr;  // the cell that carries the hint mark, if any
   int columns_ = 0;
+  bool symbolsShown_ = false;
 };
 
 }  // namespace lucen

@@ -1,9 +1,12 @@
 #include "main_window/cell_button.h"
 
+#include <QFocusEvent>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QPainter>
 
 #include "main_window/colour_names.h"
+#include "main_window/colour_symbols.h"
 
 namespace lucen {
 
@@ -34,6 +37,18 @@ void CellButton::SetHint(bool hint) {
   update();
 }
 
+void CellButton::SetSymbolShown(bool shown) {
+  if (shown == symbolShown_) return;
+  symbolShown_ = shown;
+  update();
+}
+
+void CellButton::SetFocusCue(bool cue) {
+  if (cue == focusCue_) return;
+  focusCue_ = cue;
+  if (hasFocus()) update();
+}
+
 void CellButton::Describe() {
   QString description = place_.arg(ColourName(rgb_));
   if (hint_) description += tr(", pista: pulsa esta casilla");
@@ -57,6 +72,8 @@ void CellButton::paintEvent(QPaintEvent* /*event*/) {
   painter.drawLine(face.bottomLeft(), face.bottomRight());
   painter.drawLine(face.topRight(), face.bottomRight());
 
+  if (symbolShown_) DrawColourSymbol(painter, face, rgb_);
+
   if (hint_) {
     // A ring of white inside black around the middle, which shows on every colour of the cycle
     // and leaves the middle itself showing the cell's colour.
@@ -70,7 +87,7 @@ void CellButton::paintEvent(QPaintEvent* /*event*/) {
     painter.setRenderHint(QPainter::Antialiasing, false);
   }
 
-  if (hasFocus()) {
+  if (hasFocus() && focusCue_) {
     // A dashed ring inside the edge, in black or white, whichever stands out on this colour.
     const bool lightFace = colour_.lightnessF() > 0.4;
     QPen ring(lightFace ? Qt::black : Qt::white, 2, Qt::DashLine);
@@ -98,6 +115,18 @@ void CellButton::keyPressEvent(QKeyEvent* event) {
       return;
   }
   event->accept();
+}
+
+void CellButton::focusInEvent(QFocusEvent* event) {
+  if (event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason) {
+    emit keyboardFocusIn();
+  }
+  QPushButton::focusInEvent(event);
+}
+
+void CellButton::mousePressEvent(QMouseEvent* event) {
+  emit pointerPressed();
+  QPushButton::mousePressEvent(event);
 }
 
 }  // namespace lucen

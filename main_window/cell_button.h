@@ -9,8 +9,9 @@
 namespace lucen {
 
 // A board cell: a push button whose whole face shows its colour, with a thin raised edge so that
-// neighbouring cells of one colour stay apart. It names itself for screen readers, marks keyboard
-// focus with a ring that leaves the colour visible, and asks for the focus to move on arrow keys.
+// neighbouring cells of one colour stay apart, and on request a symbol of the colour. It names
+// itself for screen readers, marks keyboard focus with a ring that leaves the colour visible (once
+// the player uses the keyboard), and asks for the focus to move on arrow keys.
 class CellButton : public QPushButton {
   Q_OBJECT
 
@@ -27,13 +28,24 @@ class CellButton : public QPushButton {
   void SetHint(bool hint);
   bool IsHint() const { return hint_; }
 
+  // Shows the symbol of the cell's colour on its face, or not.
+  void SetSymbolShown(bool shown);
+  // Whether the focus ring may show: only once the player has used the keyboard.
+  void SetFocusCue(bool cue);
+
  signals:
   // An arrow key: move the focus this many rows and columns.
   void focusStepRequested(int rows, int columns);
+  // The focus came here by Tab or Backtab.
+  void keyboardFocusIn();
+  // A mouse button went down on the cell.
+  void pointerPressed();
 
  protected:
   void paintEvent(QPaintEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
+  void focusInEvent(QFocusEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
 
  private:
   void Describe();
@@ -42,6 +54,8 @@ class CellButton : public QPushButton {
   QColor colour_{Qt::black};
   QString place_;  // its row and column, waiting for the colour's name
   bool hint_ = false;
+  bool symbolShown_ = false;
+  bool focusCue_ = false;
 };
 
 }  // namespace lucen

@@ -1,6 +1,7 @@
 #include "main_window/form1.h"
 
 #include <QActionGroup>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QLayout>
@@ -14,9 +15,10 @@
 #include "main_window/application_title.h"
 #include "main_window/board_view.h"
 #include "main_window/cell_button.h"
+#include "main_window/instructions_window.h"
 #include "main_window/program_icon.h"
 #include "platform/centring.h"
-#include "platform/desktop_shell.h"
+#include "platform/preferences.h"
 #include "platform/twips.h"
 
 namespace lucen {
@@ -31,6 +33,13 @@ QList<QKeySequence> KeysFor(QKeySequence::StandardKey command, const QList<QKeyS
     if (!keys.contains(key)) keys.append(key);
   }
   return keys;
+}
+
+// The toolkit keeps clicks and keys away from the board while a modal window is up (the about
+// window, the win message), but not every path: a screen reader's press action, for one, still
+// reaches a cell. Commands check for themselves.
+bool ModalWindowOpen() {
+  return QApplication::activeModalWidget() != nullptr;
 }
 
 }  // namespace
@@ -65,22 +74,22 @@ void Form1::CreateMenus() {
 
   QMenu* sizes = game->addMenu(tr("Tamaño"));
   sizes->setObjectName(QStringLiteral("MnuT"));
-  auto* sizeGroup = new QActionGroup(this);
+  sizes_ = new QActionGroup(this);
   for (int size = Board::kMinSize; size <= Board::kMaxSize; ++size) {
-    AddChoice(sizes, sizeGroup, QStringLiteral("MnuTam_%1").arg(size - Board::kMinSize),
+    AddChoice(sizes, sizes_, QStringLiteral("MnuTam_%1").arg(size - Board::kMinSize),
               QStringLiteral("%1x%1").arg(size), size, size == board_.Size());
   }
-  connect(sizeGroup, &QActionGroup::triggered, this,
+  connect(sizes_, &QActionGroup::triggered, this,
           [this](QAction* item) { MnuTam_Click(item->data().toInt()); });
 
   QMenu* colours = game->addMenu(tr("Colores"));
   colours->setObjectName(QStringLiteral("MnuColor"));
-  auto* colourGroup = new QActionGroup(this);
+  colours_ = new QActionGroup(this);
   for (int count = Board::kMinColours; count <= Board::kMaxColours; ++count) {
-    AddChoice(colours, colourGroup, QStringLiteral("MnuC_%1").arg(count - Board::kMinColours),
+    AddChoice(colours, colours_, QStringLiteral("MnuC_%1").arg(count - Board::kMinColours),
               QString::number(count), count, count == board_.ColourCount());
   }
-  connect(colourGroup, &QActionGroup::triggered, this,
+  connect(colours_, &QActionGroup::triggered, this,
           [this](QAction* item) { MnuC_Click(item->data().toInt()); });
 
   // Help for a stuck player, beyond the design's own commands.
@@ -92,6 +101,10 @@ void Form1::CreateMenus() {
                                                   QKeySequence(Qt::CTRL | Qt::Key_Y)}));
   AddCommand(game, "MnuPista", tr("Pista"), &Form1::MnuPista_Click,
              {QKeySequence(Qt::CTRL | Qt::Key_H)});
+  game->addSeparator();
+  symbols_ = AddCommand(game, "MnuSimbolos", tr("Símbolos"), nullptr);
+  symbols_->setCheckable(true);
+  connect(symbols_, &QAction::triggered, this, &Form1::MnuSimbolos_Click);
 
   QMenu* help = menuBar()->addMenu(tr("Ayuda"));
   help->setObjectName(QStringLiteral("MnuHelpp"));
@@ -104,7 +117,7 @@ QAction* Form1::AddCommand(QMenu* menu, const char* name, const QString& caption
   QAction* item = menu->addAction(caption);
   item->setObjectName(QLatin1String(name));
   item->setShortcuts(shortcuts);
-  connect(item, &QAction::triggered, this, command);
+  if (command != nullptr) connect(item, &QAction::triggered, this, command);
   return item;
 }
 
@@ -120,6 +133,8 @@ QAction* Form1::AddChoice(QMenu* menu, QActionGroup* group, const QString& name,
 }
 
 void Form1::Form_Load() {
+  symbols_->setChecked(ReadSymbolsShown());
+  view_->SetSymbolsShown(symbols_->isChecked());
   board_ = Board(5, 2);
   BuildBoard();
   UpdateUndoRedo();
@@ -140,6 +155,7 @@ void Form1::ShowCentred() {
 }
 
 void Form1::Command1_Click(int cell) {
+  if (ModalWindowOpen()) return;
   ShowMove(board_.Press(static_cast<std::size_t>(cell)));
 }
 
@@ -152,6 +168,13 @@ void Form1::ShowMove(const MoveResult& move) {
 void Form1::ShowBoard() {
   view_->ShowAllCells(board_);
   UpdateUndoRedo();
+}
+
+void Form1::ShowChoices() {
+  for (QAction* item : sizes_->actions()) item->setChecked(item->data().toInt() == board_.Size());
+  for (QAction* item : colours_->actions()) {
+    item->setChecked(item->data().toInt() == board_.ColourCount());
+  }
 }
 
 void Form1::UpdateUndoRedo() {
@@ -171,6 +194,7 @@ void Form1::AnnounceWin() {
 }
 
 void Form1::MnuTam_Click(int size) {
+  if (ModalWindowOpen()) return ShowChoices();
   board_.Resize(size);
   BuildBoard();
   UpdateUndoRedo();
@@ -180,24 +204,29 @@ void Form1::MnuTam_Click(int size) {
 }
 
 void Form1::MnuC_Click(int colourCount) {
+  if (ModalWindowOpen()) return ShowChoices();
   board_.ChangeColourCount(colourCount);
   ShowBoard();
 }
 
 void Form1::MnuReset_Click() {
+  if (ModalWindowOpen()) return;
   board_.Reset();
   ShowBoard();
 }
 
 void Form1::MnuDeshacer_Click() {
+  if (ModalWindowOpen()) return;
   ShowMove(board_.Undo());
 }
 
 void Form1::MnuRehacer_Click() {
+  if (ModalWindowOpen()) return;
   ShowMove(board_.Redo());
 }
 
 void Form1::MnuPista_Click() {
+  if (ModalWindowOpen()) return;
   view_->ClearHint();
   const auto presses = FewestPresses(board_.Size(), board_.ColourCount(), board_.Steps());
   if (!presses) {
@@ -215,11 +244,17 @@ void Form1::MnuPista_Click() {
   }
 }
 
+void Form1::MnuSimbolos_Click(bool shown) {
+  view_->SetSymbolsShown(shown);
+  KeepSymbolsShown(shown);
+}
+
 void Form1::MQuien_Click() {
   view_->ClearHint();
   // The page in the player's language, beside the program.
-  shell_.Open(QUrl::fromLocalFile(QCoreApplication::applicationDirPath() + QLatin1Char('/') +
-                                  tr("Instrucciones.htm")));
+  ShowInstructions(
+      *this, shell_,
+      QCoreApplication::applicationDirPath() + QLatin1Char('/') + tr("Instrucciones.htm"));
 }
 
 void Form1::MnuInfo_Click() {

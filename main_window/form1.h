@@ -49,6 +49,8 @@ class Form1 : public QMainWindow {
   void ShowMove(const MoveResult& move);
   // Shows the whole board after a reset, a clear or a new colour count.
   void ShowBoard();
+  // The check marks of the size and colour items, from the board.
+  void ShowChoices();
   void UpdateUndoRedo();
   void AnnounceWin();
 
@@ -61,14 +63,18 @@ class Form1 : public QMainWindow {
   void MnuDeshacer_Click();
   void MnuRehacer_Click();
   void MnuPista_Click();
+  void MnuSimbolos_Click(bool shown);
   void Form_Unload();
 
   DesktopShell& shell_;
   std::function<void()> endProgram_;
   Board board_{5, 2};
   BoardView* view_ = nullptr;
+  QActionGroup* sizes_ = nullptr;
+  QActionGroup* colours_ = nullptr;
   QAction* undo_ = nullptr;
   QAction* redo_ = nullptr;
+  QAction* symbols_ = nullptr;
 };
 
 }  // namespace lucen

@@ -4,8 +4,8 @@
 
 namespace lucen {
 
-void SystemShell::Open(const QUrl& url) {
-  QDesktopServices::openUrl(url);
+bool SystemShell::Open(const QUrl& url) {
+  return QDesktopServices::openUrl(url);
 }
 
 }  // namespace lucen

@@ -4,18 +4,19 @@
 
 namespace lucen {
 
-// Asks the desktop to open a document or an address with its default viewer. The game never
-// waits for the viewer and ignores whether it opened; tests swap in a recorder.
+// Asks the desktop to open a document or an address with its default viewer, and says whether
+// the desktop took the request (it has an opener, and the opener started). The game never waits
+// for the viewer; tests swap in a recorder.
 class DesktopShell {
  public:
   virtual ~DesktopShell() = default;
-  virtual void Open(const QUrl& url) = 0;
+  virtual bool Open(const QUrl& url) = 0;
 };
 
 // The desktop's own opener, through Qt's desktop services.
 class SystemShell final : public DesktopShell {
  public:
-  void Open(const QUrl& url) override;
+  bool Open(const QUrl& url) override;
 };
 
 }  // namespace lucen

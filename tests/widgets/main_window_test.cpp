@@ -101,7 +101,8 @@ class MainWindowTest : public QObject {
     for (const QAction* action : form->menuBar()->actions()) bar << action->text();
     QCOMPARE(bar, (QStringList{"Juego", "Ayuda"}));
     QCOMPARE(Captions(Menu("MnuGame")),
-             (QStringList{"Reset", "-", "Tamaño", "Colores", "-", "Deshacer", "Rehacer", "Pista"}));
+             (QStringList{"Reset", "-", "Tamaño", "Colores", "-", "Deshacer", "Rehacer", "Pista",
+                          "-", "Símbolos"}));
     QCOMPARE(Captions(Menu("MnuT")), (QStringList{"5x5", "6x6", "7x7", "8x8", "9x9"}));
     QCOMPARE(Captions(Menu("MnuColor")), (QStringList{"2", "3", "4"}));
     QCOMPARE(Captions(Menu("MnuHelpp")), (QStringList{"Como Jugar", "Acerca de..."}));

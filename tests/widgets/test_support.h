@@ -18,7 +18,10 @@ namespace lucen::testing {
 class RecordingShell final : public DesktopShell {
  public:
   QVector<QUrl> opened;
-  void Open(const QUrl& url) override { opened.append(url); }
+  bool Open(const QUrl& url) override {
+    opened.append(url);
+    return true;
+  }
 };
 
 // Hands the next modal window to `handle` once it is open, from inside its own event loop. The
