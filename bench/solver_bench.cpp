@@ -10,6 +10,7 @@
 #include <random>
 #include <vector>
 
+#include "board/numbered_game.h"
 #include "board/solver.h"
 
 namespace {
@@ -52,6 +53,24 @@ void BM_FewestPresses(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_FewestPresses)
+    ->ArgNames({"side", "colours"})
+    ->ArgsProduct({{5, 6, 7, 8, 9}, {2, 3, 4}})
+    ->Unit(benchmark::kMicrosecond);
+
+// Making a numbered game: drawing its start and checking its fewest presses with the solver,
+// drawing again when they fall outside N..3N. Each iteration makes the next game number, so that
+// the time includes the draws again as often as they happen.
+void BM_MakeGame(benchmark::State& state) {
+  const auto side = static_cast<int>(state.range(0));
+  const auto colours = static_cast<int>(state.range(1));
+  int number = 0;
+  for (auto _ : state) {
+    number = number % lucen::kMaxGameNumber + 1;
+    auto game = lucen::MakeGame({side, colours, number});
+    benchmark::DoNotOptimize(game);
+  }
+}
+BENCHMARK(BM_MakeGame)
     ->ArgNames({"side", "colours"})
     ->ArgsProduct({{5, 6, 7, 8, 9}, {2, 3, 4}})
     ->Unit(benchmark::kMicrosecond);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <stdexcept>
+#include <utility>
 
 namespace lucen {
 
@@ -90,6 +91,18 @@ void Board::Resize(int size) {
 void Board::ChangeColourCount(int colourCount) {
   colourCount_ = CheckedColourCount(colourCount);
   Reset();
+}
+
+void Board::Start(std::vector<int> steps) {
+  if (steps.size() != steps_.size()) throw std::invalid_argument("not one colour step per cell");
+  for (int step : steps) {
+    if (step < 0 || step >= colourCount_) {
+      throw std::invalid_argument("colour step outside the cycle");
+    }
+  }
+  steps_ = std::move(steps);
+  moves_.clear();
+  ForgetUndo();
 }
 
 std::vector<std::string> Board::History() const {

@@ -55,6 +55,10 @@ class Board {
   void Resize(int size);
   // Another colour count (or the same), then a reset.
   void ChangeColourCount(int colourCount);
+  // The start of a game: the cells take `steps` (one per cell, row by row, each 0..k-1), the
+  // history empties and nothing before this position can be undone. Refuses steps that do not fit
+  // the board with std::invalid_argument.
+  void Start(std::vector<int> steps);
 
   std::vector<std::string> History() const;
 

@@ -1,0 +1,95 @@
+// Numbered games: every one can be won in a number of presses a person can manage, the solver
+// being the judge, each number stands for the same position everywhere, and a win's result goes
+// to the records.
+#include "board/numbered_game.h"
+
+#include <gtest/gtest.h>
+
+#include <numeric>
+#include <set>
+#include <stdexcept>
+
+#include "board/board.h"
+#include "board/game_in_play.h"
+#include "board/records.h"
+#include "board/solver.h"
+
+namespace lucen {
+namespace {
+
+TEST(NumberedGame, EveryGameIsWonInNToThreeNPresses) {
+  for (int size = 5; size <= 9; ++size) {
+    for (int k = 2; k <= 4; ++k) {
+      std::set<std::vector<int>> starts;
+      for (int number = 1; number <= 1000; ++number) {
+        const NumberedGame game = MakeGame({size, k, number});
+        const std::vector<int> presses = FewestPresses(size, k, game.start).value();
+        EXPECT_EQ(game.fewest, std::accumulate(presses.begin(), presses.end(), 0));
+        EXPECT_TRUE(game.fewest >= size && game.fewest <= 3 * size)
+            << size << "x" << size << "-" << k << "-" << number << ": " << game.fewest;
+        starts.insert(game.start);
+      }
+      EXPECT_EQ(starts.size(), 1000U) << "each number its own position";
+    }
+  }
+}
+
+TEST(NumberedGame, TheSameNumberGivesTheSamePositionEverywhere) {
+  const std::pair<GameId, std::vector<int>> pinned[] = {
+      {{5, 2, 1}, {1, 1, 0, 0, 1, 0, 0, 1, 0, 0, 1, 0, 1, 1, 1, 1, 0, 1, 0, 0, 0, 1, 0, 0, 1}},
+      {{7, 3, 123456}, {0, 1, 2, 1, 1, 0, 0, 1, 1, 1, 0, 2, 1, 1, 2, 0, 1, 1, 2, 0, 2, 1, 2, 1, 0,
+                        2, 1, 1, 0, 2, 2, 2, 2, 2, 1, 0, 1, 0, 2, 1, 2, 2, 2, 2, 0, 1, 1, 2, 0}},
+      {{9, 4, 999999},
+       {2, 1, 2, 3, 2, 3, 2, 3, 3, 2, 1, 2, 2, 2, 1, 2, 1, 3, 3, 2, 3, 2, 2, 3, 1, 2, 2,
+        3, 3, 2, 1, 2, 3, 2, 1, 2, 3, 3, 2, 1, 2, 1, 1, 0, 0, 2, 3, 3, 2, 2, 2, 0, 1, 1,
+        2, 1, 3, 3, 3, 0, 2, 2, 2, 1, 2, 2, 3, 2, 2, 0, 3, 3, 3, 2, 3, 3, 3, 1, 2, 2, 3}}};
+  for (const auto& [id, start] : pinned) EXPECT_EQ(MakeGame(id).start, start) << id.number;
+  EXPECT_THROW(MakeGame({4, 2, 1}), std::invalid_argument);
+  EXPECT_THROW(MakeGame({5, 2, 1'000'000}), std::invalid_argument);
+}
+
+TEST(NumberedGame, TheBoardStartsFromItAndUndoStopsThere) {
+  std::vector<int> start(36, 3);
+  start[9] = 1;
+  Board board(6, 4);
+  board.Press(0);
+  board.Undo();
+  board.Start(start);
+  EXPECT_EQ(board.Steps(), start);
+  EXPECT_TRUE(board.History().empty());
+  EXPECT_FALSE(board.CanRedo()) << "nothing undone before the start is left to redo";
+  board.Press(14);
+  board.Undo();
+  EXPECT_EQ(board.Steps(), start);
+  EXPECT_FALSE(board.CanUndo());
+
+  board.Redo();
+  const std::vector<int> before = board.Steps();
+  for (const auto& bad :
+       {std::vector<int>(35, 0), std::vector<int>(36, -1), std::vector<int>(36, 4)}) {
+    EXPECT_THROW(board.Start(bad), std::invalid_argument);
+    EXPECT_EQ(board.Steps(), before);
+    EXPECT_EQ(board.History(), std::vector<std::string>{"15"});
+  }
+}
+
+TEST(Records, EachWinCountsAndTheBestResultIsKept) {
+  Records records;
+  GameInPlay game{{6, 3, 5}, 10, 13, false};
+  for (int used : {13, 10, 12}) {
+    game.pressesUsed = used;
+    records.AddWin(6, 3, game.Result());
+  }
+  EXPECT_EQ(records.At(6, 3), (BoardRecord{3, 0})) << "best of 3, 0 (a perfect game) and 2";
+  game.hintAsked = true;
+  records.AddWin(9, 2, game.Result());
+  records.AddWin(9, 2, Records::kMaxResult + 1);
+  EXPECT_EQ(records.At(9, 2), (BoardRecord{2, std::nullopt})) << "won, neither with a result";
+  records.AddWin(9, 2, 4);
+  EXPECT_EQ(records.At(9, 2), (BoardRecord{3, 4}));
+  EXPECT_EQ(records.At(5, 2), BoardRecord{});
+  EXPECT_THROW(records.AddWin(10, 2, 0), std::out_of_range);
+}
+
+}  // namespace
+}  // namespace lucen
