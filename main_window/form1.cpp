@@ -7,6 +7,7 @@
 #include <QLayout>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QRandomGenerator>
 #include <QScreen>
 #include <algorithm>
 
@@ -15,8 +16,11 @@
 #include "main_window/application_title.h"
 #include "main_window/board_view.h"
 #include "main_window/cell_button.h"
+#include "main_window/choose_game_dialog.h"
+#include "main_window/game_texts.h"
 #include "main_window/instructions_window.h"
 #include "main_window/program_icon.h"
+#include "main_window/records_window.h"
 #include "platform/centring.h"
 #include "platform/preferences.h"
 #include "platform/twips.h"
@@ -92,7 +96,14 @@ void Form1::CreateMenus() {
   connect(colours_, &QActionGroup::triggered, this,
           [this](QAction* item) { MnuC_Click(item->data().toInt()); });
 
-  // Help for a stuck player, beyond the design's own commands.
+  // Numbered games and their records, beyond the design's own game.
+  game->addSeparator();
+  AddCommand(game, "MnuPartidaNueva", tr("Partida nueva"), &Form1::MnuPartidaNueva_Click,
+             KeysFor(QKeySequence::New, {QKeySequence(Qt::CTRL | Qt::Key_N)}));
+  AddCommand(game, "MnuElegirPartida", tr("Elegir partida..."), &Form1::MnuElegirPartida_Click);
+  AddCommand(game, "MnuRecords", tr("Récords"), &Form1::MnuRecords_Click);
+
+  // Help for a stuck player.
   game->addSeparator();
   undo_ = AddCommand(game, "MnuDeshacer", tr("Deshacer"), &Form1::MnuDeshacer_Click,
                      KeysFor(QKeySequence::Undo, {QKeySequence(Qt::CTRL | Qt::Key_Z)}));
@@ -156,6 +167,7 @@ void Form1::ShowCentred() {
 
 void Form1::Command1_Click(int cell) {
   if (ModalWindowOpen()) return;
+  if (game_) ++game_->pressesUsed;
   ShowMove(board_.Press(static_cast<std::size_t>(cell)));
 }
 
@@ -183,34 +195,49 @@ void Form1::UpdateUndoRedo() {
 }
 
 void Form1::AnnounceWin() {
+  QString message = tr("Lo lograste!!");
+  if (game_) {
+    // A numbered game's win is on disk before the message shows, so that nothing after it can
+    // lose it.
+    records_.AddWin(game_->id.size, game_->id.colourCount, game_->Result());
+    message += QLatin1Char('\n') + WinLine(*game_);
+  }
   // The board shows all light green while the message is up. It has no title of its own: the
   // application's title stands in, as for any untitled message.
-  QMessageBox box(QMessageBox::NoIcon, ApplicationTitle(), tr("Lo lograste!!"), QMessageBox::Ok,
-                  this);
+  QMessageBox box(QMessageBox::NoIcon, ApplicationTitle(), message, QMessageBox::Ok, this);
   box.setObjectName(QStringLiteral("WinMessage"));
   box.exec();
+  game_.reset();
   board_.Clear();
   ShowBoard();
 }
 
 void Form1::MnuTam_Click(int size) {
   if (ModalWindowOpen()) return ShowChoices();
+  game_.reset();
+  ResizeBoard(size);
+}
+
+void Form1::ResizeBoard(int size) {
   board_.Resize(size);
   BuildBoard();
   UpdateUndoRedo();
   // Back to the middle of a fixed 12000 x 9000 twips area at the screen's origin, whatever the
-  // player did with the window.
-  CentreWindow(*this, TwipsToPixels({0, 0, 12000, 9000}));
+  // player did with the window; before the window is first shown, its first place is still to
+  // come.
+  if (isVisible()) CentreWindow(*this, TwipsToPixels({0, 0, 12000, 9000}));
 }
 
 void Form1::MnuC_Click(int colourCount) {
   if (ModalWindowOpen()) return ShowChoices();
+  game_.reset();
   board_.ChangeColourCount(colourCount);
   ShowBoard();
 }
 
 void Form1::MnuReset_Click() {
   if (ModalWindowOpen()) return;
+  game_.reset();
   board_.Reset();
   ShowBoard();
 }
@@ -222,12 +249,14 @@ void Form1::MnuDeshacer_Click() {
 
 void Form1::MnuRehacer_Click() {
   if (ModalWindowOpen()) return;
+  if (game_ && board_.CanRedo()) ++game_->pressesUsed;
   ShowMove(board_.Redo());
 }
 
 void Form1::MnuPista_Click() {
   if (ModalWindowOpen()) return;
   view_->ClearHint();
+  if (game_) game_->hintAsked = true;
   const auto presses = FewestPresses(board_.Size(), board_.ColourCount(), board_.Steps());
   if (!presses) {
     QMessageBox::information(
@@ -242,6 +271,35 @@ void Form1::MnuPista_Click() {
   if (cell != presses->end()) {
     view_->MarkHint(static_cast<std::size_t>(cell - presses->begin()));
   }
+}
+
+void Form1::MnuPartidaNueva_Click() {
+  if (ModalWindowOpen()) return;
+  const int number = QRandomGenerator::global()->bounded(kMinGameNumber, kMaxGameNumber + 1);
+  StartGame({board_.Size(), board_.ColourCount(), number});
+}
+
+void Form1::MnuElegirPartida_Click() {
+  if (ModalWindowOpen()) return;
+  view_->ClearHint();
+  ChooseGameDialog dialog(this, game_ ? std::optional<GameId>(game_->id) : std::nullopt);
+  if (dialog.exec() == QDialog::Accepted && dialog.Chosen()) StartGame(*dialog.Chosen());
+}
+
+void Form1::MnuRecords_Click() {
+  if (ModalWindowOpen()) return;
+  view_->ClearHint();
+  ShowRecords(*this, records_.Read());
+}
+
+void Form1::StartGame(const GameId& id) {
+  const NumberedGame made = MakeGame(id);
+  if (id.size != board_.Size()) ResizeBoard(id.size);
+  if (id.colourCount != board_.ColourCount()) board_.ChangeColourCount(id.colourCount);
+  board_.Start(made.start);
+  game_ = GameInPlay{id, made.fewest};
+  ShowChoices();
+  ShowBoard();
 }
 
 void Form1::MnuSimbolos_Click(bool shown) {

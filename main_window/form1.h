@@ -4,6 +4,8 @@
 #include <functional>
 
 #include "board/board.h"
+#include "board/game_in_play.h"
+#include "platform/records_file.h"
 
 class QAction;
 class QActionGroup;
@@ -28,6 +30,8 @@ class Form1 : public QMainWindow {
   void Form_Load();
   // Shows the window for the first time, centred on its screen.
   void ShowCentred();
+  // Plays the numbered game `id`, switching to its size and colour count.
+  void StartGame(const GameId& id);
 
   // What ends the program when the window closes; tests replace it.
   void SetProgramEnd(std::function<void()> endProgram) { endProgram_ = std::move(endProgram); }
@@ -45,6 +49,8 @@ class Form1 : public QMainWindow {
                      int value, bool checked);
   // A fresh board on the view, its cells named as the design names them.
   void BuildBoard();
+  // A fresh black board of `size`, as a size choice makes it.
+  void ResizeBoard(int size);
   // Shows what a press, an undo or a redo changed, and the win when it solved the board.
   void ShowMove(const MoveResult& move);
   // Shows the whole board after a reset, a clear or a new colour count.
@@ -64,11 +70,16 @@ class Form1 : public QMainWindow {
   void MnuRehacer_Click();
   void MnuPista_Click();
   void MnuSimbolos_Click(bool shown);
+  void MnuPartidaNueva_Click();
+  void MnuElegirPartida_Click();
+  void MnuRecords_Click();
   void Form_Unload();
 
   DesktopShell& shell_;
   std::function<void()> endProgram_;
   Board board_{5, 2};
+  std::optional<GameInPlay> game_;  // the numbered game in play, if any
+  RecordsFile records_;
   BoardView* view_ = nullptr;
   QActionGroup* sizes_ = nullptr;
   QActionGroup* colours_ = nullptr;
