@@ -10,6 +10,7 @@
 #include <random>
 #include <vector>
 
+#include "board/board.h"
 #include "board/numbered_game.h"
 #include "board/solver.h"
 
@@ -17,15 +18,9 @@ namespace {
 
 bool failed = false;
 
-// Adds `times` presses of `cell` to `steps`: the cell and its neighbours on the board advance.
-void Press(std::vector<int>& steps, int side, int colours, int cell, int times) {
-  const int row = cell / side;
-  const int col = cell % side;
-  steps[cell] = (steps[cell] + times) % colours;
-  if (row > 0) steps[cell - side] = (steps[cell - side] + times) % colours;
-  if (row + 1 < side) steps[cell + side] = (steps[cell + side] + times) % colours;
-  if (col > 0) steps[cell - 1] = (steps[cell - 1] + times) % colours;
-  if (col + 1 < side) steps[cell + 1] = (steps[cell + 1] + times) % colours;
+// Presses `cell` of `board` `times` times.
+void Press(lucen::Board& board, int cell, int times) {
+  for (int i = 0; i < times; ++i) board.Press(static_cast<std::size_t>(cell));
 }
 
 void BM_FewestPresses(benchmark::State& state) {
@@ -33,8 +28,9 @@ void BM_FewestPresses(benchmark::State& state) {
   const auto colours = static_cast<int>(state.range(1));
   std::mt19937 random(static_cast<unsigned>(100 * side + colours));
   std::uniform_int_distribution<int> times(0, colours - 1);
-  std::vector<int> steps(side * side, 0);
-  for (int cell = 0; cell < side * side; ++cell) Press(steps, side, colours, cell, times(random));
+  lucen::Board board(side, colours);
+  for (int cell = 0; cell < side * side; ++cell) Press(board, cell, times(random));
+  const std::vector<int> steps = board.Steps();
 
   for (auto _ : state) {
     auto presses = lucen::FewestPresses(side, colours, steps);
@@ -43,13 +39,10 @@ void BM_FewestPresses(benchmark::State& state) {
 
   const auto presses = lucen::FewestPresses(side, colours, steps);
   if (!presses) return state.SetLabel("no solution");
-  for (int cell = 0; cell < side * side; ++cell)
-    Press(steps, side, colours, cell, (*presses)[cell]);
-  for (int step : steps) {
-    if (step != colours - 1) {
-      failed = true;
-      return state.SkipWithError("the answer does not solve the board");
-    }
+  for (int cell = 0; cell < side * side; ++cell) Press(board, cell, (*presses)[cell]);
+  if (!board.Solved()) {
+    failed = true;
+    return state.SkipWithError("the answer does not solve the board");
   }
 }
 BENCHMARK(BM_FewestPresses)

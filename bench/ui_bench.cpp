@@ -14,8 +14,9 @@
 #include <QAction>
 #include <QApplication>
 #include <QMenu>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 #include <QTranslator>
 #include <cstdio>
 #include <memory>
@@ -25,6 +26,7 @@
 #include "main_window/form1.h"
 #include "main_window/translations.h"
 #include "platform/desktop_shell.h"
+#include "tests/widgets/support/modal_closer.h"
 
 namespace {
 
@@ -62,20 +64,18 @@ class NoShell final : public lucen::DesktopShell {
 struct LoadedWindow {
   NoShell shell;
   std::unique_ptr<Form1> form = std::make_unique<Form1>(shell);
+  bool aboutClosed = false;
 
   LoadedWindow() {
     form->SetProgramEnd([] {});
     // The about window that start-up shows is closed as soon as it is up.
-    QTimer closer;
-    QObject::connect(&closer, &QTimer::timeout, [] {
-      if (QWidget* about = QApplication::activeModalWidget()) about->close();
-    });
-    closer.start(1);
+    const lucen::testing::ModalCloser closer;
     form->Form_Load();
+    aboutClosed = closer.Closed() == 1;
     form->ShowCentred();
     QCoreApplication::processEvents();
   }
-  bool Ready() const { return form->isVisible(); }
+  bool Ready() const { return aboutClosed && form->isVisible(); }
 
   int Cells() const { return static_cast<int>(form->GameBoard().CellCount()); }
   // Number of cell buttons that exist (template excluded) and are shown.
@@ -236,6 +236,9 @@ int main(int argc, char* argv[]) {
   qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
   QApplication::setQuitOnLastWindowClosed(false);
+  // The game reads the player's choices at start-up: from a folder of the benchmark's own.
+  const QTemporaryDir settings;
+  QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settings.path());
   benchmark::RunSpecifiedBenchmarks();
   benchmark::Shutdown();
   if (failed) std::fputs("ui_bench: a benchmark did not behave as the game should\n", stderr);

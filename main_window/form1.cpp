@@ -9,10 +9,9 @@
 #include <QMessageBox>
 #include <QRandomGenerator>
 #include <QScreen>
-#include <algorithm>
 
 #include "about/form_quindral.h"
-#include "board/solver.h"
+#include "board/hint.h"
 #include "main_window/application_title.h"
 #include "main_window/board_view.h"
 #include "main_window/cell_button.h"
@@ -257,8 +256,8 @@ void Form1::MnuPista_Click() {
   if (ModalWindowOpen()) return;
   view_->ClearHint();
   if (game_) game_->hintAsked = true;
-  const auto presses = FewestPresses(board_.Size(), board_.ColourCount(), board_.Steps());
-  if (!presses) {
+  const Hint hint = HintFor(board_);
+  if (hint.kind == Hint::Kind::kNoSolution) {
     QMessageBox::information(
         this, ApplicationTitle(),
         tr("Este tablero no se puede completar con %1 colores. Prueba otro tamaño u otro "
@@ -266,11 +265,7 @@ void Form1::MnuPista_Click() {
             .arg(board_.ColourCount()));
     return;
   }
-  // Any cell of a fewest-presses solution: pressing it leaves one press fewer to go.
-  const auto cell = std::find_if(presses->begin(), presses->end(), [](int n) { return n > 0; });
-  if (cell != presses->end()) {
-    view_->MarkHint(static_cast<std::size_t>(cell - presses->begin()));
-  }
+  if (hint.kind == Hint::Kind::kPress) view_->MarkHint(hint.cell);
 }
 
 void Form1::MnuPartidaNueva_Click() {

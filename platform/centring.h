@@ -9,7 +9,8 @@ class QWidget;
 namespace lucen {
 
 // Where a window whose outer frame is `outer` goes so that it sits in the middle of `area`; an
-// odd half pixel goes to the even side, as every rounding in the game.
+// odd half pixel goes to the even side (RoundHalfEven), as in the board's layout in twips. (Places
+// in twips are snapped to pixels with halves going up instead: see TwipsToPixels.)
 QPoint CentredTopLeft(const QSize& outer, const QRect& area);
 
 // Moves a top-level window so that its outer frame sits in the middle of `area`. Done by hand

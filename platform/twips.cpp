@@ -11,6 +11,7 @@ namespace {
 
 constexpr char kTwipsProperty[] = "lucenTwips";
 
+// The nearest pixel, a half pixel going up (see TwipsToPixels).
 int ToPixels(double twips) {
   return static_cast<int>(std::floor(twips / kTwipsPerPixel + 0.5));
 }

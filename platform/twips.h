@@ -19,13 +19,18 @@ struct TwipsRect {
   float height = 0;
 };
 
-// Nearest integer, ties to the even neighbour (782.5 gives 782, 783.5 gives 784): how the game
-// turns any floating-point value into a whole number. Done by hand rather than with
-// std::nearbyint so that it never depends on the floating-point rounding mode.
+// Nearest integer, ties to the even neighbour (782.5 gives 782, 783.5 gives 784). The board's
+// layout rounds each cell's start to a whole twip with it, and centring a window rounds an odd
+// half pixel with it; the snapping of twips to pixels below does not use it. Done by hand rather
+// than with std::nearbyint so that it never depends on the floating-point rounding mode.
 std::int32_t RoundHalfEven(double value);
 
-// Each edge is rounded on its own, so that two rectangles that meet in twips meet in pixels too,
-// without gap or overlap.
+// The pixels of a place in twips. Each edge is snapped to the nearest pixel on its own, so that
+// two rectangles that meet in twips meet in pixels too, without gap or overlap. An edge on a half
+// pixel goes up (to the right, or down), not to the even side: that way snapping and a move by
+// whole pixels give the same result in either order, and rectangles of one size in twips placed
+// whole pixels apart all come out one size in pixels, where ties to even would make them one
+// pixel wider and narrower in turn.
 QRect TwipsToPixels(const TwipsRect& twips);
 
 // Stores `twips` on the widget and places it there.

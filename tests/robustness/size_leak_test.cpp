@@ -11,12 +11,9 @@
 #include <random>
 
 #include "main_window/cell_button.h"
-#include "main_window/form1.h"
-#include "tests/widgets/test_support.h"
+#include "tests/widgets/support/game_window_test.h"
 
 using namespace lucen;
-using lucen::testing::RecordingShell;
-using lucen::testing::WhenModalOpens;
 
 #if defined(__SANITIZE_ADDRESS__)
 constexpr bool kHeapMeasured = false;  // the sanitizer keeps its own count
@@ -62,15 +59,12 @@ void operator delete[](void* block, std::size_t) noexcept {
 }
 #endif
 
-class SizeLeakTest : public QObject {
+class SizeLeakTest : public lucen::testing::GameWindowTest {
   Q_OBJECT
 
  private:
-  RecordingShell shell;
-  std::unique_ptr<Form1> form;
-
   void ChooseSize(int index) {
-    form->findChild<QAction*>(QStringLiteral("MnuTam_%1").arg(index))->trigger();
+    Choose(QStringLiteral("MnuTam_%1").arg(index));
     // Whatever was deleted later rather than at once is gone after this.
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QCoreApplication::processEvents();
@@ -91,14 +85,7 @@ class SizeLeakTest : public QObject {
 
  private slots:
   void init() {
-    form = std::make_unique<Form1>(shell);
-    WhenModalOpens([](QWidget* about) { about->close(); });
-    form->Form_Load();
-    form->show();
-    QVERIFY(QTest::qWaitForWindowExposed(form.get()));
-  }
-  void cleanup() {
-    form.reset();
+    StartGame();
   }
 
   void aThousandSizeChangesLeaveNothingBehind() {
@@ -108,8 +95,8 @@ class SizeLeakTest : public QObject {
     // The first and the last change are to 9 x 9; the rest go anywhere, with a move on each
     // board.
     ChooseSize(4);
-    QTest::mouseClick(form->findChild<CellButton*>(QStringLiteral("Command1_41")), Qt::LeftButton);
-    form->findChild<QAction*>(QStringLiteral("MnuReset"))->trigger();
+    Click(41);
+    Choose("MnuReset");
     const int widgetsAfterOne = ClientWidgets();
     const long long heapAfterOne = HeapInUse();
     QCOMPARE(CellButtons(), 82);  // 81 cells and the template
@@ -121,12 +108,10 @@ class SizeLeakTest : public QObject {
       const int index = change == changes || change == 100 ? 4 : static_cast<int>(random() % 5);
       ChooseSize(index);
       const int size = index + 5;
-      QTest::mouseClick(form->findChild<CellButton*>(
-                            QStringLiteral("Command1_%1").arg(1 + random() % (size * size))),
-                        Qt::LeftButton);
+      Click(static_cast<int>(1 + random() % (size * size)));
       // The move history keeps every click across sizes, as it should; a reset empties it, so
       // that only what the size changes leave behind could pile up.
-      form->findChild<QAction*>(QStringLiteral("MnuReset"))->trigger();
+      Choose("MnuReset");
       QCOMPARE(CellButtons(), size * size + 1);
       if (change == 100) heapAfterWarmUp = HeapInUse();
     }

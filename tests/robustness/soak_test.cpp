@@ -9,12 +9,12 @@
 #include <cstdint>
 #include <random>
 
-#include "tests/widgets/test_support.h"
+#include "board/hint.h"
+#include "main_window/cell_button.h"
+#include "tests/widgets/support/game_window_test.h"
 
 using namespace lucen;
-using lucen::testing::CentreColour;
-using lucen::testing::RecordingShell;
-using lucen::testing::WhenModalOpens;
+using namespace lucen::testing;
 
 namespace {
 
@@ -33,12 +33,10 @@ std::uint64_t FromEnvironment(const char* name, std::uint64_t fallback) {
     if (QTest::currentTestFailed()) return; \
   } while (false)
 
-class SoakTest : public QObject {
+class SoakTest : public GameWindowTest {
   Q_OBJECT
 
  private:
-  RecordingShell shell;
-  std::unique_ptr<Form1> form;
   std::mt19937_64 random;
   Board model{5, 2};  // what the window should show
 
@@ -61,13 +59,10 @@ class SoakTest : public QObject {
   int Pick(int count) { return static_cast<int>(random() % static_cast<std::uint64_t>(count)); }
 
   int Size() const { return model.Size(); }
-  CellButton* Cell(int number) const { return lucen::testing::CellOf(*form, number); }
-  std::vector<std::string> History() const { return form->GameBoard().History(); }
   void Trigger(const QString& name) {
     Note(name);
-    QAction* action = form->findChild<QAction*>(name);
-    QVERIFY2(action != nullptr, qPrintable(name));
-    action->trigger();
+    QVERIFY2(Item(name) != nullptr, qPrintable(name));
+    Choose(name);
     QCoreApplication::processEvents();
   }
 
@@ -75,19 +70,19 @@ class SoakTest : public QObject {
   void ExpectModelShown() {
     QCOMPARE(Cell(Size() * Size() + 1), nullptr);
     for (std::size_t i = 0; i < model.CellCount(); ++i) {
-      QCOMPARE(Cell(static_cast<int>(i) + 1)->Colour(), lucen::testing::Painted(model.Colour(i)));
+      QCOMPARE(Cell(static_cast<int>(i) + 1)->Colour(), Painted(model.Colour(i)));
     }
     QCOMPARE(History(), model.History());
   }
 
   // One click on a real cell button; a win turns the board black once the message is gone.
-  void Click(int number) {
+  void Play(int number) {
     const int winsBefore = wins;
     Note(QStringLiteral("click %1 (%2x%2, %3 colours)")
              .arg(number)
              .arg(Size())
              .arg(model.ColourCount()));
-    QTest::mouseClick(Cell(number), Qt::LeftButton);
+    Click(number);
     QCoreApplication::processEvents();
     ++clicks;
     const bool solved = model.Press(static_cast<std::size_t>(number - 1)).solved;
@@ -101,20 +96,12 @@ class SoakTest : public QObject {
     const std::uint64_t seed = FromEnvironment("LUCEN_SOAK_SEED", 20240611);
     qInfo("seed %llu", static_cast<unsigned long long>(seed));
     random.seed(seed);
-    form = lucen::testing::StartedGame(shell);
-    form->show();
-    QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+    StartGame();
   }
 
-  void cleanupTestCase() { form.reset(); }
-
   void randomActionsKeepTheBoardTheHistoryAndTheWidgetsRight() {
-    // Closes every win message as soon as it is up, after looking at it and at the board.
-    QTimer closer;
-    closer.setInterval(0);
-    connect(&closer, &QTimer::timeout, this, [this] {
-      QWidget* modal = QApplication::activeModalWidget();
-      if (modal == nullptr || !modal->isVisible()) return;
+    // Closes every message as soon as it is up, after looking at it and at the board.
+    const ModalCloser closer([this](QWidget* modal) {
       auto* box = qobject_cast<QMessageBox*>(modal);
       if (box == nullptr) {
         ++otherModals;
@@ -125,14 +112,12 @@ class SoakTest : public QObject {
         if (box->windowTitle() != QStringLiteral("Lucen")) winProblems << box->windowTitle();
         if (box->text() != QStringLiteral("Lo lograste!!")) winProblems << box->text();
         for (int i = 1; i <= Size() * Size(); ++i) {
-          if (Cell(i)->Colour() != lucen::testing::Painted(kLightGreen)) {
+          if (Cell(i)->Colour() != Painted(kLightGreen)) {
             winProblems << QStringLiteral("cell %1").arg(i);
           }
         }
       }
-      modal->close();
     });
-    closer.start();
     // On failure, the actions that led there.
     struct ShowRecent {
       const QStringList& actions;
@@ -159,12 +144,14 @@ class SoakTest : public QObject {
           ++redos;
         } else {
           const int messagesBefore = noSolutionMessages;
+          const Hint hint = HintFor(model);
           CHECKED(Trigger(QStringLiteral("MnuPista")));
-          const bool solvable = !(Size() == 8 && model.ColourCount() == 3);
+          const bool solvable = hint.kind != Hint::Kind::kNoSolution;
           QCOMPARE(noSolutionMessages, messagesBefore + (solvable ? 0 : 1));
-          if (solvable) {
-            auto* focused = qobject_cast<CellButton*>(form->focusWidget());
-            QVERIFY(focused != nullptr && focused->IsHint());
+          if (hint.kind == Hint::Kind::kPress) {
+            const int marked = static_cast<int>(hint.cell) + 1;
+            QCOMPARE(MarkedCell(), marked);
+            QCOMPARE(form->focusWidget(), Cell(marked));
           }
           ++hints;
         }
@@ -173,20 +160,22 @@ class SoakTest : public QObject {
         ++done;
         CHECKED(ExpectModelShown());
       } else if (kind < 78) {
-        CHECKED(Click(1 + Pick(Size() * Size())));
+        CHECKED(Play(1 + Pick(Size() * Size())));
         ++done;
-      } else if (kind < 83) {
-        const int choice = Pick(5);
-        CHECKED(Trigger(QStringLiteral("MnuTam_%1").arg(choice)));
-        model.Resize(choice + 5);
-        ++sizeChoices;
-        ++done;
-        CHECKED(ExpectModelShown());
       } else if (kind < 88) {
-        const int choice = Pick(3);
-        CHECKED(Trigger(QStringLiteral("MnuC_%1").arg(choice)));
-        model.ChangeColourCount(choice + 2);
-        ++colourChoices;
+        // A size or a colour choice, which the model makes too.
+        const bool size = kind < 83;
+        const int choice = Pick(size ? Board::kMaxSize - Board::kMinSize + 1
+                                     : Board::kMaxColours - Board::kMinColours + 1);
+        CHECKED(
+            Trigger((size ? QStringLiteral("MnuTam_%1") : QStringLiteral("MnuC_%1")).arg(choice)));
+        if (size) {
+          model.Resize(Board::kMinSize + choice);
+          ++sizeChoices;
+        } else {
+          model.ChangeColourCount(Board::kMinColours + choice);
+          ++colourChoices;
+        }
         ++done;
         CHECKED(ExpectModelShown());
       } else if (kind < 92) {
@@ -202,7 +191,7 @@ class SoakTest : public QObject {
         const std::vector<int> before = model.Steps();
         const int winsBefore = wins;
         for (int i = 0; i < model.ColourCount() && done < actions; ++i, ++done) {
-          CHECKED(Click(index));
+          CHECKED(Play(index));
         }
         if (done == actions) break;
         ++repeatChecks;
@@ -212,27 +201,27 @@ class SoakTest : public QObject {
           ++repeatChecksSpanningAWin;
         }
         // And what the button paints is its colour.
-        QCOMPARE(lucen::testing::CentreColour(Cell(index)), Cell(index)->Colour());
+        QCOMPARE(CentreColour(Cell(index)), Cell(index)->Colour());
         ++paintChecks;
-      } else if (Size() == 5 && model.ColourCount() == 2 && actions - done > 16) {
-        // The known solution from a black board: the fifteenth click wins.
+      } else if (const std::vector<int> solution = SolutionFromBlack(Size(), model.ColourCount());
+                 !solution.empty() && actions - done > static_cast<int>(solution.size()) + 1) {
+        // The solver's solution from a black board: its last click wins, and no earlier one.
         CHECKED(Trigger(QStringLiteral("MnuReset")));
         model.Reset();
         ++resets;
         ++done;
         const int winsBefore = wins;
-        for (const int index : {2, 3, 5, 7, 8, 9, 13, 14, 15, 16, 17, 19, 20, 21, 22}) {
+        for (const int index : solution) {
           QCOMPARE(wins, winsBefore);
-          CHECKED(Click(index));
+          CHECKED(Play(index));
           ++done;
         }
         QCOMPARE(wins, winsBefore + 1);
-        QCOMPARE(History().size(), 15U);
+        QCOMPARE(History().size(), solution.size());
         ++solves;
       }
     }
 
-    closer.stop();
     qInfo(
         "%d actions: %d clicks, %d size choices, %d colour choices, %d resets, %d undos, %d "
         "redos, %d hints (%d with no solution); %d repeat checks (%d spanning a win), %d paint "

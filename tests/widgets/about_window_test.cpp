@@ -7,11 +7,10 @@
 
 #include "about/form_quindral.h"
 #include "platform/twips.h"
-#include "tests/widgets/test_support.h"
+#include "tests/widgets/support/game_window_test.h"
 
 using namespace lucen;
-using lucen::testing::RecordingShell;
-using lucen::testing::WhenModalOpens;
+using namespace lucen::testing;
 
 class AboutWindowTest : public QObject {
   Q_OBJECT
@@ -89,7 +88,7 @@ class AboutWindowTest : public QObject {
   }
 
   void itIsLaidOutInTwipsAndCopiesTheMainWindow() {
-    QCOMPARE(about->size(), QSize(284, 420));
+    QCOMPARE(about->size(), kAboutWindowPixels);
     QCOMPARE(about->windowTitle(), QString());
     QVERIFY(!(about->windowFlags() & Qt::WindowTitleHint));
     QCOMPARE(Label("lblTitulo")->text(), QStringLiteral("Lucen 2.0"));
@@ -97,8 +96,8 @@ class AboutWindowTest : public QObject {
     QCOMPARE(Label("imgIcono")->pixmap().toImage(),
              mainWindow.windowIcon().pixmap(32, 32).toImage());
     QVERIFY(!about->windowIcon().isNull());
-    QCOMPARE(Label("imgLogo")->geometry(), QRect(27, 54, 230, 229));
-    QCOMPARE(Label("imgLogo")->pixmap().size(), QSize(230, 229));
+    QCOMPARE(Label("imgLogo")->geometry(), TwipsToPixels({405, 810, 3450, 3435}));
+    QCOMPARE(Label("imgLogo")->pixmap().size(), Label("imgLogo")->size());
     QCOMPARE(Label("lblCreadoPor")->text(), QStringLiteral("Creado por Quindral-Software"));
     QCOMPARE(Label("lblTexEmail")->text(), QStringLiteral("Email: "));
     QCOMPARE(Label("lblTexWeb")->text(), QStringLiteral("Web:"));
@@ -200,7 +199,7 @@ class AboutWindowTest : public QObject {
     bool underlinedAtSecond = true;
     QString titleAtSecond;
     bool centred = false;
-    auto hoverThenClose = [&](QWidget* modal) {
+    auto hoverOverTheLink = [&](QWidget* modal) {
       ++showings;
       // Within the few pixels of a border the desktop may add around it.
       const QPoint offCentre =
@@ -212,11 +211,9 @@ class AboutWindowTest : public QObject {
         titleAtSecond = modal->findChild<QLabel*>("lblTitulo")->text();
       }
       QTest::mouseMove(modal->windowHandle(), link->geometry().center());
-      modal->close();
     };
-    WhenModalOpens(hoverThenClose);
+    const ModalCloser closer(hoverOverTheLink);
     ShowFormQuindral(mainWindow, shell);
-    WhenModalOpens(hoverThenClose);
     ShowFormQuindral(mainWindow, shell);
     QCOMPARE(showings, 2);
     QVERIFY(centred);

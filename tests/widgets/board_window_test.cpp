@@ -2,58 +2,38 @@
 #include <QMessageBox>
 #include <QtTest>
 
-#include "tests/widgets/test_support.h"
+#include "main_window/board_layout.h"
+#include "main_window/cell_button.h"
+#include "tests/widgets/support/game_window_test.h"
 
 using namespace lucen;
-using lucen::testing::After;
-using lucen::testing::CellOf;
-using lucen::testing::CentreColour;
-using lucen::testing::Choose;
-using lucen::testing::DifferencesFrom;
-using lucen::testing::RecordingShell;
-using lucen::testing::StartedGame;
-using lucen::testing::WhenModalOpens;
+using namespace lucen::testing;
 
-class BoardWindowTest : public QObject {
+class BoardWindowTest : public GameWindowTest {
   Q_OBJECT
 
- private:
-  RecordingShell shell;
-  std::unique_ptr<Form1> form;
-
-  QWidget* Client() const { return form->centralWidget(); }
-  CellButton* Cell(int number) const { return CellOf(*form, number); }
-  // A click as the desktop sends it: to the window, at the cell's place.
-  void Click(int number) {
-    QTest::mouseClick(form->windowHandle(), Qt::LeftButton, {},
-                      Cell(number)->mapTo(form.get(), QPoint(5, 5)));
-  }
-  std::vector<std::string> History() const { return form->GameBoard().History(); }
-
  private slots:
-  void init() {
-    form = StartedGame(shell);
-    form->show();
-    QVERIFY(QTest::qWaitForWindowExposed(form.get()));
-  }
-  void cleanup() { form.reset(); }
+  void init() { StartGame(); }
 
   void aClickAdvancesItsPlusAndRecordsTheMove() {
     Click(13);
-    QCOMPARE(DifferencesFrom(*form, After(5, 2, {13})), QString());
+    QCOMPARE(DifferencesFrom(After(5, 2, {13})), QString());
     Click(1);
-    QCOMPARE(DifferencesFrom(*form, After(5, 2, {13, 1})), QString());
+    QCOMPARE(DifferencesFrom(After(5, 2, {13, 1})), QString());
     QCOMPARE(History(), (std::vector<std::string>{"13", "1"}));
 
-    Choose(*form, "MnuC_2");
-    Choose(*form, "MnuTam_3");
+    Choose("MnuC_2");
+    Choose("MnuTam_3");
     for (int cell : {1, 64, 30, 30}) Click(cell);
-    QCOMPARE(DifferencesFrom(*form, After(8, 4, {1, 64, 30, 30})), QString());
+    QCOMPARE(DifferencesFrom(After(8, 4, {1, 64, 30, 30})), QString());
   }
 
   void theWinMessageShowsOverAGreenBoardThatTakesNoClicks() {
-    const QList<int> solution{2, 3, 5, 7, 8, 9, 13, 14, 15, 16, 17, 19, 20, 21};
-    for (int index : solution) Click(index);
+    std::vector<int> solution = SolutionFromBlack(5, 2);
+    QVERIFY(!solution.empty());
+    const int last = solution.back();
+    solution.pop_back();
+    for (int cell : solution) Click(cell);
     QCOMPARE(QApplication::activeModalWidget(), nullptr);
 
     QString text, title;
@@ -61,49 +41,50 @@ class BoardWindowTest : public QObject {
     QList<QAbstractButton*> buttons;
     QMessageBox::StandardButton okButton = QMessageBox::NoButton;
     QVector<QColor> duringWin;
-    bool timedOut = false;
-    WhenModalOpens(
-        [&](QWidget* modal) {
-          auto* box = qobject_cast<QMessageBox*>(modal);
-          if (box == nullptr) return;
-          text = box->text();
-          title = box->windowTitle();
-          icon = box->icon();
-          buttons = box->buttons();
-          okButton = box->standardButton(buttons.value(0));
-          Click(1);  // the message is modal: the board takes no click meanwhile
-          for (int i = 1; i <= 25; ++i) duringWin.append(CentreColour(Cell(i)));
-          QTest::keyClick(box, Qt::Key_Return);
-        },
-        &timedOut);
-    Click(22);
+    bool closedByEnter = false;
+    const ModalCloser closer([&](QWidget* modal) {
+      auto* box = qobject_cast<QMessageBox*>(modal);
+      if (box == nullptr) return;
+      text = box->text();
+      title = box->windowTitle();
+      icon = box->icon();
+      buttons = box->buttons();
+      okButton = box->standardButton(buttons.value(0));
+      Click(1);  // the message is modal: the board takes no click meanwhile
+      for (int i = 1; i <= 25; ++i) duringWin.append(CentreColour(Cell(i)));
+      QTest::keyClick(box, Qt::Key_Return);
+      closedByEnter = !box->isVisible();
+    });
+    Click(last);
 
-    QVERIFY(!timedOut);
+    QCOMPARE(closer.Closed(), 1);
+    QVERIFY(closedByEnter);
     QCOMPARE(text, QStringLiteral("Lo lograste!!"));
     QCOMPARE(title, QStringLiteral("Lucen"));
     QCOMPARE(icon, QMessageBox::NoIcon);
     QCOMPARE(buttons.size(), 1);
     QCOMPARE(okButton, QMessageBox::Ok);
-    QCOMPARE(duringWin, QVector<QColor>(25, lucen::testing::Painted(kLightGreen)));
-    QCOMPARE(DifferencesFrom(*form, Board(5, 2)), QString());
-    QCOMPARE(History().size(), 15U);
-    QCOMPARE(History().back(), "22");
+    QCOMPARE(duringWin, QVector<QColor>(25, Painted(kLightGreen)));
+    QCOMPARE(DifferencesFrom(Board(5, 2)), QString());
+    QCOMPARE(History().size(), solution.size() + 1);
+    QCOMPARE(History().back(), std::to_string(last));
   }
 
   void cellOneCoversTheTemplateAndLaterCellsAreInFront() {
+    QWidget* client = form->centralWidget();
     CellButton* templateCell = Cell(0);
     QVERIFY(templateCell != nullptr);
     QCOMPARE(templateCell->geometry(), Cell(1)->geometry());
-    QCOMPARE(Client()->childAt(templateCell->geometry().center()), Cell(1));
+    QCOMPARE(client->childAt(templateCell->geometry().center()), Cell(1));
     // Stacking order is the order of the children list, back to front.
-    const QObjectList children = Client()->children();
+    const QObjectList children = client->children();
     QVERIFY(children.indexOf(templateCell) < children.indexOf(Cell(1)));
     for (int i = 1; i < 25; ++i) QVERIFY(children.indexOf(Cell(i)) < children.indexOf(Cell(i + 1)));
   }
 
   void cellsTileWithoutGapsAtEverySize() {
     for (int size = 5; size <= 9; ++size) {
-      Choose(*form, QStringLiteral("MnuTam_%1").arg(size - 5));
+      Choose(QStringLiteral("MnuTam_%1").arg(size - 5));
       QRegion covered;
       int area = 0;
       for (int i = 1; i <= size * size; ++i) {
@@ -114,7 +95,7 @@ class BoardWindowTest : public QObject {
       // No overlaps (areas add up) and no gaps (one rectangle).
       QCOMPARE(covered.rectCount(), 1);
       QCOMPARE(area, covered.boundingRect().width() * covered.boundingRect().height());
-      QCOMPARE(covered.boundingRect().topLeft(), QPoint(12, 12));
+      QCOMPARE(covered.boundingRect().topLeft(), TwipsToPixels(CellRects(size).front()).topLeft());
       QCOMPARE(Cell(size * size + 1), nullptr);
       QCOMPARE(Cell(0)->size(), Cell(1)->size());
     }

@@ -3,43 +3,37 @@
 #include <QtTest>
 
 #include "about/form_quindral.h"
+#include "main_window/board_layout.h"
 #include "main_window/cell_button.h"
-#include "main_window/form1.h"
-#include "tests/widgets/test_support.h"
+#include "tests/widgets/support/game_window_test.h"
 
 using namespace lucen;
-using lucen::testing::RecordingShell;
-using lucen::testing::StartedGame;
+using namespace lucen::testing;
 
-class HighDpiTest : public QObject {
+class HighDpiTest : public GameWindowTest {
   Q_OBJECT
 
  private:
-  RecordingShell shell;
-  std::unique_ptr<Form1> form;
   qreal ratio = 1;
 
  private slots:
   void initTestCase() {
     ratio = qEnvironmentVariable("QT_SCALE_FACTOR", QStringLiteral("1")).toDouble();
-    form = StartedGame(shell);
-    form->show();
-    QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+    StartGame();
     QCOMPARE(form->devicePixelRatioF(), ratio);
   }
-  void cleanupTestCase() { form.reset(); }
 
   void theLayoutKeepsItsLogicalSize() {
-    QCOMPARE(form->centralWidget()->size(), QSize(268, 267));
-    QCOMPARE(form->findChild<CellButton*>("Command1_25")->geometry(), QRect(205, 205, 48, 48));
+    QCOMPARE(form->centralWidget()->size(), kClientAreaPixels);
+    QCOMPARE(Cell(25)->geometry(), TwipsToPixels(CellRects(5).back()));
   }
 
   void cellsTileWithoutGapsInDevicePixels() {
     QWidget* client = form->centralWidget();
     const QColor background = client->palette().color(QPalette::Window);
-    for (std::int16_t size = 5; size <= 9; ++size) {
-      lucen::testing::Choose(*form, QStringLiteral("MnuTam_%1").arg(size - 5));
-      lucen::testing::CellOf(*form, 1)->click();  // some colour on the board
+    for (int size = 5; size <= 9; ++size) {
+      Choose(QStringLiteral("MnuTam_%1").arg(size - 5));
+      Cell(1)->click();  // some colour on the board
       const QImage image = client->grab().toImage();
       QCOMPARE(image.devicePixelRatio(), ratio);
       QRect board;
@@ -82,6 +76,7 @@ class HighDpiTest : public QObject {
   void oneLineTextsFitTheirPlaces() {
     FormQuindral about(*form, shell);
     about.show();
+    QCOMPARE(about.size(), kAboutWindowPixels);
     for (const char* name : {"lblTitulo", "lblCreadoPor", "lblTexEmail", "lblTexWeb", "lblClick",
                              "lblMail", "lblURL"}) {
       const QLabel* label = about.findChild<QLabel*>(name);

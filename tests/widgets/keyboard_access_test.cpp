@@ -6,15 +6,10 @@
 
 #include "about/form_quindral.h"
 #include "main_window/cell_button.h"
-#include "main_window/form1.h"
-#include "tests/widgets/test_support.h"
+#include "tests/widgets/support/game_window_test.h"
 
 using namespace lucen;
-using lucen::testing::CellOf;
-using lucen::testing::CentreColour;
-using lucen::testing::RecordingShell;
-using lucen::testing::StartedGame;
-using lucen::testing::WhenModalOpens;
+using namespace lucen::testing;
 
 namespace {
 
@@ -25,25 +20,14 @@ QString Accessible(QObject* object, QAccessible::Text text) {
 
 }  // namespace
 
-class KeyboardAccessTest : public QObject {
+class KeyboardAccessTest : public GameWindowTest {
   Q_OBJECT
 
  private:
-  RecordingShell shell;
-  std::unique_ptr<Form1> form;
-
-  CellButton* Cell(int index) const { return CellOf(*form, index); }
   CellButton* Focused() const { return qobject_cast<CellButton*>(QApplication::focusWidget()); }
-  void Press(Qt::Key key) { QTest::keyClick(form->windowHandle(), key); }
 
  private slots:
-  void init() {
-    form = StartedGame(shell);
-    form->show();
-    QApplication::setActiveWindow(form.get());
-    QVERIFY(QTest::qWaitForWindowActive(form.get()));
-  }
-  void cleanup() { form.reset(); }
+  void init() { StartGame(); }
 
   void arrowsWalkTheGridAndStopAtTheEdges() {
     QCOMPARE(Focused(), Cell(1));
@@ -65,10 +49,10 @@ class KeyboardAccessTest : public QObject {
     Press(Qt::Key_Right);
     Press(Qt::Key_Right);
     Press(Qt::Key_Space);
-    QCOMPARE(form->GameBoard().History(), std::vector<std::string>{"13"});
-    QCOMPARE(CentreColour(Cell(8)), lucen::testing::Painted(kLightGreen));
+    QCOMPARE(History(), std::vector<std::string>{"13"});
+    QCOMPARE(CentreColour(Cell(8)), Painted(kLightGreen));
     // The focus ring marks the cell without hiding its colour.
-    QCOMPARE(CentreColour(Cell(13)), lucen::testing::Painted(kLightGreen));
+    QCOMPARE(CentreColour(Cell(13)), Painted(kLightGreen));
     const QImage focused = Cell(13)->grab().toImage();
     const QImage plain = Cell(12)->grab().toImage();
     QVERIFY(focused != plain);
@@ -76,7 +60,7 @@ class KeyboardAccessTest : public QObject {
 
   void aSizeChangePutsTheFocusOnCellOne() {
     Press(Qt::Key_Down);
-    lucen::testing::Choose(*form, "MnuTam_3");
+    Choose("MnuTam_3");
     QCOMPARE(Focused(), Cell(1));
     Press(Qt::Key_Down);
     QCOMPARE(Focused(), Cell(9));
@@ -95,7 +79,7 @@ class KeyboardAccessTest : public QObject {
     QCOMPARE(Accessible(Cell(13), QAccessible::Name), QStringLiteral("Celda 13"));
     QCOMPARE(Accessible(Cell(13), QAccessible::Description),
              QStringLiteral("fila 3, columna 3, negro"));
-    lucen::testing::Choose(*form, "MnuC_2");  // four colours
+    Choose("MnuC_2");  // four colours
     Cell(13)->click();
     QCOMPARE(Accessible(Cell(13), QAccessible::Description),
              QStringLiteral("fila 3, columna 3, amarillo"));
@@ -105,7 +89,7 @@ class KeyboardAccessTest : public QObject {
     Cell(13)->click();
     QCOMPARE(Accessible(Cell(14), QAccessible::Description),
              QStringLiteral("fila 3, columna 4, verde claro"));
-    lucen::testing::Choose(*form, "MnuTam_4");
+    Choose("MnuTam_4");
     QCOMPARE(Accessible(Cell(81), QAccessible::Name), QStringLiteral("Celda 81"));
     QCOMPARE(Accessible(Cell(81), QAccessible::Description),
              QStringLiteral("fila 9, columna 9, negro"));
@@ -113,16 +97,14 @@ class KeyboardAccessTest : public QObject {
 
   void theWinMessageIsReadWithItsText() {
     QString spoken;
-    WhenModalOpens([&](QWidget* modal) {
+    const ModalCloser closer([&](QWidget* modal) {
       for (QLabel* label : modal->findChildren<QLabel*>()) {
         spoken += Accessible(label, QAccessible::Name);
       }
       spoken += "|" + Accessible(modal, QAccessible::Name);
-      modal->close();
     });
-    for (int index : {2, 3, 5, 7, 8, 9, 13, 14, 15, 16, 17, 19, 20, 21, 22}) {
-      Cell(index)->click();
-    }
+    for (int cell : SolutionFromBlack(5, 2)) Click(cell);
+    QCOMPARE(closer.Closed(), 1);
     QVERIFY2(spoken.contains(QStringLiteral("Lo lograste!!")), qPrintable(spoken));
     QVERIFY2(spoken.contains(QStringLiteral("|Lucen")), qPrintable(spoken));
   }

@@ -5,15 +5,12 @@
 #include <QtTest>
 
 #include "about/form_quindral.h"
+#include "main_window/cell_button.h"
 #include "platform/centring.h"
-#include "tests/widgets/test_support.h"
+#include "tests/widgets/support/game_window_test.h"
 
 using namespace lucen;
-using lucen::testing::CellOf;
-using lucen::testing::CentreColour;
-using lucen::testing::Choose;
-using lucen::testing::RecordingShell;
-using lucen::testing::WhenModalOpens;
+using namespace lucen::testing;
 
 namespace {
 
@@ -35,41 +32,28 @@ QStringList Checked(const QMenu* menu) {
 
 }  // namespace
 
-class MainWindowTest : public QObject {
+class MainWindowTest : public GameWindowTest {
   Q_OBJECT
 
  private:
-  RecordingShell shell;
-  std::unique_ptr<Form1> form;
   bool aboutOpenedBeforeWindow = false;
 
-  QAction* Action(const QString& name) const { return form->findChild<QAction*>(name); }
   QMenu* Menu(const QString& name) const { return form->findChild<QMenu*>(name); }
   int CellCount() const { return form->findChildren<CellButton*>().size() - 1; }
-  std::vector<std::string> History() const { return form->GameBoard().History(); }
-  void Click(int index) { QTest::mouseClick(CellOf(*form, index), Qt::LeftButton); }
   bool AllBlack() const {
     const auto cells = form->findChildren<CellButton*>();
-    return std::all_of(cells.begin(), cells.end(), [](CellButton* cell) {
-      return CentreColour(cell) == lucen::testing::Painted(kBlack);
-    });
+    return std::all_of(cells.begin(), cells.end(),
+                       [](CellButton* cell) { return CentreColour(cell) == Painted(kBlack); });
   }
 
  private slots:
   void init() {
-    shell.opened.clear();
-    form = std::make_unique<Form1>(shell);
     aboutOpenedBeforeWindow = false;
-    WhenModalOpens([this](QWidget* modal) {
+    StartGame([this](QWidget* modal) {
       aboutOpenedBeforeWindow =
           qobject_cast<FormQuindral*>(modal) != nullptr && !form->isVisible() && modal->isVisible();
-      modal->close();
     });
-    form->Form_Load();
-    form->ShowCentred();
-    QVERIFY(QTest::qWaitForWindowExposed(form.get()));
   }
-  void cleanup() { form.reset(); }
 
   void startsWithTheAboutWindowAloneThenAFreshBoard() {
     QVERIFY(aboutOpenedBeforeWindow);
@@ -88,7 +72,7 @@ class MainWindowTest : public QObject {
 
   void theWindowHasItsFixedDesign() {
     QCOMPARE(form->windowTitle(), QStringLiteral("Lucen 2.0"));
-    QCOMPARE(form->centralWidget()->size(), QSize(268, 267));
+    QCOMPARE(form->centralWidget()->size(), kClientAreaPixels);
     QCOMPARE(form->minimumSize(), form->maximumSize());
     QVERIFY(!(form->windowFlags() & Qt::WindowMaximizeButtonHint));
     QVERIFY(form->windowFlags() & Qt::WindowCloseButtonHint);
@@ -108,10 +92,9 @@ class MainWindowTest : public QObject {
     QCOMPARE(Captions(Menu("MnuHelpp")), (QStringList{"Como Jugar", "Acerca de..."}));
     QCOMPARE(Checked(Menu("MnuT")), QStringList{"5x5"});
     QCOMPARE(Checked(Menu("MnuColor")), QStringList{"2"});
-    for (int i = 0; i <= 4; ++i)
-      QCOMPARE(Action(QStringLiteral("MnuTam_%1").arg(i))->data(), i + 5);
-    for (int i = 0; i <= 2; ++i) QCOMPARE(Action(QStringLiteral("MnuC_%1").arg(i))->data(), i + 2);
-    for (const char* name : {"MnuReset", "sep1", "MQuien", "MnuInfo"}) QVERIFY(Action(name));
+    for (int i = 0; i <= 4; ++i) QCOMPARE(Item(QStringLiteral("MnuTam_%1").arg(i))->data(), i + 5);
+    for (int i = 0; i <= 2; ++i) QCOMPARE(Item(QStringLiteral("MnuC_%1").arg(i))->data(), i + 2);
+    for (const char* name : {"MnuReset", "sep1", "MQuien", "MnuInfo"}) QVERIFY(Item(name));
     for (QAction* action : form->findChildren<QAction*>()) {
       QVERIFY2(!action->text().contains('&'), qPrintable(action->text()));
       if (!action->objectName().startsWith("MnuDeshacer") &&
@@ -121,18 +104,18 @@ class MainWindowTest : public QObject {
       }
     }
     // The help for a stuck player, with the usual keys.
-    QVERIFY(Action("MnuDeshacer")->shortcuts().contains(QKeySequence("Ctrl+Z")));
-    QVERIFY(Action("MnuRehacer")->shortcuts().contains(QKeySequence("Ctrl+Shift+Z")));
-    QVERIFY(Action("MnuRehacer")->shortcuts().contains(QKeySequence("Ctrl+Y")));
-    QCOMPARE(Action("MnuPista")->shortcuts(), QList<QKeySequence>{QKeySequence("Ctrl+H")});
-    QVERIFY(!Action("MnuDeshacer")->isEnabled() && !Action("MnuRehacer")->isEnabled());
+    QVERIFY(Item("MnuDeshacer")->shortcuts().contains(QKeySequence("Ctrl+Z")));
+    QVERIFY(Item("MnuRehacer")->shortcuts().contains(QKeySequence("Ctrl+Shift+Z")));
+    QVERIFY(Item("MnuRehacer")->shortcuts().contains(QKeySequence("Ctrl+Y")));
+    QCOMPARE(Item("MnuPista")->shortcuts(), QList<QKeySequence>{QKeySequence("Ctrl+H")});
+    QVERIFY(!Item("MnuDeshacer")->isEnabled() && !Item("MnuRehacer")->isEnabled());
   }
 
   void aSizeChoiceInMidGameKeepsHistoryAndColours() {
-    Action("MnuC_1")->trigger();  // three colours
+    Choose("MnuC_1");  // three colours
     Click(13);
     Click(1);
-    Action("MnuTam_2")->trigger();
+    Choose("MnuTam_2");
     QCOMPARE(CellCount(), 49);
     QVERIFY(AllBlack());
     QCOMPARE(Checked(Menu("MnuT")), QStringList{"7x7"});
@@ -141,7 +124,7 @@ class MainWindowTest : public QObject {
     QCOMPARE(History(), (std::vector<std::string>{"13", "1"}));
 
     Click(25);
-    Action("MnuTam_2")->trigger();  // the size in force: rebuilt all the same
+    Choose("MnuTam_2");  // the size in force: rebuilt all the same
     QCOMPARE(CellCount(), 49);
     QVERIFY(AllBlack());
     QCOMPARE(Checked(Menu("MnuT")), QStringList{"7x7"});
@@ -151,27 +134,26 @@ class MainWindowTest : public QObject {
   void aColourChoiceResetsTheBoard() {
     Click(7);
     Click(8);
-    Action("MnuC_1")->trigger();
+    Choose("MnuC_1");
     QCOMPARE(form->GameBoard().ColourCount(), 3);
     QCOMPARE(Checked(Menu("MnuColor")), QStringList{"3"});
     QVERIFY(AllBlack());
     QVERIFY(History().empty());
 
     Click(7);
-    Action("MnuC_1")->trigger();  // the count in force resets too
+    Choose("MnuC_1");  // the count in force resets too
     QVERIFY(AllBlack());
     QVERIFY(History().empty());
     QCOMPARE(Checked(Menu("MnuColor")), QStringList{"3"});
 
-    Action("MnuC_2")->trigger();
+    Choose("MnuC_2");
     Click(13);
-    QCOMPARE(CentreColour(form->findChild<CellButton*>("Command1_13")),
-             lucen::testing::Painted(kYellow));
+    QCOMPARE(CentreColour(Cell(13)), Painted(kYellow));
   }
 
   void resetBlackensAndEmptiesTheHistory() {
     Click(12);
-    Action("MnuReset")->trigger();
+    Choose("MnuReset");
     QVERIFY(AllBlack());
     QVERIFY(History().empty());
     QCOMPARE(CellCount(), 25);
@@ -182,15 +164,15 @@ class MainWindowTest : public QObject {
     QCOMPARE(CentredTopLeft(QSize(280, 320), QRect(0, 0, 800, 600)), QPoint(260, 140));
 
     form->move(3, 5);
-    Action("MnuTam_4")->trigger();
+    Choose("MnuTam_4");
     const QRect outer = form->frameGeometry();
-    // 800 x 600 pixels is the 12000 x 9000 twips area.
-    QVERIFY(qAbs(outer.left() - (800 - outer.width()) / 2.0) <= 0.5);
-    QVERIFY(qAbs(outer.top() - (600 - outer.height()) / 2.0) <= 0.5);
+    const QSize area = TwipsToPixels({0, 0, 12000, 9000}).size();
+    QVERIFY(qAbs(outer.left() - (area.width() - outer.width()) / 2.0) <= 0.5);
+    QVERIFY(qAbs(outer.top() - (area.height() - outer.height()) / 2.0) <= 0.5);
   }
 
   void howToPlayAsksTheShellForThePageBesideTheProgram() {
-    Action("MQuien")->trigger();
+    Choose("MQuien");
     QCOMPARE(shell.opened,
              QVector<QUrl>{QUrl::fromLocalFile(QCoreApplication::applicationDirPath() +
                                                QStringLiteral("/Instrucciones.htm"))});
@@ -200,15 +182,13 @@ class MainWindowTest : public QObject {
   void aboutInMidGameLeavesTheGameAsItWas() {
     Click(13);
     bool sawAbout = false;
-    WhenModalOpens([&](QWidget* modal) {
-      sawAbout = qobject_cast<FormQuindral*>(modal) != nullptr;
-      modal->close();
-    });
-    Action("MnuInfo")->trigger();
+    const ModalCloser closer(
+        [&](QWidget* modal) { sawAbout = qobject_cast<FormQuindral*>(modal) != nullptr; });
+    Choose("MnuInfo");
+    QCOMPARE(closer.Closed(), 1);
     QVERIFY(sawAbout);
     QCOMPARE(History(), std::vector<std::string>{"13"});
-    QCOMPARE(CentreColour(form->findChild<CellButton*>("Command1_8")),
-             lucen::testing::Painted(kLightGreen));
+    QCOMPARE(CentreColour(Cell(8)), Painted(kLightGreen));
   }
 
   void closingTheWindowEndsTheProgram() {

@@ -1,0 +1,18 @@
+#include "board/hint.h"
+
+#include <algorithm>
+
+#include "board/solver.h"
+
+namespace lucen {
+
+Hint HintFor(const Board& board) {
+  const auto presses = FewestPresses(board.Size(), board.ColourCount(), board.Steps());
+  if (!presses) return {Hint::Kind::kNoSolution};
+  // The first cell that the solution presses at all; any of them would do.
+  const auto cell = std::find_if(presses->begin(), presses->end(), [](int n) { return n > 0; });
+  if (cell == presses->end()) return {Hint::Kind::kNothingToPress};
+  return {Hint::Kind::kPress, static_cast<std::size_t>(cell - presses->begin())};
+}
+
+}  // namespace lucen

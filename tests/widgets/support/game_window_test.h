@@ -1,0 +1,150 @@
+#pragma once
+
+#include <QMessageBox>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <functional>
+#include <initializer_list>
+#include <memory>
+#include <vector>
+
+#include "board/board.h"
+#include "board/solver.h"
+#include "main_window/cell_button.h"
+#include "main_window/form1.h"
+#include "platform/desktop_shell.h"
+#include "tests/widgets/support/modal_closer.h"
+
+namespace lucen::testing {
+
+// The design's sizes in pixels, pinned here once: the main window's client area of 4020 x 4005
+// twips and the about window of 4260 x 6300 twips.
+inline constexpr QSize kClientAreaPixels(268, 267);
+inline constexpr QSize kAboutWindowPixels(284, 420);
+
+// Stands in for the desktop and remembers every address it was asked to open; it takes each
+// request unless told to refuse them, as a desktop without an opener does.
+class RecordingShell final : public DesktopShell {
+ public:
+  QVector<QUrl> opened;
+  bool refuses = false;
+  bool Open(const QUrl& url) override {
+    opened.append(url);
+    return !refuses;
+  }
+};
+
+// A palette colour as a painted pixel shows it.
+inline QColor Painted(Rgb colour) {
+  return {colour.red, colour.green, colour.blue};
+}
+
+// The colour at the centre of a widget as it paints itself.
+inline QColor CentreColour(QWidget* widget) {
+  const QImage image = widget->grab().toImage();
+  return image.pixelColor(image.width() / 2, image.height() / 2);
+}
+
+// A board of `size` and `colours` after pressing `cells` (numbered from 1): what the window
+// should show.
+inline Board After(int size, int colours, std::initializer_list<int> cells) {
+  Board board(size, colours);
+  for (int cell : cells) board.Press(static_cast<std::size_t>(cell - 1));
+  return board;
+}
+
+// The solver's fewest presses from a black board, as cells numbered from 1, each as often as it
+// is pressed; empty when the board has no solution.
+inline std::vector<int> SolutionFromBlack(int size, int colours) {
+  const auto presses = FewestPresses(size, colours, Board(size, colours).Steps());
+  std::vector<int> cells;
+  for (std::size_t i = 0; presses && i < presses->size(); ++i) {
+    cells.insert(cells.end(), static_cast<std::size_t>((*presses)[i]), static_cast<int>(i) + 1);
+  }
+  return cells;
+}
+
+// What the tests of the main window share: a game started as the program starts it, and the
+// player's ways of acting on it. Every modal window that no test answers itself is closed at
+// once, and the text of each message box among them is kept in `messages`.
+class GameWindowTest : public QObject {
+ protected:
+  // The game's settings and records go to a folder of the test's own.
+  GameWindowTest() {
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settings.path());
+  }
+
+  // A new game: loaded, the about window closed as soon as it is up (after `lookAtAbout`, when
+  // given, has seen it), then shown centred and active. Clears `messages` and the addresses the
+  // shell was asked to open.
+  void StartGame(const std::function<void(QWidget*)>& lookAtAbout = {}) {
+    form.reset();
+    shell.opened.clear();
+    form = std::make_unique<Form1>(shell);
+    {
+      const ModalCloser startUp(lookAtAbout);
+      form->Form_Load();
+      QCOMPARE(startUp.Closed(), 1);
+    }
+    form->ShowCentred();
+    QApplication::setActiveWindow(form.get());
+    QVERIFY(QTest::qWaitForWindowActive(form.get()));
+    messages.clear();
+  }
+
+  // The button of cell `number`, counted from 1 as the player counts (0 is the template).
+  CellButton* Cell(int number) const {
+    return form->findChild<CellButton*>(QStringLiteral("Command1_%1").arg(number));
+  }
+  QAction* Item(const QString& name) const { return form->findChild<QAction*>(name); }
+  // Chooses a menu item by its name, as a click on it would.
+  void Choose(const QString& name) const { Item(name)->trigger(); }
+  // A click as the desktop sends it: to the window, at the cell's place.
+  void Click(int number) const {
+    QTest::mouseClick(form->windowHandle(), Qt::LeftButton, {},
+                      Cell(number)->mapTo(form.get(), QPoint(5, 5)));
+  }
+  void Press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) const {
+    QTest::keyClick(form->windowHandle(), key, modifiers);
+  }
+  std::vector<std::string> History() const { return form->GameBoard().History(); }
+
+  // Every cell whose button does not paint the colour of the same cell of `expected`; empty
+  // when the window shows that board.
+  QString DifferencesFrom(const Board& expected) const {
+    QString wrong;
+    for (std::size_t i = 0; i < expected.CellCount(); ++i) {
+      CellButton* cell = Cell(static_cast<int>(i) + 1);
+      const QColor seen = cell ? CentreColour(cell) : QColor();
+      if (seen != Painted(expected.Colour(i))) {
+        wrong += QStringLiteral(" cell %1: %2;").arg(i + 1).arg(seen.name());
+      }
+    }
+    if (Cell(static_cast<int>(expected.CellCount()) + 1) != nullptr) wrong += " extra cells";
+    return wrong;
+  }
+
+  // The cell that carries the hint mark, counted from 1; 0 when none does, -1 when several do.
+  int MarkedCell() const {
+    int marked = 0;
+    for (CellButton* cell : form->centralWidget()->findChildren<CellButton*>()) {
+      if (!cell->IsHint()) continue;
+      if (marked != 0) return -1;
+      marked = cell->objectName().mid(QStringLiteral("Command1_").size()).toInt();
+    }
+    return marked;
+  }
+
+  QTemporaryDir settings;
+  RecordingShell shell;
+  std::unique_ptr<Form1> form;
+  QStringList messages;
+
+ private:
+  const ModalCloser closer_{[this](QWidget* window) {
+    if (auto* box = qobject_cast<QMessageBox*>(window)) messages << box->text();
+  }};
+};
+
+}  // namespace lucen::testing
