@@ -49,8 +49,7 @@ char Letter(const Rgb& colour) {
   return '?';
 }
 
-}  // namespace
-
+// Readable board, for failure messages: one row per line.
 std::string Describe(const std::vector<Rgb>& cells, int size) {
   std::ostringstream out;
   for (int i = 1; i < static_cast<int>(cells.size()); ++i) {
@@ -58,6 +57,8 @@ std::string Describe(const std::vector<Rgb>& cells, int size) {
   }
   return out.str();
 }
+
+}  // namespace
 
 ::testing::AssertionResult BoardIs(const std::vector<Rgb>& seen, const std::vector<Rgb>& expected,
                                    int size) {
@@ -79,7 +80,23 @@ std::string Describe(const std::vector<Rgb>& cells, int size) {
          << Describe(expected, size);
 }
 
-::testing::AssertionResult CellsAt(GameSession& game, int size) {
+::testing::AssertionResult Shows(GameSession& game, int size, const std::vector<Rgb>& expected) {
+  return BoardIs(game.WaitForCells(size, expected), expected, size);
+}
+
+::testing::AssertionResult Shows(GameSession& game, const Board& board) {
+  return Shows(game, board.Size(), Expected(board));
+}
+
+::testing::AssertionResult Play(GameSession& game, Board& board, int index) {
+  board.Press(static_cast<std::size_t>(index - 1));
+  game.ClickCell(board.Size(), index);
+  return Shows(game, board) << " after a click on cell " << index;
+}
+
+namespace {
+
+::testing::AssertionResult CellsAtNow(GameSession& game, int size) {
   const Rect client = game.ClientArea();
   const Snapshot shot = game.Desktop().Grab(client);
   const auto rects = CellRects(size);
@@ -126,6 +143,13 @@ std::string Describe(const std::vector<Rgb>& cells, int size) {
   return ::testing::AssertionFailure()
          << "the " << size << "x" << size << " board is not where expected:\n"
          << wrong.str();
+}
+
+}  // namespace
+
+::testing::AssertionResult CellsAt(GameSession& game, int size) {
+  WaitUntil([&] { return static_cast<bool>(CellsAtNow(game, size)); });
+  return CellsAtNow(game, size);
 }
 
 }  // namespace lucen::e2e

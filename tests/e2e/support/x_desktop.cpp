@@ -3,8 +3,13 @@
 #include <X11/Xatom.h>
 #include <X11/Xutil.h>
 #include <X11/extensions/XTest.h>
+#include <fcntl.h>
+#include <poll.h>
+#include <unistd.h>
 
 #include <bit>
+#include <cerrno>
+#include <cstring>
 #include <fstream>
 #include <stdexcept>
 
@@ -49,6 +54,42 @@ void Snapshot::SavePpm(const std::filesystem::path& file) const {
   }
 }
 
+XvfbServer::XvfbServer(const std::filesystem::path& logFile) {
+  // Xvfb writes its display number and a newline on the descriptor given once it accepts
+  // clients; the pipe's other end closes if it ends first.
+  int ready[2];
+  if (pipe2(ready, O_CLOEXEC) != 0) throw std::runtime_error(std::strerror(errno));
+  ChildProcess::Options options;
+  options.argv = {LUCEN_XVFB,  "-displayfd", std::to_string(ready[1]),
+                  "-screen",   "0",          "1024x768x24",
+                  "-nolisten", "tcp",        "-noreset"};
+  options.environment.insert("PATH", "/usr/bin:/bin");
+  options.stderrFile = logFile;
+  options.inheritedFd = ready[1];
+  try {
+    process_ = std::make_unique<ChildProcess>(options);
+  } catch (...) {
+    close(ready[0]);
+    close(ready[1]);
+    throw;
+  }
+  close(ready[1]);
+  std::string number;
+  pollfd wait{ready[0], POLLIN, 0};
+  while (number.find('\n') == std::string::npos &&
+         poll(&wait, 1, static_cast<int>(kPatience.count())) > 0) {
+    char buffer[32];
+    const ssize_t got = read(ready[0], buffer, sizeof buffer);
+    if (got <= 0) break;
+    number.append(buffer, static_cast<std::size_t>(got));
+  }
+  close(ready[0]);
+  if (number.find('\n') == std::string::npos) {
+    throw std::runtime_error("Xvfb did not start:\n" + ReadFile(logFile));
+  }
+  display_ = ":" + number.substr(0, number.find('\n'));
+}
+
 XDesktop::XDesktop(const std::string& displayName) {
   XSetErrorHandler(IgnoreXError);
   display_ = XOpenDisplay(displayName.c_str());
@@ -58,6 +99,8 @@ XDesktop::XDesktop(const std::string& displayName) {
     XCloseDisplay(display_);
     throw std::runtime_error("the X server has no XTEST extension");
   }
+  XSelectInput(display_, DefaultRootWindow(display_), SubstructureNotifyMask);
+  XSync(display_, False);
 }
 
 XDesktop::~XDesktop() {
@@ -92,6 +135,40 @@ std::vector<TopLevel> XDesktop::MappedTopLevels() {
   return found;
 }
 
+Window XDesktop::NextMapped(pid_t pid, Window except, const std::function<bool()>& gaveUp,
+                            std::chrono::milliseconds limit) {
+  const auto deadline = std::chrono::steady_clock::now() + limit;
+  pollfd connection{ConnectionNumber(display_), POLLIN, 0};
+  while (std::chrono::steady_clock::now() < deadline) {
+    while (XPending(display_) > 0) {
+      XEvent event;
+      XNextEvent(display_, &event);
+      if (event.type == MapNotify && !event.xmap.override_redirect && event.xmap.window != except &&
+          WindowPid(event.xmap.window) == pid) {
+        return event.xmap.window;
+      }
+    }
+    if (gaveUp()) return None;
+    poll(&connection, 1, 10);
+  }
+  return None;
+}
+
+pid_t XDesktop::WindowPid(Window window) {
+  Atom type = None;
+  int format = 0;
+  unsigned long count = 0, after = 0;
+  unsigned char* data = nullptr;
+  pid_t pid = -1;
+  if (XGetWindowProperty(display_, window, XInternAtom(display_, "_NET_WM_PID", False), 0, 1, False,
+                         XA_CARDINAL, &type, &format, &count, &after, &data) == Success &&
+      data != nullptr) {
+    if (format == 32 && count == 1) pid = static_cast<pid_t>(*reinterpret_cast<long*>(data));
+    XFree(data);
+  }
+  return pid;
+}
+
 std::string XDesktop::StringProperty(Window window, Atom property) {
   Atom type = 0;
   int format = 0;
@@ -113,6 +190,14 @@ std::string XDesktop::WmName(Window window) {
 
 std::string XDesktop::NetWmName(Window window) {
   return StringProperty(window, XInternAtom(display_, "_NET_WM_NAME", False));
+}
+
+std::string XDesktop::WmClass(Window window) {
+  // Two strings, each ending in a NUL: the instance, then the class.
+  const std::string both = StringProperty(window, XA_WM_CLASS);
+  const std::size_t end = both.find('\0');
+  return end == std::string::npos ? std::string()
+                                  : both.substr(end + 1, both.find('\0', end + 1) - end - 1);
 }
 
 Rect XDesktop::Frame(Window window) {
@@ -179,16 +264,27 @@ void XDesktop::Focus(Window window) {
   XFlush(display_);
 }
 
-void XDesktop::RequestClose(Window window) {
+bool XDesktop::RequestClose(Window window) {
+  const Atom deleteWindow = XInternAtom(display_, "WM_DELETE_WINDOW", False);
+  // Only a window that takes part in the protocol may be sent the message.
+  Atom* offered = nullptr;
+  int count = 0;
+  bool takesPart = false;
+  if (XGetWMProtocols(display_, window, &offered, &count) != 0) {
+    for (int i = 0; i < count; ++i) takesPart = takesPart || offered[i] == deleteWindow;
+    XFree(offered);
+  }
+  if (!takesPart) return false;
   XEvent event{};
   event.xclient.type = ClientMessage;
   event.xclient.window = window;
   event.xclient.message_type = XInternAtom(display_, "WM_PROTOCOLS", False);
   event.xclient.format = 32;
-  event.xclient.data.l[0] = static_cast<long>(XInternAtom(display_, "WM_DELETE_WINDOW", False));
+  event.xclient.data.l[0] = static_cast<long>(deleteWindow);
   event.xclient.data.l[1] = CurrentTime;
   XSendEvent(display_, window, False, NoEventMask, &event);
   XFlush(display_);
+  return true;
 }
 
 }  // namespace lucen::e2e
