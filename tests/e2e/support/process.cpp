@@ -43,6 +43,7 @@ ChildProcess::ChildProcess(const Options& options) {
     sigprocmask(SIG_SETMASK, &none, nullptr);
     if (inherited >= 0) fcntl(inherited, F_SETFD, 0);
   });
+  started_ = std::chrono::steady_clock::now();
   process_.start();
   if (!process_.waitForStarted(static_cast<int>(kPatience.count()))) {
     throw std::runtime_error("cannot start " + options.argv[0] + ": " +

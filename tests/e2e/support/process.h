@@ -42,6 +42,8 @@ class ChildProcess {
   ChildProcess& operator=(const ChildProcess&) = delete;
 
   pid_t Pid() const { return pid_; }
+  // When the process was asked to start: the moment just before it was forked.
+  std::chrono::steady_clock::time_point Started() const { return started_; }
   bool Running();
   // Waits at most `limit` for the process to end; nothing if it is still running then.
   std::optional<ExitStatus> WaitFor(std::chrono::milliseconds limit);
@@ -49,6 +51,7 @@ class ChildProcess {
  private:
   QProcess process_;
   pid_t pid_ = -1;
+  std::chrono::steady_clock::time_point started_;
 };
 
 // Reads a whole file; empty when it does not exist.
