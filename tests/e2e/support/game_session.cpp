@@ -17,20 +17,11 @@
 #include <cctype>
 #include <fstream>
 #include <set>
-#include <sstream>
 #include <stdexcept>
 
 namespace lucen::e2e {
 
 namespace {
-
-std::vector<std::string> Split(const std::string& line, char separator) {
-  std::vector<std::string> parts;
-  std::string part;
-  std::istringstream in(line);
-  while (std::getline(in, part, separator)) parts.push_back(part);
-  return parts;
-}
 
 // The stand-in opener: one line per call, fields separated by tabs: the name it was called by,
 // its process id, then each argument. The slow one then waits until the session ends it.
@@ -49,12 +40,12 @@ void WriteOpeners(const std::filesystem::path& folder, bool slow) {
 
 std::vector<OpenerCall> ReadOpenerCalls(const std::filesystem::path& folder) {
   std::vector<OpenerCall> calls;
-  std::istringstream lines(ReadFile(folder / "opener.log"));
-  std::string line;
-  while (std::getline(lines, line)) {
-    std::vector<std::string> fields = Split(line, '\t');
-    if (fields.size() < 2) continue;
-    calls.push_back({fields[0], std::stoi(fields[1]), {fields.begin() + 2, fields.end()}});
+  const QString log = QString::fromStdString(ReadFile(folder / "opener.log"));
+  for (const QString& line : log.split('\n', Qt::SkipEmptyParts)) {
+    const QStringList fields = line.split('\t');
+    OpenerCall call{fields[0].toStdString(), fields.value(1).toInt(), {}};
+    for (qsizetype i = 2; i < fields.size(); ++i) call.arguments.push_back(fields[i].toStdString());
+    calls.push_back(call);
   }
   return calls;
 }
@@ -376,7 +367,7 @@ std::vector<OpenerCall> GameSession::WaitForOpenerCalls(std::size_t count) {
 }
 
 void GameSession::SaveScreen(const std::filesystem::path& file) {
-  desktop_->Grab(desktop_->ScreenRect()).SavePpm(file);
+  desktop_->Grab(desktop_->ScreenRect()).image.save(QString::fromStdString(file.string()));
 }
 
 }  // namespace lucen::e2e

@@ -124,7 +124,7 @@ class GameSession {
   // Waits until the opener has been called `count` times in all; returns the calls so far.
   std::vector<OpenerCall> WaitForOpenerCalls(std::size_t count);
 
-  // Saves the whole screen as a PPM picture.
+  // Saves the whole screen as a picture, of the type the file's name says.
   void SaveScreen(const std::filesystem::path& file);
 
  private:

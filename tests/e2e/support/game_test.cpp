@@ -8,7 +8,7 @@ void GameTest::TearDown() {
   if (game == nullptr) return;
   if (HasFailure()) {
     const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-    const std::string picture = std::string(info->test_suite_name()) + "." + info->name() + ".ppm";
+    const std::string picture = std::string(info->test_suite_name()) + "." + info->name() + ".png";
     try {
       game->SaveScreen(picture);
       std::cerr << "screen saved as " << picture << "\n";

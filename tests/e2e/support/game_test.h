@@ -11,7 +11,7 @@
 namespace lucen::e2e {
 
 // A test with the game started on its own X server. On failure it leaves a picture of the
-// screen, "<suite>.<test>.ppm", in the working folder and shows what the game wrote on stderr.
+// screen, "<suite>.<test>.png", in the working folder and shows what the game wrote on stderr.
 // A sanitizer report from the game fails the test in any case.
 class GameTest : public ::testing::Test {
  protected:

@@ -1,6 +1,5 @@
 #include "tests/e2e/support/process.h"
 
-#include <fcntl.h>
 #include <signal.h>
 #include <sys/prctl.h>
 #include <unistd.h>
@@ -32,16 +31,14 @@ ChildProcess::ChildProcess(const Options& options) {
   process_.setStandardOutputFile(Native(options.stdoutFile));
   process_.setStandardErrorFile(Native(options.stderrFile));
   const pid_t parent = getpid();
-  const int inherited = options.inheritedFd;
   // In the child, before exec: only async-signal-safe calls.
-  process_.setChildProcessModifier([parent, inherited] {
+  process_.setChildProcessModifier([parent] {
     setpgid(0, 0);
     prctl(PR_SET_PDEATHSIG, SIGKILL);
     if (getppid() != parent) _exit(127);
     sigset_t none;
     sigemptyset(&none);
     sigprocmask(SIG_SETMASK, &none, nullptr);
-    if (inherited >= 0) fcntl(inherited, F_SETFD, 0);
   });
   started_ = std::chrono::steady_clock::now();
   process_.start();

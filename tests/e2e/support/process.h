@@ -33,7 +33,6 @@ class ChildProcess {
     QProcessEnvironment environment;   // the whole environment: nothing of the test's leaks in
     std::filesystem::path stdoutFile;  // empty: /dev/null
     std::filesystem::path stderrFile;  // empty: /dev/null
-    int inheritedFd = -1;              // a descriptor of the test the child keeps, same number
   };
 
   explicit ChildProcess(const Options& options);  // throws std::runtime_error

@@ -3,14 +3,8 @@
 #include <X11/Xatom.h>
 #include <X11/Xutil.h>
 #include <X11/extensions/XTest.h>
-#include <fcntl.h>
 #include <poll.h>
-#include <unistd.h>
 
-#include <bit>
-#include <cerrno>
-#include <cstring>
-#include <fstream>
 #include <stdexcept>
 
 namespace lucen::e2e {
@@ -23,14 +17,6 @@ int IgnoreXError(Display* /*display*/, XErrorEvent* /*error*/) {
   return 0;
 }
 
-int Channel(unsigned long pixel, unsigned long mask) {
-  if (mask == 0) return 0;
-  const int shift = std::countr_zero(mask);
-  const unsigned long value = (pixel & mask) >> shift;
-  const unsigned long maximum = mask >> shift;
-  return static_cast<int>(value * 255 / maximum);
-}
-
 }  // namespace
 
 std::ostream& operator<<(std::ostream& out, const Rect& rect) {
@@ -38,52 +24,28 @@ std::ostream& operator<<(std::ostream& out, const Rect& rect) {
 }
 
 Rgb Snapshot::At(int x, int y) const {
-  if (x < area_.x || y < area_.y || x >= area_.Right() || y >= area_.Bottom()) {
+  if (x < area.x || y < area.y || x >= area.Right() || y >= area.Bottom()) {
     throw std::out_of_range("Snapshot::At outside the area read");
   }
-  return pixels_[static_cast<std::size_t>((y - area_.y) * area_.width + (x - area_.x))];
-}
-
-void Snapshot::SavePpm(const std::filesystem::path& file) const {
-  std::ofstream out(file, std::ios::binary);
-  out << "P6\n" << area_.width << " " << area_.height << "\n255\n";
-  for (const Rgb& pixel : pixels_) {
-    out.put(static_cast<char>(pixel.red));
-    out.put(static_cast<char>(pixel.green));
-    out.put(static_cast<char>(pixel.blue));
-  }
+  const QRgb pixel = image.pixel(x - area.x, y - area.y);
+  return {static_cast<std::uint8_t>(qRed(pixel)), static_cast<std::uint8_t>(qGreen(pixel)),
+          static_cast<std::uint8_t>(qBlue(pixel))};
 }
 
 XvfbServer::XvfbServer(const std::filesystem::path& logFile) {
-  // Xvfb writes its display number and a newline on the descriptor given once it accepts
-  // clients; the pipe's other end closes if it ends first.
-  int ready[2];
-  if (pipe2(ready, O_CLOEXEC) != 0) throw std::runtime_error(std::strerror(errno));
+  // Xvfb prints its display number and a newline once it accepts clients.
   ChildProcess::Options options;
-  options.argv = {LUCEN_XVFB,  "-displayfd", std::to_string(ready[1]),
-                  "-screen",   "0",          "1024x768x24",
-                  "-nolisten", "tcp",        "-noreset"};
+  options.argv = {LUCEN_XVFB,    "-displayfd", "1",   "-screen", "0",
+                  "1024x768x24", "-nolisten",  "tcp", "-noreset"};
   options.environment.insert("PATH", "/usr/bin:/bin");
+  options.stdoutFile = logFile.string() + ".display";
   options.stderrFile = logFile;
-  options.inheritedFd = ready[1];
-  try {
-    process_ = std::make_unique<ChildProcess>(options);
-  } catch (...) {
-    close(ready[0]);
-    close(ready[1]);
-    throw;
-  }
-  close(ready[1]);
+  process_ = std::make_unique<ChildProcess>(options);
   std::string number;
-  pollfd wait{ready[0], POLLIN, 0};
-  while (number.find('\n') == std::string::npos &&
-         poll(&wait, 1, static_cast<int>(kPatience.count())) > 0) {
-    char buffer[32];
-    const ssize_t got = read(ready[0], buffer, sizeof buffer);
-    if (got <= 0) break;
-    number.append(buffer, static_cast<std::size_t>(got));
-  }
-  close(ready[0]);
+  WaitUntil([&] {
+    number = ReadFile(options.stdoutFile);
+    return number.find('\n') != std::string::npos || !process_->Running();
+  });
   if (number.find('\n') == std::string::npos) {
     throw std::runtime_error("Xvfb did not start:\n" + ReadFile(logFile));
   }
@@ -214,19 +176,18 @@ Snapshot XDesktop::Grab(const Rect& area) {
                             static_cast<unsigned>(area.width), static_cast<unsigned>(area.height),
                             AllPlanes, ZPixmap);
   if (image == nullptr) throw std::runtime_error("XGetImage failed");
-  Visual* visual = DefaultVisual(display_, DefaultScreen(display_));
-  std::vector<Rgb> pixels;
-  pixels.reserve(static_cast<std::size_t>(area.width * area.height));
-  for (int y = 0; y < area.height; ++y) {
-    for (int x = 0; x < area.width; ++x) {
-      const unsigned long pixel = XGetPixel(image, x, y);
-      pixels.push_back({static_cast<std::uint8_t>(Channel(pixel, visual->red_mask)),
-                        static_cast<std::uint8_t>(Channel(pixel, visual->green_mask)),
-                        static_cast<std::uint8_t>(Channel(pixel, visual->blue_mask))});
-    }
+  // The private server's 24-bit screen holds each pixel in 32 bits, as QImage's RGB32 does.
+  const bool rgb32 = image->bits_per_pixel == 32 && image->red_mask == 0xff0000 &&
+                     image->green_mask == 0xff00 && image->blue_mask == 0xff;
+  QImage pixels;
+  if (rgb32) {
+    pixels = QImage(reinterpret_cast<const uchar*>(image->data), area.width, area.height,
+                    image->bytes_per_line, QImage::Format_RGB32)
+                 .copy();
   }
   XDestroyImage(image);
-  return {area, std::move(pixels)};
+  if (!rgb32) throw std::runtime_error("the screen is not 24-bit RGB");
+  return {area, pixels};
 }
 
 void XDesktop::MovePointer(int x, int y) {

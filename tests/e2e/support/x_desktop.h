@@ -1,6 +1,8 @@
 #pragma once
 
 // Qt before X11, whose macros clash with Qt's names.
+#include <QImage>
+
 #include "tests/e2e/support/process.h"
 
 #include <X11/Xlib.h>
@@ -45,17 +47,11 @@ struct TopLevel {
 };
 
 // A rectangle of the screen, as read back from the X server.
-class Snapshot {
- public:
-  Snapshot(Rect area, std::vector<Rgb> pixels) : area_(area), pixels_(std::move(pixels)) {}
+struct Snapshot {
+  Rect area;
+  QImage image;
   // A pixel in root coordinates; it must lie inside the area.
   Rgb At(int x, int y) const;
-  // Writes a binary PPM picture, for looking at a failure.
-  void SavePpm(const std::filesystem::path& file) const;
-
- private:
-  Rect area_;
-  std::vector<Rgb> pixels_;
 };
 
 // A private Xvfb server, 1024 x 768 at 24 bits, reachable only through its local socket. It
