@@ -50,14 +50,8 @@ TEST_F(DesktopTest, TheAboutWindowLinksOpenTheMakersAddressesAndStayOpen) {
   EXPECT_EQ(calls[1].arguments, std::vector<std::string>{"http://www.quindral.example"});
 
   // Neither link closes the window; it still answers, and the main window has not come.
-  ASSERT_TRUE(game->SyncWithAboutWindow(about->frame));
-  const auto windows = game->Desktop().MappedTopLevels();
-  ASSERT_EQ(windows.size(), 1u);
-  EXPECT_EQ(windows[0].id, about->id);
-
-  game->Desktop().Click(about->frame.x + 5, about->frame.y + 5);
-  EXPECT_TRUE(game->WaitUntilGone(about->id));
-  EXPECT_TRUE(game->WaitForMainWindow());
+  ASSERT_TRUE(AboutAloneAndAnswering(*game, *about));
+  EXPECT_TRUE(ClickAboutAway(*game, *about));
   EXPECT_EQ(game->OpenerCalls().size(), 2u);
 }
 

@@ -45,8 +45,7 @@ TEST_F(StartUpTest, TheAboutWindowComesFirstAloneAndFramedInWhite) {
   EXPECT_EQ(shot.At(about.x + 5, about.y + 200), kBlack);
 
   // It stays the only window while the player has not closed it.
-  ASSERT_TRUE(game->SyncWithAboutWindow(about));
-  EXPECT_EQ(game->Desktop().MappedTopLevels().size(), 1u);
+  EXPECT_TRUE(AboutAloneAndAnswering(*game, windows[0]));
 }
 
 TEST_F(StartUpTest, OnlyAKeyThatTypesACharacterClosesTheAboutWindow) {
@@ -58,10 +57,7 @@ TEST_F(StartUpTest, OnlyAKeyThatTypesACharacterClosesTheAboutWindow) {
   for (const KeySym key : {XK_Shift_L, XK_Right, XK_Down, XK_F2, XK_Control_L}) {
     game->Desktop().Key(key);
     // Once the window has answered a later event, it has seen the key too.
-    ASSERT_TRUE(game->SyncWithAboutWindow(about->frame));
-    const auto windows = game->Desktop().MappedTopLevels();
-    ASSERT_EQ(windows.size(), 1u) << "after keysym " << key;
-    EXPECT_EQ(windows[0].id, about->id) << "after keysym " << key;
+    ASSERT_TRUE(AboutAloneAndAnswering(*game, *about)) << "after keysym " << key;
   }
 
   game->Desktop().Focus(about->id);
@@ -73,9 +69,7 @@ TEST_F(StartUpTest, OnlyAKeyThatTypesACharacterClosesTheAboutWindow) {
 TEST_F(StartUpTest, AClickOnTheBackgroundClosesTheAboutWindow) {
   const auto about = game->WaitForAbout();
   ASSERT_TRUE(about);
-  game->Desktop().Click(about->frame.x + 5, about->frame.y + 5);
-  EXPECT_TRUE(game->WaitUntilGone(about->id));
-  EXPECT_TRUE(game->WaitForMainWindow());
+  EXPECT_TRUE(ClickAboutAway(*game, *about));
 }
 
 TEST_F(StartUpTest, TheMainWindowFollowsWithItsTitleAndClientArea) {

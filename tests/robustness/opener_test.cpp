@@ -73,14 +73,9 @@ TEST_F(MissingOpenerTest, LinksAndComoJugarChangeNothing) {
   ASSERT_TRUE(game->SyncWithAboutWindow(about->frame));
   for (const auto& [x, y] : {game->MailLink(about->frame), game->WebLink(about->frame)}) {
     game->Desktop().Click(x, y);
-    ASSERT_TRUE(game->SyncWithAboutWindow(about->frame));
-    const auto windows = game->Desktop().MappedTopLevels();
-    ASSERT_EQ(windows.size(), 1u);
-    EXPECT_EQ(windows[0].id, about->id);
+    ASSERT_TRUE(AboutAloneAndAnswering(*game, *about));
   }
-  game->Desktop().Click(about->frame.x + 5, about->frame.y + 5);
-  ASSERT_TRUE(game->WaitUntilGone(about->id));
-  ASSERT_TRUE(game->WaitForMainWindow());
+  ASSERT_TRUE(ClickAboutAway(*game, *about));
 
   Board model(5, 2);
   ASSERT_TRUE(Play(*game, model, 13));
@@ -108,12 +103,9 @@ TEST_F(SlowOpenerTest, TheLinkAndComoJugarReturnAtOnce) {
   game->Desktop().Click(mailX, mailY);
   ASSERT_EQ(game->WaitForOpenerCalls(1).size(), 1u);
   // The about window answers while the opener is still busy.
-  ASSERT_TRUE(game->SyncWithAboutWindow(about->frame));
+  ASSERT_TRUE(AboutAloneAndAnswering(*game, *about));
   EXPECT_TRUE(Alive(game->OpenerCalls()[0].pid)) << "the opener should still be running";
-
-  game->Desktop().Click(about->frame.x + 5, about->frame.y + 5);
-  ASSERT_TRUE(game->WaitUntilGone(about->id));
-  ASSERT_TRUE(game->WaitForMainWindow());
+  ASSERT_TRUE(ClickAboutAway(*game, *about));
 
   game->ChooseMenuItem(kHelp, kHowToPlay);
   const auto calls = game->WaitForOpenerCalls(2);

@@ -94,6 +94,22 @@ std::string Describe(const std::vector<Rgb>& cells, int size) {
   return Shows(game, board) << " after a click on cell " << index;
 }
 
+::testing::AssertionResult AboutAloneAndAnswering(GameSession& game, const TopLevel& about) {
+  if (!game.SyncWithAboutWindow(about.frame)) {
+    return ::testing::AssertionFailure() << "the about window does not answer";
+  }
+  const auto windows = game.Desktop().MappedTopLevels();
+  if (windows.size() == 1 && windows[0].id == about.id) return ::testing::AssertionSuccess();
+  return ::testing::AssertionFailure() << windows.size() << " windows shown, not the about alone";
+}
+
+::testing::AssertionResult ClickAboutAway(GameSession& game, const TopLevel& about) {
+  game.Desktop().Click(about.frame.x + 5, about.frame.y + 5);
+  if (!game.WaitUntilGone(about.id)) return ::testing::AssertionFailure() << "the about stayed";
+  if (!game.WaitForMainWindow()) return ::testing::AssertionFailure() << "no main window came";
+  return ::testing::AssertionSuccess();
+}
+
 namespace {
 
 ::testing::AssertionResult CellsAtNow(GameSession& game, int size) {

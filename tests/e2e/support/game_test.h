@@ -50,6 +50,12 @@ std::vector<Rgb> Uniform(int size, Rgb colour);
 // Presses cell `index` (from 1) on the model and clicks it in the game; then as Shows.
 ::testing::AssertionResult Play(GameSession& game, Board& board, int index);
 
+// Whether the about window has handled every event sent so far and is the only window shown.
+::testing::AssertionResult AboutAloneAndAnswering(GameSession& game, const TopLevel& about);
+// Closes the about window with a click on its background; whether it went and the main window
+// came.
+::testing::AssertionResult ClickAboutAway(GameSession& game, const TopLevel& about);
+
 // Whether the main window shows an all-black N x N board exactly where the twips layout puts it:
 // each face black with the light bevel on its first pixel and the dark one on its last, and the
 // window's background just outside the board. Waits for it first.
