@@ -6,6 +6,7 @@
 #include <QScreen>
 
 #include "about/about_controls.h"
+#include "about/about_design.h"
 #include "platform/accessibility.h"
 #include "platform/centring.h"
 #include "platform/desktop_shell.h"
@@ -46,7 +47,7 @@ FormQuindral::FormQuindral(const QWidget& mainWindow, DesktopShell& shell)
   setObjectName(QStringLiteral("FormQuindral"));
   setAttribute(Qt::WA_DeleteOnClose, false);
   setWindowTitle(QString());
-  setFixedSize(TwipsToPixels({0, 0, 4260, 6300}).size());
+  setFixedSize(TwipsToPixels(kAboutWindow).size());
   setFont(DialogFont());
   QPalette black = palette();
   black.setColor(QPalette::Window, Qt::black);
@@ -57,7 +58,7 @@ FormQuindral::FormQuindral(const QWidget& mainWindow, DesktopShell& shell)
   // Created back to front.
   shpMarco = new FrameLine(this);
   shpMarco->setObjectName(QStringLiteral("shpMarco"));
-  SetTwipsRect(shpMarco, {0, 0, 4260, 6300});
+  SetTwipsRect(shpMarco, kAboutWindow);
 
   imgIcono = AddLabel("imgIcono", {349, 180, 480, 480});
   lblTitulo = AddLabel("lblTitulo", {956, 180, 2955, 375}, QStringLiteral("Enigmarium 1.0"), kWhite,
@@ -68,13 +69,13 @@ FormQuindral::FormQuindral(const QWidget& mainWindow, DesktopShell& shell)
   imgLogo->setPixmap(QPixmap(QStringLiteral(":/lucen/logo.jpg")));
 
   const QFont linkFont = FontByName(QStringLiteral("Arial"), 9.75);
-  lblMail = AddLabel("lblMail", {1605, 4350, 1575, 240}, kMakerMail, kLinkBlue, linkFont);
+  lblMail = AddLabel("lblMail", kMailLinkPlace, kMakerMail, kLinkBlue, linkFont);
   lblTexEmail =
       AddLabel("lblTexEmail", {1080, 4365, 735, 255}, tr("Email: "), kSilver, DialogFont());
-  lblURL = AddLabel("lblURL", {1635, 4605, 1485, 240}, kMakerWeb, kLinkBlue, linkFont);
+  lblURL = AddLabel("lblURL", kWebLinkPlace, kMakerWeb, kLinkBlue, linkFont);
   lblTexWeb = AddLabel("lblTexWeb", {1095, 4635, 615, 255}, tr("Web:"), kSilver, DialogFont());
   lblTexto = AddLabel(
-      "lblTexto", {240, 4980, 4185, 1005},
+      "lblTexto", kNoticePlace,
       tr("Este programa es freeware. Puede copiarse libremente, pero nadie podrá cobrar por él. "
          "Para ponerlo en su web, pida antes permiso al autor vía email."),
       kSilver, FontByName(QStringLiteral("Arial"), 9));

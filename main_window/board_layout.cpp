@@ -1,11 +1,13 @@
 #include "main_window/board_layout.h"
 
+#include "main_window/window_design.h"
+
 namespace lucen {
 
 namespace {
 
-constexpr float kBoardLeft = 180;
-constexpr float kBoardTop = 180;
+constexpr float kBoardLeft = kTemplatePlace.left;
+constexpr float kBoardTop = kTemplatePlace.top;
 constexpr float kBoardWidth = 3615;
 
 // Where each of `count` cells starts along one axis: one side further on each time, rounded.

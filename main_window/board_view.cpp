@@ -3,17 +3,10 @@
 #include "board/board.h"
 #include "main_window/board_layout.h"
 #include "main_window/cell_button.h"
+#include "main_window/window_design.h"
 #include "platform/accessibility.h"
 
 namespace lucen {
-
-namespace {
-
-// The client area below the menu bar, and the template cell's design place, in twips.
-constexpr TwipsRect kClientArea{0, 0, 4020, 4005};
-constexpr TwipsRect kTemplatePlace{180, 180, 555, 555};
-
-}  // namespace
 
 BoardView::BoardView(QWidget* parent) : QWidget(parent), template_(new CellButton(this)) {
   setFixedSize(TwipsToPixels(kClientArea).size());

@@ -4,8 +4,6 @@
 #include <X11/keysym.h>
 #include <gtest/gtest.h>
 
-#include <iostream>
-
 #include "tests/e2e/support/game_test.h"
 
 namespace lucen::e2e {
@@ -14,40 +12,29 @@ namespace {
 using DesktopTest = GameTest;
 using MainWindowDesktopTest = MainWindowTest;
 
-// The path a file:// URL names.
-std::string LocalPath(const std::string& url) {
-  const std::string scheme = "file://";
-  if (url.rfind(scheme, 0) != 0) return "(not a file URL: " + url + ")";
-  return PercentDecode(url.substr(scheme.size()));
-}
-
-std::filesystem::path InstructionsBeside(const std::filesystem::path& executable) {
-  return std::filesystem::canonical(executable).parent_path() / "Instrucciones.htm";
-}
-
 TEST_F(MainWindowDesktopTest, ComoJugarOpensTheInstructionsBesideTheProgram) {
   game->ChooseMenuItem(1, 1);
   const auto calls = game->WaitForOpenerCalls(1);
   ASSERT_EQ(calls.size(), 1u);
   EXPECT_EQ(calls[0].program, "xdg-open");
   ASSERT_EQ(calls[0].arguments.size(), 1u);
-  const std::filesystem::path expected = InstructionsBeside(LUCEN_EXECUTABLE);
+  const std::filesystem::path expected =
+      std::filesystem::canonical(LUCEN_EXECUTABLE).parent_path() / "Instrucciones.htm";
   EXPECT_EQ(LocalPath(calls[0].arguments[0]), expected.string());
   EXPECT_TRUE(std::filesystem::is_regular_file(expected));
 
   // The game goes on, with no window of its own for the page.
+  Board model(5, 2);
+  EXPECT_TRUE(Play(*game, model, 1));
   EXPECT_EQ(game->Desktop().MappedTopLevels().size(), 1u);
-  EXPECT_TRUE(BoardIs(game->ClickCellAndSettle(5, 1), Showing(5, 2, {1}), 5));
 }
 
 TEST_F(DesktopTest, TheAboutWindowLinksOpenTheMakersAddressesAndStayOpen) {
-  const auto about = game->WaitForWindow([](const TopLevel& w) {
-    return w.frame.width == kAboutWidth && w.frame.height == kAboutHeight;
-  });
+  const auto about = game->WaitForAbout();
   ASSERT_TRUE(about);
   ASSERT_TRUE(game->SyncWithAboutWindow(about->frame));  // painted and answering
 
-  const auto [mailX, mailY] = GameSession::MailLink(about->frame);
+  const auto [mailX, mailY] = game->MailLink(about->frame);
   game->Desktop().Click(mailX, mailY);
   auto calls = game->WaitForOpenerCalls(1);
   ASSERT_EQ(calls.size(), 1u);
@@ -55,7 +42,7 @@ TEST_F(DesktopTest, TheAboutWindowLinksOpenTheMakersAddressesAndStayOpen) {
       << calls[0].program;
   EXPECT_EQ(calls[0].arguments, std::vector<std::string>{"mailto:info@quindral.example"});
 
-  const auto [webX, webY] = GameSession::WebLink(about->frame);
+  const auto [webX, webY] = game->WebLink(about->frame);
   game->Desktop().Click(webX, webY);
   calls = game->WaitForOpenerCalls(2);
   ASSERT_EQ(calls.size(), 2u);
@@ -63,27 +50,17 @@ TEST_F(DesktopTest, TheAboutWindowLinksOpenTheMakersAddressesAndStayOpen) {
   EXPECT_EQ(calls[1].arguments, std::vector<std::string>{"http://www.quindral.example"});
 
   // Neither link closes the window; it still answers, and the main window has not come.
-  ASSERT_TRUE(game->SyncWithAboutWindow(about->frame));
-  const auto windows = game->Desktop().MappedTopLevels();
-  ASSERT_EQ(windows.size(), 1u);
-  EXPECT_EQ(windows[0].id, about->id);
-
-  game->Desktop().Click(about->frame.x + 5, about->frame.y + 5);
-  EXPECT_TRUE(game->WaitUntilGone(about->id));
-  EXPECT_TRUE(game->WaitForMainWindow());
+  ASSERT_TRUE(AboutAloneAndAnswering(*game, *about));
+  EXPECT_TRUE(ClickAboutAway(*game, *about));
   EXPECT_EQ(game->OpenerCalls().size(), 2u);
 }
 
-TEST_F(MainWindowDesktopTest, ACloseRequestEndsTheProgramWithStatusZeroAtOnce) {
-  game->ClickCellAndSettle(5, 13);  // answering, with a move made
-  const auto asked = std::chrono::steady_clock::now();
-  game->Desktop().RequestClose(main.id);
-  const auto status = game->Process().WaitFor(std::chrono::milliseconds(1000));
-  ASSERT_TRUE(status) << "still running one second after the close request";
-  const auto took = std::chrono::duration_cast<std::chrono::milliseconds>(
-      std::chrono::steady_clock::now() - asked);
-  RecordProperty("exit_ms", static_cast<int>(took.count()));
-  std::cout << "ended " << took.count() << " ms after the close request\n";
+TEST_F(MainWindowDesktopTest, ACloseRequestEndsTheProgramWithStatusZero) {
+  Board model(5, 2);
+  ASSERT_TRUE(Play(*game, model, 13));  // answering, with a move made
+  ASSERT_TRUE(game->Desktop().RequestClose(main.id));
+  const auto status = game->Process().WaitFor(kPatience);
+  ASSERT_TRUE(status) << "still running after the close request";
   EXPECT_TRUE(status->exited) << "killed by signal " << status->signal;
   EXPECT_EQ(status->code, 0);
 }

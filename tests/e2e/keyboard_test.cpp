@@ -6,7 +6,6 @@
 #include <numeric>
 
 #include "board/solver.h"
-
 #include "tests/e2e/support/game_test.h"
 
 namespace lucen::e2e {
@@ -17,79 +16,85 @@ using KeyboardTest = MainWindowTest;
 // The focus starts on cell 1; arrows walk the grid and stop at its edges; Space plays.
 TEST_F(KeyboardTest, ArrowsAndSpacePlayWithoutAMouse) {
   game->Desktop().Focus(main.id);
-  const std::vector<Rgb> black = Uniform(5, kBlack);
-  ASSERT_TRUE(BoardIs(game->SettledCells(5), black, 5));
+  ASSERT_TRUE(Shows(*game, 5, Uniform(5, kBlack)));
 
   game->Desktop().Key(XK_space);
-  std::vector<Rgb> expected = Showing(5, 2, {1});
-  ASSERT_TRUE(BoardIs(game->WaitForCells(5, expected), expected, 5));
+  ASSERT_TRUE(Shows(*game, 5, Showing(5, 2, {1})));
 
   // Up and Left stop at the corner; then to cell 13 and play it.
   for (unsigned long key : {XK_Up, XK_Left, XK_Down, XK_Down, XK_Right, XK_Right}) {
     game->Desktop().Key(key);
   }
   game->Desktop().Key(XK_space);
-  expected = Showing(5, 2, {1, 13});
-  ASSERT_TRUE(BoardIs(game->WaitForCells(5, expected), expected, 5));
+  ASSERT_TRUE(Shows(*game, 5, Showing(5, 2, {1, 13})));
 
   // Right from the last column stays in the row, Down from the last row stays on the board.
   for (int i = 0; i < 6; ++i) game->Desktop().Key(XK_Right);
   for (int i = 0; i < 6; ++i) game->Desktop().Key(XK_Down);
   game->Desktop().Key(XK_space);
-  expected = Showing(5, 2, {1, 13, 25});
-  EXPECT_TRUE(BoardIs(game->WaitForCells(5, expected), expected, 5));
+  EXPECT_TRUE(Shows(*game, 5, Showing(5, 2, {1, 13, 25})));
+}
+
+// The fewest presses the solver finds from `board`.
+int FewestFrom(const Board& board) {
+  const auto presses = FewestPresses(board.Size(), board.ColourCount(), board.Steps());
+  return presses ? std::accumulate(presses->begin(), presses->end(), 0) : -1;
 }
 
 // Under three colours: Ctrl+Z takes a move back, Ctrl+Shift+Z and Ctrl+Y play it again, and
 // Ctrl+H then Space, over and over, wins in the fewest presses.
 TEST_F(KeyboardTest, UndoRedoAndHintsThroughTheShortcuts) {
   game->ChooseMenuItem(0, 3, 1);  // Juego > Colores > 3
-  ASSERT_TRUE(BoardIs(game->SettledCells(5), Uniform(5, kBlack), 5));
   Board model(5, 3);
-  for (const int cell : {13, 1, 7}) {
-    model.Press(static_cast<std::size_t>(cell - 1));
-    game->ClickCellAndSettle(5, cell);
-  }
+  ASSERT_TRUE(Shows(*game, model));
+  for (const int cell : {13, 1, 7}) ASSERT_TRUE(Play(*game, model, cell));
   game->Desktop().Focus(main.id);
   for (int i = 0; i < 2; ++i) {
     game->Desktop().Key(XK_z, {XK_Control_L});
     model.Undo();
   }
-  ASSERT_TRUE(BoardIs(game->WaitForCells(5, Expected(model)), Expected(model), 5));
+  ASSERT_TRUE(Shows(*game, model));
   game->Desktop().Key(XK_z, {XK_Control_L, XK_Shift_L});
   model.Redo();
-  ASSERT_TRUE(BoardIs(game->WaitForCells(5, Expected(model)), Expected(model), 5));
+  ASSERT_TRUE(Shows(*game, model));
   game->Desktop().Key(XK_y, {XK_Control_L});
   model.Redo();
-  ASSERT_TRUE(BoardIs(game->WaitForCells(5, Expected(model)), Expected(model), 5));
+  ASSERT_TRUE(Shows(*game, model));
 
-  const auto fewest = FewestPresses(5, 3, model.Steps());
-  ASSERT_TRUE(fewest);
-  const int expected = std::accumulate(fewest->begin(), fewest->end(), 0);
+  // Each hint played shows the board one press of some cell further, and that press leaves one
+  // press fewer to go; the last one brings up the win message.
+  const int fewest = FewestFrom(model);
   int presses = 0;
   std::optional<TopLevel> message;
-  std::vector<Rgb> before = game->CellColours(5);
-  while (!message && presses <= expected) {
+  while (!message && presses < fewest) {
     game->Desktop().Key(XK_h, {XK_Control_L});
     game->Desktop().Key(XK_space);
     ++presses;
-    // Each press changes the board, or brings up the win message; then the screen settles.
-    WaitUntil(
-        [&] {
-          const auto windows = game->Desktop().MappedTopLevels();
-          if (windows.size() > 1) message = windows.back();
-          return message.has_value() || game->CellColours(5) != before;
-        },
-        kPatience);
-    if (!message) before = game->SettledCells(5);
+    std::optional<Board> next;
+    ASSERT_TRUE(WaitUntil([&] {
+      const auto windows = game->Desktop().MappedTopLevels();
+      if (windows.size() > 1) message = windows.back();
+      const std::vector<Rgb> seen = game->CellColours(5);
+      for (std::size_t cell = 0; cell < model.CellCount() && !next; ++cell) {
+        Board pressed = model;
+        pressed.Press(cell);
+        if (seen == Expected(pressed)) next = pressed;
+      }
+      return message || next;
+    })) << "hint "
+        << presses << " played no move";
+    if (!next) continue;  // the win message came first
+    model = *next;
+    EXPECT_EQ(FewestFrom(model), fewest - presses) << "hint " << presses << " is off the fewest";
   }
+  if (!message) message = game->WaitForWindow([&](const TopLevel& w) { return w.id != main.id; });
   ASSERT_TRUE(message) << "no win message after " << presses << " presses";
-  EXPECT_EQ(presses, expected);
+  EXPECT_EQ(presses, fewest);
   EXPECT_EQ(message->name, "Lucen");
   game->Desktop().Focus(message->id);
   game->Desktop().Key(XK_Return);
   ASSERT_TRUE(game->WaitUntilGone(message->id));
-  EXPECT_TRUE(BoardIs(game->WaitForCells(5, Uniform(5, kBlack)), Uniform(5, kBlack), 5));
+  EXPECT_TRUE(Shows(*game, 5, Uniform(5, kBlack)));
 }
 
 class DoubleDensityTest : public MainWindowTest {
@@ -104,11 +109,11 @@ class DoubleDensityTest : public MainWindowTest {
 // At two device pixels per pixel the windows are twice the size, the cells still sit at their
 // places (each cell's centre shows its exact colour) and a move works as ever.
 TEST_F(DoubleDensityTest, TheGameScalesWhole) {
-  EXPECT_EQ(main.frame.width, 2 * kClientWidth);
+  EXPECT_EQ(main.frame.width, 2 * ClientSize().width());
   EXPECT_GT(game->MenuBarHeight(), 0);
-  ASSERT_TRUE(BoardIs(game->SettledCells(5), Uniform(5, kBlack), 5));
-  const auto lit = game->ClickCellAndSettle(5, 13);
-  EXPECT_TRUE(BoardIs(lit, Showing(5, 2, {13}), 5));
+  Board model(5, 2);
+  ASSERT_TRUE(Shows(*game, model));
+  ASSERT_TRUE(Play(*game, model, 13));
 
   // No pixel of the window's background shows between the cells.
   const Rect client = game->ClientArea();

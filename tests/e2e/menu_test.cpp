@@ -37,26 +37,25 @@ void ChooseColours(GameSession& game, int count) {
 }
 
 TEST_F(MenuTest, SizesRebuildTheBoardBlackAndCentreTheWindow) {
-  game->ClickCellAndSettle(5, 13);
+  Board five(5, 2);
+  ASSERT_TRUE(Play(*game, five, 13));
   ChooseSize(*game, 7);
-  WaitUntil([&] { return static_cast<bool>(CellsAt(*game, 7)); }, kPatience);
   ASSERT_TRUE(CellsAt(*game, 7));
   const Rect frame = game->Desktop().Frame(main.id);
   EXPECT_TRUE(CentredOnFixedArea(frame));
-  EXPECT_EQ(frame.width, kClientWidth);
+  EXPECT_EQ(frame.width, ClientSize().width());
 
   // Moves on the 7 x 7 board: the centre, a corner and an edge cell that must not wrap.
+  Board seven(7, 2);
   for (const int index : {25, 7, 28}) {
-    SCOPED_TRACE("cell " + std::to_string(index));
-    ASSERT_TRUE(BoardIs(game->ClickCellAndSettle(7, index), Showing(7, 2, {index}), 7));
-    ASSERT_TRUE(BoardIs(game->ClickCellAndSettle(7, index), Uniform(7, kBlack), 7));
+    ASSERT_TRUE(Play(*game, seven, index));
+    ASSERT_TRUE(Play(*game, seven, index));
   }
 
   // Every other size, and back to the first.
   for (const int size : {9, 6, 8, 5}) {
     SCOPED_TRACE(std::to_string(size) + "x" + std::to_string(size));
     ChooseSize(*game, size);
-    WaitUntil([&] { return static_cast<bool>(CellsAt(*game, size)); }, kPatience);
     EXPECT_TRUE(CellsAt(*game, size));
     EXPECT_TRUE(CentredOnFixedArea(game->Desktop().Frame(main.id)));
   }
@@ -68,16 +67,12 @@ class ColourMenuTest : public MainWindowTest, public ::testing::WithParamInterfa
 // goes once round the cycle.
 TEST_P(ColourMenuTest, AColourChoiceResetsTheBoardAndSetsTheCycle) {
   const int count = GetParam();
-  game->ClickCellAndSettle(5, 7);
+  Board before(5, 2);
+  ASSERT_TRUE(Play(*game, before, 7));
   ChooseColours(*game, count);
-  ASSERT_TRUE(BoardIs(game->WaitForCells(5, Uniform(5, kBlack)), Uniform(5, kBlack), 5))
-      << "the colour choice should reset the board";
-
   Board model(5, count);
-  for (int press = 0; press < count; ++press) {
-    model.Press(12);
-    ASSERT_TRUE(BoardIs(game->ClickCellAndSettle(5, 13), Expected(model), 5));
-  }
+  ASSERT_TRUE(Shows(*game, model)) << "the colour choice should reset the board";
+  for (int press = 0; press < count; ++press) ASSERT_TRUE(Play(*game, model, 13));
 }
 
 INSTANTIATE_TEST_SUITE_P(Counts, ColourMenuTest, ::testing::Values(4, 3, 2),
@@ -86,28 +81,26 @@ INSTANTIATE_TEST_SUITE_P(Counts, ColourMenuTest, ::testing::Values(4, 3, 2),
 TEST_F(MenuTest, FourColoursCarryOverToANewSize) {
   ChooseColours(*game, 4);
   ChooseSize(*game, 7);
-  WaitUntil([&] { return static_cast<bool>(CellsAt(*game, 7)); }, kPatience);
   ASSERT_TRUE(CellsAt(*game, 7));
-  EXPECT_TRUE(BoardIs(game->ClickCellAndSettle(7, 1), Showing(7, 4, {1}), 7));
+  Board model(7, 4);
+  EXPECT_TRUE(Play(*game, model, 1));
 }
 
 TEST_F(MenuTest, ResetTurnsTheBoardBlack) {
-  game->ClickCellAndSettle(5, 1);
-  game->ClickCellAndSettle(5, 13);
+  Board model(5, 2);
+  ASSERT_TRUE(Play(*game, model, 1));
+  ASSERT_TRUE(Play(*game, model, 13));
   game->ChooseMenuItem(kGame, kReset);
-  EXPECT_TRUE(BoardIs(game->WaitForCells(5, Uniform(5, kBlack)), Uniform(5, kBlack), 5));
+  EXPECT_TRUE(Shows(*game, Board(5, 2)));
 }
 
 TEST_F(MenuTest, AboutFromTheHelpMenuIsModalBlocksTheBoardAndCloseAndGoesWithAKey) {
   // The about window opens centred on the screen, over the main window; a size choice moves the
   // main window left and up so that its left column of cells stays in sight.
   ChooseSize(*game, 5);
-  ASSERT_TRUE(
-      WaitUntil([&] { return CentredOnFixedArea(game->Desktop().Frame(main.id)); }, kPatience));
+  ASSERT_TRUE(WaitUntil([&] { return CentredOnFixedArea(game->Desktop().Frame(main.id)); }));
   game->ChooseMenuItem(kHelp, kAbout);
-  const auto about = game->WaitForWindow([](const TopLevel& w) {
-    return w.frame.width == kAboutWidth && w.frame.height == kAboutHeight;
-  });
+  const auto about = game->WaitForAbout();
   ASSERT_TRUE(about);
 
   // The board takes no click while the about window is open.
@@ -123,7 +116,7 @@ TEST_F(MenuTest, AboutFromTheHelpMenuIsModalBlocksTheBoardAndCloseAndGoesWithAKe
   EXPECT_EQ(game->Desktop().MappedTopLevels().size(), 2u);
 
   // Nor does the main window close meanwhile: the request waits on nothing and is dropped.
-  game->Desktop().RequestClose(main.id);
+  ASSERT_TRUE(game->Desktop().RequestClose(main.id));
   ASSERT_TRUE(game->SyncWithAboutWindow(about->frame));
   EXPECT_TRUE(game->Process().Running());
   EXPECT_EQ(game->Desktop().MappedTopLevels().size(), 2u);
@@ -131,7 +124,8 @@ TEST_F(MenuTest, AboutFromTheHelpMenuIsModalBlocksTheBoardAndCloseAndGoesWithAKe
   game->Desktop().Focus(about->id);
   game->Desktop().Key(XK_space);
   ASSERT_TRUE(game->WaitUntilGone(about->id));
-  EXPECT_TRUE(BoardIs(game->ClickCellAndSettle(5, 11), Showing(5, 2, {11}), 5));
+  Board model(5, 2);
+  EXPECT_TRUE(Play(*game, model, 11));
 }
 
 }  // namespace

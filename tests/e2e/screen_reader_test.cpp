@@ -8,6 +8,8 @@
 #include <cerrno>
 #include <cstdlib>
 
+#include <QDir>
+
 #include "tests/e2e/support/game_test.h"
 
 namespace lucen::e2e {
@@ -103,14 +105,20 @@ class ScreenReaderTest : public ::testing::Test {
  protected:
   void SetUp() override {
     ASSERT_EQ(prctl(PR_SET_CHILD_SUBREAPER, 1), 0);
-    const std::string home = folder_.Path().string();
+    const std::string home = folder_.path().toStdString();
     address_ = "unix:path=" + home + "/bus";
     ChildProcess::Options bus;
-    bus.argv = {LUCEN_DBUS_DAEMON, "--session", "--nofork", "--address=" + address_};
-    bus.environment.Inherit("PATH").Set("HOME", home).Set("XDG_RUNTIME_DIR", home);
-    bus.stderrFile = folder_.Path() / "bus.log";
+    bus.argv = {LUCEN_DBUS_DAEMON, "--session", "--nofork", "--address=" + address_,
+                "--print-address=1"};
+    bus.environment.insert("PATH", "/usr/bin:/bin");
+    bus.environment.insert("HOME", folder_.path());
+    bus.environment.insert("XDG_RUNTIME_DIR", folder_.path());
+    bus.stdoutFile = home + "/bus.address";
+    bus.stderrFile = home + "/bus.log";
     bus_ = std::make_unique<ChildProcess>(bus);
-    ASSERT_TRUE(WaitUntil([&] { return std::filesystem::exists(home + "/bus"); }, kPatience));
+    // The bus prints its address once it takes connections; its socket exists a little earlier.
+    ASSERT_TRUE(
+        WaitUntil([&] { return ReadFile(home + "/bus.address").find('\n') != std::string::npos; }));
     // The accessibility bus is the one this session bus starts, not one named by a desktop.
     setenv("DBUS_SESSION_BUS_ADDRESS", address_.c_str(), 1);
     unsetenv("AT_SPI_BUS_ADDRESS");
@@ -123,16 +131,14 @@ class ScreenReaderTest : public ::testing::Test {
     desktop_.reset();
     atspi_exit();
     bus_.reset();  // its process group: the session bus, the accessibility bus and the registry
-    EXPECT_TRUE(WaitUntil(
-        [] {
-          pid_t reaped = 0;
-          while ((reaped = waitpid(-1, nullptr, WNOHANG)) > 0) {
-          }
-          return reaped < 0 && errno == ECHILD;
-        },
-        kPatience))
-        << "a process the test started is still running";
-    if (HasFailure()) std::cerr << "the bus's messages:\n" << ReadFile(folder_.Path() / "bus.log");
+    EXPECT_TRUE(WaitUntil([] {
+      pid_t reaped = 0;
+      while ((reaped = waitpid(-1, nullptr, WNOHANG)) > 0) {
+      }
+      return reaped < 0 && errno == ECHILD;
+    })) << "a process the test started is still running";
+    if (HasFailure())
+      std::cerr << "the bus's messages:\n" << ReadFile(folder_.path().toStdString() + "/bus.log");
   }
 
   GameOptions OnDesktop(const std::string& locale) const {
@@ -147,27 +153,25 @@ class ScreenReaderTest : public ::testing::Test {
   // once the game has registered with the accessibility bus and has one.
   Node WaitForWindow(GameSession& game, AtspiRole role) {
     Node found;
-    WaitUntil(
-        [&] {
-          for (const Node& application : Children(desktop_)) {
-            if (atspi_accessible_get_process_id(application.get(), nullptr) !=
-                static_cast<guint>(game.Process().Pid())) {
-              continue;
-            }
-            for (Node& window : Children(application)) {
-              if (atspi_accessible_get_role(window.get(), nullptr) == role) {
-                found = std::move(window);
-                return true;
-              }
-            }
+    WaitUntil([&] {
+      for (const Node& application : Children(desktop_)) {
+        if (atspi_accessible_get_process_id(application.get(), nullptr) !=
+            static_cast<guint>(game.Process().Pid())) {
+          continue;
+        }
+        for (Node& window : Children(application)) {
+          if (atspi_accessible_get_role(window.get(), nullptr) == role) {
+            found = std::move(window);
+            return true;
           }
-          return false;
-        },
-        kPatience);
+        }
+      }
+      return false;
+    });
     return found;
   }
 
-  TempDir folder_{"lucen-a11y"};
+  QTemporaryDir folder_{QDir::tempPath() + "/lucen-a11y-XXXXXX"};
   std::string address_;
   std::unique_ptr<ChildProcess> bus_;
   Node desktop_;
@@ -219,7 +223,7 @@ TEST_F(ScreenReaderTest, ReadsTheLinksTheCellsAMoveAndTheMenus) {
     DoFirstAction(board[kMove - 1]);
     const std::vector<std::string> expected = Described(moved);
     std::vector<std::string> seen;
-    WaitUntil([&] { return (seen = Descriptions(board)) == expected; }, kPatience);
+    WaitUntil([&] { return (seen = Descriptions(board)) == expected; });
     EXPECT_EQ(seen, expected);
 
     EXPECT_EQ(MenuTitles(frame), (std::vector<std::string>{"Juego", "Ayuda"}));

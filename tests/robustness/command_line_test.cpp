@@ -8,29 +8,12 @@
 namespace lucen::e2e {
 namespace {
 
-struct Outcome {
-  ExitStatus status;
-  std::string out, err;
-};
-
 // The game run with `arguments` on a desktop with LANG=`lang` and no display at all.
-Outcome RunWithoutDisplay(const std::vector<std::string>& arguments, const std::string& lang) {
-  TempDir folder("lucen-command-line");
-  ChildProcess::Options run;
-  run.argv = {LUCEN_EXECUTABLE};
-  run.argv.insert(run.argv.end(), arguments.begin(), arguments.end());
-  run.environment.Set("HOME", folder.Path().string())
-      .Set("PATH", "/usr/bin:/bin")
-      .Set("LANG", lang)
-      .Set("ASAN_OPTIONS", WithInherited("ASAN_OPTIONS", "detect_leaks=1"))
-      .Set("LSAN_OPTIONS", WithInherited("LSAN_OPTIONS", "suppressions=" LUCEN_LSAN_SUPPRESSIONS
-                                                         ":print_suppressions=0"));
-  run.stdoutFile = folder.Path() / "out";
-  run.stderrFile = folder.Path() / "err";
-  ChildProcess game(run);
-  const auto status = game.WaitFor(kPatience);
-  if (!status) throw std::runtime_error("still running");
-  return {*status, ReadFile(folder.Path() / "out"), ReadFile(folder.Path() / "err")};
+Finished RunWithoutDisplay(const std::vector<std::string>& arguments, const std::string& lang) {
+  GameOptions options;
+  options.arguments = arguments;
+  options.environment = {{"LANG", lang}};
+  return ::lucen::e2e::RunWithoutDisplay(options);
 }
 
 struct Language {
@@ -44,19 +27,19 @@ class CommandLineTest : public ::testing::TestWithParam<Language> {};
 TEST_P(CommandLineTest, HelpVersionAndRefusalsNeedNoDisplay) {
   const Language& language = GetParam();
   for (const char* help : {"--help", "-h"}) {
-    const Outcome run = RunWithoutDisplay({help}, language.lang);
+    const Finished run = RunWithoutDisplay({help}, language.lang);
     EXPECT_TRUE(run.status.exited && run.status.code == 0) << run.err;
     EXPECT_EQ(run.out.rfind(language.usage, 0), 0U) << run.out;
     EXPECT_NE(run.out.find("--version"), std::string::npos) << run.out;
     EXPECT_EQ(run.err, "");
   }
-  const Outcome version = RunWithoutDisplay({"--version"}, language.lang);
+  const Finished version = RunWithoutDisplay({"--version"}, language.lang);
   EXPECT_TRUE(version.status.exited && version.status.code == 0);
   EXPECT_EQ(version.out, "Lucen 1.00\n");
 
   for (const auto& arguments : std::vector<std::vector<std::string>>{
            {"--frobnicate"}, {"-platform", "offscreen", "--frobnicate"}, {"stray"}}) {
-    const Outcome refused = RunWithoutDisplay(arguments, language.lang);
+    const Finished refused = RunWithoutDisplay(arguments, language.lang);
     EXPECT_TRUE(refused.status.exited && refused.status.code == 2) << refused.err;
     EXPECT_EQ(refused.out, "");
     EXPECT_EQ(std::count(refused.err.begin(), refused.err.end(), '\n'), 1) << refused.err;
@@ -90,16 +73,20 @@ TEST(CommandLine, AnUnknownOptionOpensNoWindow) {
   EXPECT_TRUE(game.Desktop().MappedTopLevels().empty());
 }
 
-// Qt's own -platform reaches Qt: with no display, the game starts on the offscreen platform and
-// runs until it is ended.
+// Qt's own -platform reaches Qt: with no display, the game loads Qt's offscreen platform and goes
+// on running there, until it is ended.
 TEST(CommandLine, QtsOwnOptionsStillWork) {
-  TempDir folder("lucen-qt-options");
-  ChildProcess::Options run;
-  run.argv = {LUCEN_EXECUTABLE, "-platform", "offscreen", "-reverse"};
-  run.environment.Set("HOME", folder.Path().string()).Set("PATH", "/usr/bin:/bin");
-  run.environment.Inherit("ASAN_OPTIONS").Inherit("LSAN_OPTIONS");
-  ChildProcess game(run);
-  EXPECT_FALSE(game.WaitFor(std::chrono::milliseconds(1500))) << "it should be running";
+  QTemporaryDir folder(QDir::tempPath() + "/lucen-qt-options-XXXXXX");
+  GameOptions options;
+  options.arguments = {"-platform", "offscreen", "-reverse"};
+  const auto game = StartGame(options, folder.path().toStdString(), "");
+  const std::string maps = "/proc/" + std::to_string(game->Pid()) + "/maps";
+  const auto offscreen = [&] {
+    return ReadFile(maps).find("/libqoffscreen.so") != std::string::npos;
+  };
+  ASSERT_TRUE(WaitUntil([&] { return offscreen() || !game->Running(); }));
+  EXPECT_TRUE(offscreen()) << "the game never loaded the offscreen platform";
+  EXPECT_TRUE(game->Running()) << ReadFile(folder.path().toStdString() + "/game.err");
 }
 
 }  // namespace

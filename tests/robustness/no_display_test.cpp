@@ -9,7 +9,6 @@
 #include <string>
 
 #include "tests/e2e/support/game_session.h"
-#include "tests/e2e/support/process.h"
 
 namespace lucen::e2e {
 namespace {
@@ -39,27 +38,14 @@ struct Case {
 // desktop; it must refuse to start in one line on stderr and with status 1.
 void ExpectOneLineAndStatusOne(const std::optional<std::string>& display,
                                const std::optional<std::string>& wayland = std::nullopt) {
-  TempDir folder("lucen-no-display");
-  ChildProcess::Options run;
-  run.argv = {LUCEN_EXECUTABLE};
-  run.environment.Set("HOME", folder.Path().string())
-      .Set("PATH", "/usr/bin:/bin")
-      .Set("LANG", "en_GB.UTF-8")
-      .Set("DBUS_SESSION_BUS_ADDRESS", NoSessionBus(folder.Path()))
-      .Set("ASAN_OPTIONS", WithInherited("ASAN_OPTIONS", "detect_leaks=1"))
-      .Set("LSAN_OPTIONS", WithInherited("LSAN_OPTIONS", "suppressions=" LUCEN_LSAN_SUPPRESSIONS
-                                                         ":print_suppressions=0"));
-  if (display) run.environment.Set("DISPLAY", *display);
-  if (wayland) run.environment.Set("WAYLAND_DISPLAY", *wayland);
-  run.stdoutFile = folder.Path() / "out";
-  run.stderrFile = folder.Path() / "err";
-
-  ChildProcess game(run);
-  const auto status = game.WaitFor(kPatience);
-  ASSERT_TRUE(status) << "still running";
-  const std::string err = ReadFile(folder.Path() / "err");
-  EXPECT_TRUE(status->exited) << "ended by signal " << status->signal << "\n" << err;
-  EXPECT_EQ(status->code, 1) << err;
+  GameOptions options;
+  options.environment = {{"LANG", "en_GB.UTF-8"}};
+  if (display) options.environment["DISPLAY"] = *display;
+  if (wayland) options.environment["WAYLAND_DISPLAY"] = *wayland;
+  const Finished run = RunWithoutDisplay(options);
+  const std::string& err = run.err;
+  EXPECT_TRUE(run.status.exited) << "ended by signal " << run.status.signal << "\n" << err;
+  EXPECT_EQ(run.status.code, 1) << err;
 
   // Exactly one line, and it says what is wrong.
   ASSERT_FALSE(err.empty());
@@ -69,7 +55,7 @@ void ExpectOneLineAndStatusOne(const std::optional<std::string>& display,
   std::transform(lower.begin(), lower.end(), lower.begin(),
                  [](unsigned char ch) { return static_cast<char>(std::tolower(ch)); });
   EXPECT_NE(lower.find("no graphical display"), std::string::npos) << err;
-  EXPECT_EQ(ReadFile(folder.Path() / "out"), "");
+  EXPECT_EQ(run.out, "");
 }
 
 class NoDisplayTest : public ::testing::TestWithParam<Case> {};

@@ -1,62 +1,93 @@
 // Qt before X11, whose macros clash with Qt's names.
+#include "about/about_design.h"
 #include "main_window/board_layout.h"
+#include "main_window/form1.h"
+#include "main_window/window_design.h"
+#include "platform/desktop_shell.h"
+
+#include <QDir>
+#include <QMenuBar>
 
 #include "tests/e2e/support/game_session.h"
 
 #include <X11/keysym.h>
 #include <signal.h>
-#include <sys/stat.h>
 
 #include <algorithm>
 #include <cctype>
-#include <cmath>
-#include <cstdlib>
 #include <fstream>
 #include <set>
-#include <sstream>
 #include <stdexcept>
-#include <thread>
 
 namespace lucen::e2e {
 
 namespace {
 
-constexpr int kTwipsPerPixel = 15;
-
-std::vector<std::string> Split(const std::string& line, char separator) {
-  std::vector<std::string> parts;
-  std::string part;
-  std::istringstream in(line);
-  while (std::getline(in, part, separator)) parts.push_back(part);
-  return parts;
-}
-
 // The stand-in opener: one line per call, fields separated by tabs: the name it was called by,
-// its process id, then each argument.
-std::string OpenerScript(const std::filesystem::path& record, bool slow) {
+// its process id, then each argument. The slow one then waits until the session ends it.
+void WriteOpeners(const std::filesystem::path& folder, bool slow) {
   std::string script =
-      "#!/bin/sh\n"
-      "line=\"${0##*/}\t$$\"\n"
+      "#!/bin/sh\nline=\"${0##*/}\t$$\"\n"
       "for argument in \"$@\"; do line=\"$line\t$argument\"; done\n"
       "printf '%s\\n' \"$line\" >> '" +
-      record.string() + "'\n";
-  if (slow) script += "exec sleep 30\n";
-  return script;
+      (folder / "opener.log").string() + "'\n";
+  if (slow) script += "exec sleep infinity\n";
+  for (const char* name : {"xdg-open", "xdg-email"}) {
+    std::ofstream(folder / "bin" / name) << script;
+    std::filesystem::permissions(folder / "bin" / name, std::filesystem::perms::owner_all);
+  }
 }
 
-void WriteExecutable(const std::filesystem::path& file, const std::string& text) {
-  std::ofstream(file) << text;
-  std::filesystem::permissions(file, std::filesystem::perms::owner_all |
-                                         std::filesystem::perms::group_read |
-                                         std::filesystem::perms::group_exec);
+std::vector<OpenerCall> ReadOpenerCalls(const std::filesystem::path& folder) {
+  std::vector<OpenerCall> calls;
+  const QString log = QString::fromStdString(ReadFile(folder / "opener.log"));
+  for (const QString& line : log.split('\n', Qt::SkipEmptyParts)) {
+    const QStringList fields = line.split('\t');
+    OpenerCall call{fields[0].toStdString(), fields.value(1).toInt(), {}};
+    for (qsizetype i = 2; i < fields.size(); ++i) call.arguments.push_back(fields[i].toStdString());
+    calls.push_back(call);
+  }
+  return calls;
+}
+
+// Sanitizer options for a child: the test's own setting of `name`, if any, then `options`.
+QString WithInherited(const char* name, const std::string& options) {
+  const char* inherited = std::getenv(name);
+  if (inherited == nullptr || *inherited == '\0') return QString::fromStdString(options);
+  return QString::fromStdString(std::string(inherited) + ":" + options);
+}
+
+// Where the menu titles sit on the main window, left to right, in logical pixels from its top
+// left. They come from the game's own main window built here on Qt's offscreen platform: the same
+// widgets, default font (from fontconfig) and style (Fusion) as the game's on the private X
+// server, so the places are Qt's own layout rather than a guess from the pixels' brightness,
+// which depends on the font's rendering. The test's main keeps its own environment as plain as
+// the game's for this.
+const std::vector<QRect>& MenuTitlePlaces() {
+  static const std::vector<QRect> places = [] {
+    struct NoShell final : DesktopShell {
+      void Open(const QUrl& /*url*/) override {}
+    } shell;
+    Form1 form(shell);
+    form.adjustSize();
+    const QMenuBar* bar = form.menuBar();
+    std::vector<QRect> found;
+    for (QAction* title : bar->actions()) {
+      found.push_back(bar->actionGeometry(title).translated(bar->pos()));
+    }
+    return found;
+  }();
+  return places;
 }
 
 }  // namespace
 
-std::string WithInherited(const std::string& name, const std::string& options) {
-  const char* inherited = std::getenv(name.c_str());
-  if (inherited == nullptr || *inherited == '\0') return options;
-  return std::string(inherited) + ":" + options;
+QSize AboutSize() {
+  return TwipsToPixels(kAboutWindow).size();
+}
+
+QSize ClientSize() {
+  return TwipsToPixels(kClientArea).size();
 }
 
 std::vector<Rect> CellRects(int size) {
@@ -68,60 +99,66 @@ std::vector<Rect> CellRects(int size) {
   return rects;
 }
 
-std::string PercentDecode(const std::string& text) {
-  std::string decoded;
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    if (text[i] == '%' && i + 2 < text.size() &&
-        std::isxdigit(static_cast<unsigned char>(text[i + 1])) &&
-        std::isxdigit(static_cast<unsigned char>(text[i + 2]))) {
-      decoded.push_back(static_cast<char>(std::stoi(text.substr(i + 1, 2), nullptr, 16)));
-      i += 2;
-    } else {
-      decoded.push_back(text[i]);
-    }
-  }
-  return decoded;
+std::string LocalPath(const std::string& url) {
+  const std::string scheme = "file://";
+  if (url.rfind(scheme, 0) != 0) return "(not a file URL: " + url + ")";
+  return QByteArray::fromPercentEncoding(QByteArray::fromStdString(url.substr(scheme.size())))
+      .toStdString();
 }
 
-GameSession::GameSession(GameOptions options) {
-  const std::filesystem::path home = folder_.Path() / "home";
-  const std::filesystem::path runtime = folder_.Path() / "runtime";
-  const std::filesystem::path openers = folder_.Path() / "bin";
-  std::filesystem::create_directories(home);
-  std::filesystem::create_directories(runtime);
-  std::filesystem::create_directories(openers);
-  std::filesystem::permissions(runtime, std::filesystem::perms::owner_all);
-  record_ = folder_.Path() / "opener.log";
-
-  server_ = std::make_unique<XvfbServer>(folder_.Path() / "xvfb.log");
-  desktop_ = std::make_unique<XDesktop>(server_->DisplayName());
-
-  std::string path = openers.string() + ":/usr/bin:/bin";
-  if (options.opener == Opener::kMissing) {
-    path = openers.string();  // an empty folder: no opener anywhere on PATH
-  } else {
-    WriteOpeners(options.opener == Opener::kSlow);
+std::unique_ptr<ChildProcess> StartGame(const GameOptions& options,
+                                        const std::filesystem::path& folder,
+                                        const std::string& display) {
+  for (const char* name : {"home", "runtime", "bin"}) {
+    std::filesystem::create_directories(folder / name);
+  }
+  std::filesystem::permissions(folder / "runtime", std::filesystem::perms::owner_all);
+  std::string path = (folder / "bin").string();  // an empty folder: no opener anywhere on PATH
+  if (options.opener != Opener::kMissing) {
+    WriteOpeners(folder, options.opener == Opener::kSlow);
+    path += ":/usr/bin:/bin";
   }
 
   ChildProcess::Options run;
   run.argv = {options.executable.string()};
   run.argv.insert(run.argv.end(), options.arguments.begin(), options.arguments.end());
-  run.environment.Set("DISPLAY", server_->DisplayName())
-      .Set("HOME", home.string())
-      .Set("XDG_RUNTIME_DIR", runtime.string())
-      .Set("PATH", path)
-      .Set("DBUS_SESSION_BUS_ADDRESS", NoSessionBus(folder_.Path()))
-      .Set("ASAN_OPTIONS", WithInherited("ASAN_OPTIONS", "detect_leaks=1"))
-      .Set("UBSAN_OPTIONS", WithInherited("UBSAN_OPTIONS", "print_stacktrace=1"))
-      .Set("LSAN_OPTIONS", WithInherited("LSAN_OPTIONS", "suppressions=" LUCEN_LSAN_SUPPRESSIONS
-                                                         ":print_suppressions=0"));
-  if (options.utf8Locale) run.environment.Set("LANG", "C.UTF-8");
-  scale_ = options.scale;
-  if (scale_ != 1) run.environment.Set("QT_SCALE_FACTOR", std::to_string(scale_));
-  for (const auto& [name, value] : options.environment) run.environment.Set(name, value);
-  run.stdoutFile = folder_.Path() / "game.out";
-  run.stderrFile = folder_.Path() / "game.err";
-  game_ = std::make_unique<ChildProcess>(run);
+  QProcessEnvironment& environment = run.environment;
+  if (!display.empty()) environment.insert("DISPLAY", QString::fromStdString(display));
+  environment.insert("HOME", QString::fromStdString((folder / "home").string()));
+  environment.insert("XDG_RUNTIME_DIR", QString::fromStdString((folder / "runtime").string()));
+  environment.insert("PATH", QString::fromStdString(path));
+  // A socket where nothing listens: with no address at all, libdbus would start a bus daemon
+  // for the child's X display that outlives the test.
+  environment.insert("DBUS_SESSION_BUS_ADDRESS",
+                     QString::fromStdString("unix:path=" + (folder / "no-bus").string()));
+  environment.insert("ASAN_OPTIONS", WithInherited("ASAN_OPTIONS", "detect_leaks=1"));
+  environment.insert("UBSAN_OPTIONS", WithInherited("UBSAN_OPTIONS", "print_stacktrace=1"));
+  environment.insert("LSAN_OPTIONS",
+                     WithInherited("LSAN_OPTIONS", "suppressions=" LUCEN_LSAN_SUPPRESSIONS
+                                                   ":print_suppressions=0"));
+  if (options.utf8Locale) environment.insert("LANG", "C.UTF-8");
+  if (options.scale != 1) environment.insert("QT_SCALE_FACTOR", QString::number(options.scale));
+  for (const auto& [name, value] : options.environment) {
+    environment.insert(QString::fromStdString(name), QString::fromStdString(value));
+  }
+  run.stdoutFile = folder / "game.out";
+  run.stderrFile = folder / "game.err";
+  return std::make_unique<ChildProcess>(run);
+}
+
+Finished RunWithoutDisplay(const GameOptions& options) {
+  QTemporaryDir folder(QDir::tempPath() + "/lucen-run-XXXXXX");
+  const std::filesystem::path path = folder.path().toStdString();
+  const auto status = StartGame(options, path, "")->WaitFor(kPatience);
+  if (!status) throw std::runtime_error("the game is still running");
+  return {*status, ReadFile(path / "game.out"), ReadFile(path / "game.err")};
+}
+
+GameSession::GameSession(GameOptions options)
+    : folder_(QDir::tempPath() + "/lucen-e2e-XXXXXX"), scale_(options.scale) {
+  server_ = std::make_unique<XvfbServer>(Path("xvfb.log"));
+  desktop_ = std::make_unique<XDesktop>(server_->DisplayName());
+  game_ = StartGame(options, folder_.path().toStdString(), server_->DisplayName());
 }
 
 GameSession::~GameSession() {
@@ -130,25 +167,18 @@ GameSession::~GameSession() {
   // once it is known still to be the stand-in's sleep.
   for (const OpenerCall& call : OpenerCalls()) {
     const std::string command = ReadFile("/proc/" + std::to_string(call.pid) + "/cmdline");
-    if (command.rfind(std::string("sleep\0"
-                                  "30",
-                                  8),
-                      0) == 0)
-      kill(call.pid, SIGKILL);
+    if (command == std::string("sleep\0infinity\0", 15)) kill(call.pid, SIGKILL);
   }
   desktop_.reset();
   server_.reset();
 }
 
-void GameSession::WriteOpeners(bool slow) {
-  const std::filesystem::path openers = folder_.Path() / "bin";
-  for (const char* name : {"xdg-open", "xdg-email"}) {
-    WriteExecutable(openers / name, OpenerScript(record_, slow));
-  }
+std::filesystem::path GameSession::Path(const char* name) const {
+  return std::filesystem::path(folder_.path().toStdString()) / name;
 }
 
 std::string GameSession::ErrorOutput() const {
-  return ReadFile(folder_.Path() / "game.err");
+  return ReadFile(Path("game.err"));
 }
 
 std::string GameSession::SanitizerReport() const {
@@ -177,14 +207,19 @@ std::optional<TopLevel> GameSession::WaitForWindow(
   return found;
 }
 
-bool GameSession::WaitUntilGone(Window window, std::chrono::milliseconds limit) {
-  return WaitUntil(
-      [&] {
-        const auto windows = desktop_->MappedTopLevels();
-        return std::none_of(windows.begin(), windows.end(),
-                            [&](const TopLevel& w) { return w.id == window; });
-      },
-      limit);
+bool GameSession::WaitUntilGone(Window window) {
+  return WaitUntil([&] {
+    const auto windows = desktop_->MappedTopLevels();
+    return std::none_of(windows.begin(), windows.end(),
+                        [&](const TopLevel& w) { return w.id == window; });
+  });
+}
+
+std::optional<TopLevel> GameSession::WaitForAbout() {
+  const QSize size = AboutSize() * scale_;
+  return WaitForWindow([&](const TopLevel& w) {
+    return w.frame.width == size.width() && w.frame.height == size.height();
+  });
 }
 
 std::optional<TopLevel> GameSession::WaitForMainWindow() {
@@ -194,9 +229,7 @@ std::optional<TopLevel> GameSession::WaitForMainWindow() {
 }
 
 TopLevel GameSession::PassAboutWindow() {
-  const auto about = WaitForWindow([&](const TopLevel& w) {
-    return w.frame.width == kAboutWidth * scale_ && w.frame.height == kAboutHeight * scale_;
-  });
+  const auto about = WaitForAbout();
   if (!about) throw std::runtime_error("the about window did not appear");
   desktop_->MovePointer(about->frame.x + 5, about->frame.y + 5);
   desktop_->Focus(about->id);
@@ -206,24 +239,34 @@ TopLevel GameSession::PassAboutWindow() {
   return *main;
 }
 
-std::pair<int, int> GameSession::MailLink(const Rect& about) {
-  return {about.x + 1605 / kTwipsPerPixel + 20, about.y + 4350 / kTwipsPerPixel + 7};
+std::pair<int, int> GameSession::Scaled(const Rect& window, int x, int y) const {
+  return {window.x + x * scale_, window.y + y * scale_};
 }
 
-std::pair<int, int> GameSession::WebLink(const Rect& about) {
-  return {about.x + 1635 / kTwipsPerPixel + 20, about.y + 4605 / kTwipsPerPixel + 7};
+std::pair<int, int> GameSession::MailLink(const Rect& about) const {
+  const QPoint centre = TwipsToPixels(kMailLinkPlace).center();
+  return Scaled(about, centre.x(), centre.y());
+}
+
+std::pair<int, int> GameSession::WebLink(const Rect& about) const {
+  const QPoint centre = TwipsToPixels(kWebLinkPlace).center();
+  return Scaled(about, centre.x(), centre.y());
 }
 
 bool GameSession::MailLinkUnderlined(const Rect& about) {
-  // The underline is the one row of the link that is blue all along; a row of letters never is.
-  const Rect link{about.x + 1605 / kTwipsPerPixel, about.y + 4350 / kTwipsPerPixel, 150, 20};
+  // The underline is a row of the link that is blue for most of the link's design width; a row
+  // of letters never is. The link takes the size of its text from its corner, with room for the
+  // underline below the design height.
+  const QRect place = TwipsToPixels(kMailLinkPlace);
+  const Rect link{about.x + place.x(), about.y + place.y(), about.width - place.x() - 2,
+                  place.height() + 4};
   const Snapshot shot = desktop_->Grab(link);
   for (int y = link.y; y < link.Bottom(); ++y) {
     int run = 0;
     for (int x = link.x; x < link.Right(); ++x) {
       const Rgb p = shot.At(x, y);
       run = p.blue > 150 && p.red < 150 ? run + 1 : 0;
-      if (run >= 90) return true;
+      if (run >= place.width() * 3 / 4) return true;
     }
   }
   return false;
@@ -232,9 +275,9 @@ bool GameSession::MailLinkUnderlined(const Rect& about) {
 bool GameSession::SyncWithAboutWindow(const Rect& about) {
   const auto [x, y] = MailLink(about);
   desktop_->MovePointer(x, y);
-  if (!WaitUntil([&] { return MailLinkUnderlined(about); }, kPatience)) return false;
+  if (!WaitUntil([&] { return MailLinkUnderlined(about); })) return false;
   desktop_->MovePointer(about.x + 5, about.y + 5);
-  return WaitUntil([&] { return !MailLinkUnderlined(about); }, kPatience);
+  return WaitUntil([&] { return !MailLinkUnderlined(about); });
 }
 
 Window GameSession::MainWindowId() {
@@ -243,75 +286,31 @@ Window GameSession::MainWindowId() {
 }
 
 int GameSession::MenuBarHeight() {
-  return desktop_->Frame(MainWindowId()).height - kClientHeight * scale_;
+  return desktop_->Frame(MainWindowId()).height - ClientSize().height() * scale_;
 }
 
 Rect GameSession::ClientArea() {
   const Rect frame = desktop_->Frame(MainWindowId());
-  return {frame.x, frame.Bottom() - kClientHeight * scale_, frame.width, kClientHeight * scale_};
-}
-
-std::vector<std::pair<int, int>> GameSession::MenuTitles() {
-  // Read once the bar has been painted where the window now is: two titles, found the same
-  // twice in a row.
-  std::vector<std::pair<int, int>> titles;
-  std::vector<std::pair<int, int>> previous;
-  WaitUntil(
-      [&] {
-        previous = std::move(titles);
-        titles = ReadMenuTitles();
-        return titles.size() >= 2 && titles == previous;
-      },
-      kPatience, std::chrono::milliseconds(30));
-  return titles;
-}
-
-std::vector<std::pair<int, int>> GameSession::ReadMenuTitles() {
-  const Rect frame = desktop_->Frame(MainWindowId());
-  const Rect bar{frame.x, frame.y, frame.width, MenuBarHeight()};
-  const Snapshot shot = desktop_->Grab(bar);
-  // Not yet painted there (the screen's black shows through): no titles.
-  for (const int x : {bar.x, bar.Right() - 1}) {
-    const Rgb p = shot.At(x, bar.y + bar.height / 2);
-    if (p.red + p.green + p.blue < 3 * 160) return {};
-  }
-  // A column holds text when any of its pixels is dark; letters of a word are at most a few
-  // pixels apart, titles much further.
-  std::vector<std::pair<int, int>> titles;
-  int first = -1, last = -1;
-  const auto flush = [&] {
-    if (first >= 0) titles.emplace_back((first + last) / 2, bar.y + bar.height / 2);
-    first = last = -1;
-  };
-  for (int x = bar.x; x < bar.Right(); ++x) {
-    bool ink = false;
-    for (int y = bar.y + 1; y < bar.Bottom() - 1 && !ink; ++y) {
-      const Rgb p = shot.At(x, y);
-      ink = p.red + p.green + p.blue < 3 * 110;
-    }
-    if (!ink) continue;
-    if (last >= 0 && x - last > 5) flush();
-    if (first < 0) first = x;
-    last = x;
-  }
-  flush();
-  return titles;
+  const int height = ClientSize().height() * scale_;
+  return {frame.x, frame.Bottom() - height, frame.width, height};
 }
 
 void GameSession::ChooseMenuItem(int title, int downs, std::optional<int> subDowns) {
-  const auto titles = MenuTitles();
-  if (static_cast<int>(titles.size()) <= title) {
-    throw std::runtime_error("found " + std::to_string(titles.size()) + " menu titles");
+  const auto& places = MenuTitlePlaces();
+  if (static_cast<int>(places.size()) <= title) {
+    throw std::runtime_error("the main window has " + std::to_string(places.size()) + " menus");
   }
   std::set<Window> before;
   for (const TopLevel& window : desktop_->MappedTopLevels()) before.insert(window.id);
   const auto isNew = [&before](const TopLevel& w) { return before.count(w.id) == 0; };
 
-  desktop_->Click(titles[title].first, titles[title].second);
+  const QPoint centre = places[static_cast<std::size_t>(title)].center();
+  const auto [x, y] = Scaled(desktop_->Frame(MainWindowId()), centre.x(), centre.y());
+  desktop_->Click(x, y);
   const auto menu = WaitForWindow(isNew);
   if (!menu) throw std::runtime_error("the menu did not open");
   // It drops from the title clicked.
-  if (menu->frame.x > titles[title].first || titles[title].first - menu->frame.x > 60) {
+  if (menu->frame.x > x || x - menu->frame.x > 60 * scale_) {
     throw std::runtime_error("a menu opened away from the title clicked");
   }
   before.insert(menu->id);
@@ -336,81 +335,39 @@ std::vector<Rgb> GameSession::CellColours(int size) {
   const auto rects = CellRects(size);
   for (std::size_t i = 1; i < rects.size(); ++i) {
     const Rect& cell = rects[i];
-    colours.push_back(shot.At(client.x + (cell.x + cell.width / 2) * scale_,
-                              client.y + (cell.y + cell.height / 2) * scale_));
+    const auto [x, y] = Scaled(client, cell.x + cell.width / 2, cell.y + cell.height / 2);
+    colours.push_back(shot.At(x, y));
   }
   return colours;
 }
 
 void GameSession::ClickCell(int size, int index) {
-  const Rect client = ClientArea();
   const Rect cell = CellRects(size).at(static_cast<std::size_t>(index));
-  desktop_->Click(client.x + (cell.x + cell.width / 2) * scale_,
-                  client.y + (cell.y + cell.height / 2) * scale_);
-}
-
-std::vector<Rgb> GameSession::SettledCells(int size) {
-  std::vector<Rgb> last = CellColours(size);
-  int sameFor = 0;
-  WaitUntil(
-      [&] {
-        std::vector<Rgb> now = CellColours(size);
-        sameFor = now == last ? sameFor + 1 : 0;
-        last = std::move(now);
-        return sameFor >= 4;
-      },
-      kPatience, std::chrono::milliseconds(40));
-  return last;
-}
-
-std::vector<Rgb> GameSession::ClickCellAndSettle(int size, int index) {
-  const std::vector<Rgb> before = CellColours(size);
-  ClickCell(size, index);
-  WaitUntil([&] { return CellColours(size) != before; }, kPatience);
-  return SettledCells(size);
+  const auto [x, y] = Scaled(ClientArea(), cell.x + cell.width / 2, cell.y + cell.height / 2);
+  desktop_->Click(x, y);
 }
 
 std::vector<Rgb> GameSession::WaitForCells(int size, const std::vector<Rgb>& expected) {
   std::vector<Rgb> seen;
-  WaitUntil(
-      [&] {
-        seen = CellColours(size);
-        return std::equal(seen.begin() + 1, seen.end(), expected.begin() + 1, expected.end());
-      },
-      kPatience);
+  WaitUntil([&] {
+    seen = CellColours(size);
+    return std::equal(seen.begin() + 1, seen.end(), expected.begin() + 1, expected.end());
+  });
   return seen;
 }
 
 std::vector<OpenerCall> GameSession::OpenerCalls() const {
-  std::vector<OpenerCall> calls;
-  std::istringstream lines(ReadFile(record_));
-  std::string line;
-  while (std::getline(lines, line)) {
-    std::vector<std::string> fields = Split(line, '\t');
-    if (fields.size() < 2) continue;
-    OpenerCall call;
-    call.program = fields[0];
-    call.pid = std::stoi(fields[1]);
-    call.arguments.assign(fields.begin() + 2, fields.end());
-    calls.push_back(std::move(call));
-  }
-  return calls;
+  return ReadOpenerCalls(folder_.path().toStdString());
 }
 
-std::vector<OpenerCall> GameSession::WaitForOpenerCalls(std::size_t count,
-                                                        std::chrono::milliseconds limit) {
+std::vector<OpenerCall> GameSession::WaitForOpenerCalls(std::size_t count) {
   std::vector<OpenerCall> calls;
-  WaitUntil(
-      [&] {
-        calls = OpenerCalls();
-        return calls.size() >= count;
-      },
-      limit);
+  WaitUntil([&] { return (calls = OpenerCalls()).size() >= count; });
   return calls;
 }
 
 void GameSession::SaveScreen(const std::filesystem::path& file) {
-  desktop_->Grab(desktop_->ScreenRect()).SavePpm(file);
+  desktop_->Grab(desktop_->ScreenRect()).image.save(QString::fromStdString(file.string()));
 }
 
 }  // namespace lucen::e2e

@@ -8,7 +8,7 @@ void GameTest::TearDown() {
   if (game == nullptr) return;
   if (HasFailure()) {
     const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-    const std::string picture = std::string(info->test_suite_name()) + "." + info->name() + ".ppm";
+    const std::string picture = std::string(info->test_suite_name()) + "." + info->name() + ".png";
     try {
       game->SaveScreen(picture);
       std::cerr << "screen saved as " << picture << "\n";
@@ -49,8 +49,7 @@ char Letter(const Rgb& colour) {
   return '?';
 }
 
-}  // namespace
-
+// Readable board, for failure messages: one row per line.
 std::string Describe(const std::vector<Rgb>& cells, int size) {
   std::ostringstream out;
   for (int i = 1; i < static_cast<int>(cells.size()); ++i) {
@@ -58,6 +57,8 @@ std::string Describe(const std::vector<Rgb>& cells, int size) {
   }
   return out.str();
 }
+
+}  // namespace
 
 ::testing::AssertionResult BoardIs(const std::vector<Rgb>& seen, const std::vector<Rgb>& expected,
                                    int size) {
@@ -79,7 +80,39 @@ std::string Describe(const std::vector<Rgb>& cells, int size) {
          << Describe(expected, size);
 }
 
-::testing::AssertionResult CellsAt(GameSession& game, int size) {
+::testing::AssertionResult Shows(GameSession& game, int size, const std::vector<Rgb>& expected) {
+  return BoardIs(game.WaitForCells(size, expected), expected, size);
+}
+
+::testing::AssertionResult Shows(GameSession& game, const Board& board) {
+  return Shows(game, board.Size(), Expected(board));
+}
+
+::testing::AssertionResult Play(GameSession& game, Board& board, int index) {
+  board.Press(static_cast<std::size_t>(index - 1));
+  game.ClickCell(board.Size(), index);
+  return Shows(game, board) << " after a click on cell " << index;
+}
+
+::testing::AssertionResult AboutAloneAndAnswering(GameSession& game, const TopLevel& about) {
+  if (!game.SyncWithAboutWindow(about.frame)) {
+    return ::testing::AssertionFailure() << "the about window does not answer";
+  }
+  const auto windows = game.Desktop().MappedTopLevels();
+  if (windows.size() == 1 && windows[0].id == about.id) return ::testing::AssertionSuccess();
+  return ::testing::AssertionFailure() << windows.size() << " windows shown, not the about alone";
+}
+
+::testing::AssertionResult ClickAboutAway(GameSession& game, const TopLevel& about) {
+  game.Desktop().Click(about.frame.x + 5, about.frame.y + 5);
+  if (!game.WaitUntilGone(about.id)) return ::testing::AssertionFailure() << "the about stayed";
+  if (!game.WaitForMainWindow()) return ::testing::AssertionFailure() << "no main window came";
+  return ::testing::AssertionSuccess();
+}
+
+namespace {
+
+::testing::AssertionResult CellsAtNow(GameSession& game, int size) {
   const Rect client = game.ClientArea();
   const Snapshot shot = game.Desktop().Grab(client);
   const auto rects = CellRects(size);
@@ -126,6 +159,13 @@ std::string Describe(const std::vector<Rgb>& cells, int size) {
   return ::testing::AssertionFailure()
          << "the " << size << "x" << size << " board is not where expected:\n"
          << wrong.str();
+}
+
+}  // namespace
+
+::testing::AssertionResult CellsAt(GameSession& game, int size) {
+  WaitUntil([&] { return static_cast<bool>(CellsAtNow(game, size)); });
+  return CellsAtNow(game, size);
 }
 
 }  // namespace lucen::e2e

@@ -11,7 +11,7 @@
 namespace lucen::e2e {
 
 // A test with the game started on its own X server. On failure it leaves a picture of the
-// screen, "<suite>.<test>.ppm", in the working folder and shows what the game wrote on stderr.
+// screen, "<suite>.<test>.png", in the working folder and shows what the game wrote on stderr.
 // A sanitizer report from the game fails the test in any case.
 class GameTest : public ::testing::Test {
  protected:
@@ -38,20 +38,27 @@ std::vector<Rgb> Expected(const Board& board);
 // The same for a fresh board of `size` under `colours` colours after pressing `cells` (numbered
 // from 1) in turn.
 std::vector<Rgb> Showing(int size, int colours, std::initializer_list<int> cells);
-
 // Every cell (element 0 unused) of an N x N board showing `colour`.
 std::vector<Rgb> Uniform(int size, Rgb colour);
 
-// Readable board, for failure messages: one row per line.
-std::string Describe(const std::vector<Rgb>& cells, int size);
-
-// Fails the test unless the board shows exactly `expected`, naming every cell that differs.
+// Fails unless the board shows exactly `expected`, naming every cell that differs.
 ::testing::AssertionResult BoardIs(const std::vector<Rgb>& seen, const std::vector<Rgb>& expected,
                                    int size);
+// Waits until the game's N x N board shows `expected`; then as BoardIs.
+::testing::AssertionResult Shows(GameSession& game, int size, const std::vector<Rgb>& expected);
+::testing::AssertionResult Shows(GameSession& game, const Board& board);
+// Presses cell `index` (from 1) on the model and clicks it in the game; then as Shows.
+::testing::AssertionResult Play(GameSession& game, Board& board, int index);
+
+// Whether the about window has handled every event sent so far and is the only window shown.
+::testing::AssertionResult AboutAloneAndAnswering(GameSession& game, const TopLevel& about);
+// Closes the about window with a click on its background; whether it went and the main window
+// came.
+::testing::AssertionResult ClickAboutAway(GameSession& game, const TopLevel& about);
 
 // Whether the main window shows an all-black N x N board exactly where the twips layout puts it:
 // each face black with the light bevel on its first pixel and the dark one on its last, and the
-// window's background just outside the board.
+// window's background just outside the board. Waits for it first.
 ::testing::AssertionResult CellsAt(GameSession& game, int size);
 
 }  // namespace lucen::e2e

@@ -3,9 +3,8 @@
 #include <X11/Xatom.h>
 #include <X11/Xutil.h>
 #include <X11/extensions/XTest.h>
+#include <poll.h>
 
-#include <bit>
-#include <fstream>
 #include <stdexcept>
 
 namespace lucen::e2e {
@@ -18,14 +17,6 @@ int IgnoreXError(Display* /*display*/, XErrorEvent* /*error*/) {
   return 0;
 }
 
-int Channel(unsigned long pixel, unsigned long mask) {
-  if (mask == 0) return 0;
-  const int shift = std::countr_zero(mask);
-  const unsigned long value = (pixel & mask) >> shift;
-  const unsigned long maximum = mask >> shift;
-  return static_cast<int>(value * 255 / maximum);
-}
-
 }  // namespace
 
 std::ostream& operator<<(std::ostream& out, const Rect& rect) {
@@ -33,20 +24,32 @@ std::ostream& operator<<(std::ostream& out, const Rect& rect) {
 }
 
 Rgb Snapshot::At(int x, int y) const {
-  if (x < area_.x || y < area_.y || x >= area_.Right() || y >= area_.Bottom()) {
+  if (x < area.x || y < area.y || x >= area.Right() || y >= area.Bottom()) {
     throw std::out_of_range("Snapshot::At outside the area read");
   }
-  return pixels_[static_cast<std::size_t>((y - area_.y) * area_.width + (x - area_.x))];
+  const QRgb pixel = image.pixel(x - area.x, y - area.y);
+  return {static_cast<std::uint8_t>(qRed(pixel)), static_cast<std::uint8_t>(qGreen(pixel)),
+          static_cast<std::uint8_t>(qBlue(pixel))};
 }
 
-void Snapshot::SavePpm(const std::filesystem::path& file) const {
-  std::ofstream out(file, std::ios::binary);
-  out << "P6\n" << area_.width << " " << area_.height << "\n255\n";
-  for (const Rgb& pixel : pixels_) {
-    out.put(static_cast<char>(pixel.red));
-    out.put(static_cast<char>(pixel.green));
-    out.put(static_cast<char>(pixel.blue));
+XvfbServer::XvfbServer(const std::filesystem::path& logFile) {
+  // Xvfb prints its display number and a newline once it accepts clients.
+  ChildProcess::Options options;
+  options.argv = {LUCEN_XVFB,    "-displayfd", "1",   "-screen", "0",
+                  "1024x768x24", "-nolisten",  "tcp", "-noreset"};
+  options.environment.insert("PATH", "/usr/bin:/bin");
+  options.stdoutFile = logFile.string() + ".display";
+  options.stderrFile = logFile;
+  process_ = std::make_unique<ChildProcess>(options);
+  std::string number;
+  WaitUntil([&] {
+    number = ReadFile(options.stdoutFile);
+    return number.find('\n') != std::string::npos || !process_->Running();
+  });
+  if (number.find('\n') == std::string::npos) {
+    throw std::runtime_error("Xvfb did not start:\n" + ReadFile(logFile));
   }
+  display_ = ":" + number.substr(0, number.find('\n'));
 }
 
 XDesktop::XDesktop(const std::string& displayName) {
@@ -58,6 +61,8 @@ XDesktop::XDesktop(const std::string& displayName) {
     XCloseDisplay(display_);
     throw std::runtime_error("the X server has no XTEST extension");
   }
+  XSelectInput(display_, DefaultRootWindow(display_), SubstructureNotifyMask);
+  XSync(display_, False);
 }
 
 XDesktop::~XDesktop() {
@@ -92,6 +97,40 @@ std::vector<TopLevel> XDesktop::MappedTopLevels() {
   return found;
 }
 
+Window XDesktop::NextMapped(pid_t pid, Window except, const std::function<bool()>& gaveUp,
+                            std::chrono::milliseconds limit) {
+  const auto deadline = std::chrono::steady_clock::now() + limit;
+  pollfd connection{ConnectionNumber(display_), POLLIN, 0};
+  while (std::chrono::steady_clock::now() < deadline) {
+    while (XPending(display_) > 0) {
+      XEvent event;
+      XNextEvent(display_, &event);
+      if (event.type == MapNotify && !event.xmap.override_redirect && event.xmap.window != except &&
+          WindowPid(event.xmap.window) == pid) {
+        return event.xmap.window;
+      }
+    }
+    if (gaveUp()) return None;
+    poll(&connection, 1, 10);
+  }
+  return None;
+}
+
+pid_t XDesktop::WindowPid(Window window) {
+  Atom type = None;
+  int format = 0;
+  unsigned long count = 0, after = 0;
+  unsigned char* data = nullptr;
+  pid_t pid = -1;
+  if (XGetWindowProperty(display_, window, XInternAtom(display_, "_NET_WM_PID", False), 0, 1, False,
+                         XA_CARDINAL, &type, &format, &count, &after, &data) == Success &&
+      data != nullptr) {
+    if (format == 32 && count == 1) pid = static_cast<pid_t>(*reinterpret_cast<long*>(data));
+    XFree(data);
+  }
+  return pid;
+}
+
 std::string XDesktop::StringProperty(Window window, Atom property) {
   Atom type = 0;
   int format = 0;
@@ -115,6 +154,14 @@ std::string XDesktop::NetWmName(Window window) {
   return StringProperty(window, XInternAtom(display_, "_NET_WM_NAME", False));
 }
 
+std::string XDesktop::WmClass(Window window) {
+  // Two strings, each ending in a NUL: the instance, then the class.
+  const std::string both = StringProperty(window, XA_WM_CLASS);
+  const std::size_t end = both.find('\0');
+  return end == std::string::npos ? std::string()
+                                  : both.substr(end + 1, both.find('\0', end + 1) - end - 1);
+}
+
 Rect XDesktop::Frame(Window window) {
   XWindowAttributes attributes;
   if (!XGetWindowAttributes(display_, window, &attributes)) return {};
@@ -129,19 +176,18 @@ Snapshot XDesktop::Grab(const Rect& area) {
                             static_cast<unsigned>(area.width), static_cast<unsigned>(area.height),
                             AllPlanes, ZPixmap);
   if (image == nullptr) throw std::runtime_error("XGetImage failed");
-  Visual* visual = DefaultVisual(display_, DefaultScreen(display_));
-  std::vector<Rgb> pixels;
-  pixels.reserve(static_cast<std::size_t>(area.width * area.height));
-  for (int y = 0; y < area.height; ++y) {
-    for (int x = 0; x < area.width; ++x) {
-      const unsigned long pixel = XGetPixel(image, x, y);
-      pixels.push_back({static_cast<std::uint8_t>(Channel(pixel, visual->red_mask)),
-                        static_cast<std::uint8_t>(Channel(pixel, visual->green_mask)),
-                        static_cast<std::uint8_t>(Channel(pixel, visual->blue_mask))});
-    }
+  // The private server's 24-bit screen holds each pixel in 32 bits, as QImage's RGB32 does.
+  const bool rgb32 = image->bits_per_pixel == 32 && image->red_mask == 0xff0000 &&
+                     image->green_mask == 0xff00 && image->blue_mask == 0xff;
+  QImage pixels;
+  if (rgb32) {
+    pixels = QImage(reinterpret_cast<const uchar*>(image->data), area.width, area.height,
+                    image->bytes_per_line, QImage::Format_RGB32)
+                 .copy();
   }
   XDestroyImage(image);
-  return {area, std::move(pixels)};
+  if (!rgb32) throw std::runtime_error("the screen is not 24-bit RGB");
+  return {area, pixels};
 }
 
 void XDesktop::MovePointer(int x, int y) {
@@ -179,16 +225,27 @@ void XDesktop::Focus(Window window) {
   XFlush(display_);
 }
 
-void XDesktop::RequestClose(Window window) {
+bool XDesktop::RequestClose(Window window) {
+  const Atom deleteWindow = XInternAtom(display_, "WM_DELETE_WINDOW", False);
+  // Only a window that takes part in the protocol may be sent the message.
+  Atom* offered = nullptr;
+  int count = 0;
+  bool takesPart = false;
+  if (XGetWMProtocols(display_, window, &offered, &count) != 0) {
+    for (int i = 0; i < count; ++i) takesPart = takesPart || offered[i] == deleteWindow;
+    XFree(offered);
+  }
+  if (!takesPart) return false;
   XEvent event{};
   event.xclient.type = ClientMessage;
   event.xclient.window = window;
   event.xclient.message_type = XInternAtom(display_, "WM_PROTOCOLS", False);
   event.xclient.format = 32;
-  event.xclient.data.l[0] = static_cast<long>(XInternAtom(display_, "WM_DELETE_WINDOW", False));
+  event.xclient.data.l[0] = static_cast<long>(deleteWindow);
   event.xclient.data.l[1] = CurrentTime;
   XSendEvent(display_, window, False, NoEventMask, &event);
   XFlush(display_);
+  return true;
 }
 
 }  // namespace lucen::e2e

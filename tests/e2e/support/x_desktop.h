@@ -1,9 +1,17 @@
 #pragma once
 
+// Qt before X11, whose macros clash with Qt's names.
+#include <QImage>
+
+#include "tests/e2e/support/process.h"
+
 #include <X11/Xlib.h>
 
+#include <chrono>
 #include <filesystem>
+#include <functional>
 #include <initializer_list>
+#include <memory>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -39,25 +47,28 @@ struct TopLevel {
 };
 
 // A rectangle of the screen, as read back from the X server.
-class Snapshot {
- public:
-  Snapshot(Rect area, std::vector<Rgb> pixels) : area_(area), pixels_(std::move(pixels)) {}
-  const Rect& Area() const { return area_; }
+struct Snapshot {
+  Rect area;
+  QImage image;
   // A pixel in root coordinates; it must lie inside the area.
   Rgb At(int x, int y) const;
-  bool operator==(const Snapshot& other) const {
-    return area_ == other.area_ && pixels_ == other.pixels_;
-  }
-  // Writes a binary PPM picture, for looking at a failure.
-  void SavePpm(const std::filesystem::path& file) const;
-
- private:
-  Rect area_;
-  std::vector<Rgb> pixels_;
 };
 
-// A client connection to an X server that acts as the player: it finds windows, reads pixels
-// from the screen and types and clicks through the XTEST extension.
+// A private Xvfb server, 1024 x 768 at 24 bits, reachable only through its local socket. It
+// picks a free display number itself and is ended with the object.
+class XvfbServer {
+ public:
+  explicit XvfbServer(const std::filesystem::path& logFile);   // throws std::runtime_error
+  const std::string& DisplayName() const { return display_; }  // ":N"
+
+ private:
+  std::unique_ptr<ChildProcess> process_;
+  std::string display_;
+};
+
+// A client connection to an X server that acts as the player and the window manager: it finds
+// windows, reads pixels from the screen, types and clicks through the XTEST extension and asks
+// windows to close. It hears of every window mapped from its creation on.
 class XDesktop {
  public:
   explicit XDesktop(const std::string& displayName);  // throws std::runtime_error
@@ -68,9 +79,16 @@ class XDesktop {
   Rect ScreenRect() const;
 
   std::vector<TopLevel> MappedTopLevels();
+  // The next top-level window that process `pid` maps (by its _NET_WM_PID), other than `except`,
+  // taken from the X server's map events in their order; None once `gaveUp` says so or `limit`
+  // has passed. It wakes on the event itself, which makes it fit to time a start-up.
+  Window NextMapped(pid_t pid, Window except, const std::function<bool()>& gaveUp,
+                    std::chrono::milliseconds limit = kPatience);
   // Both names a window may carry: the legacy WM_NAME and the UTF-8 _NET_WM_NAME.
   std::string WmName(Window window);
   std::string NetWmName(Window window);
+  // The class part of WM_CLASS, by which docks match a window to its desktop entry.
+  std::string WmClass(Window window);
   // The window's place on the root window and its size, or an empty rect if it is gone.
   Rect Frame(Window window);
 
@@ -79,18 +97,19 @@ class XDesktop {
 
   void MovePointer(int x, int y);
   void Click(int x, int y, unsigned button = 1);
-  // Presses and releases the key that produces `keysym`.
   // Presses and releases a key, with the modifier keys given held down around it.
   void Key(unsigned long keysym, std::initializer_list<unsigned long> modifiers = {});
   // Moves a top-level window, as a player dragging it with a window manager would.
   void MoveWindow(Window window, int x, int y);
   // Gives the keyboard focus to `window`, as a click-to-focus window manager would.
   void Focus(Window window);
-  // Asks `window` to close through WM_PROTOCOLS / WM_DELETE_WINDOW, as a window manager does.
-  void RequestClose(Window window);
+  // Asks `window` to close through WM_PROTOCOLS / WM_DELETE_WINDOW, as a window manager does;
+  // false when the window does not take part in that protocol.
+  bool RequestClose(Window window);
 
  private:
   std::string StringProperty(Window window, Atom property);
+  pid_t WindowPid(Window window);
 
   Display* display_ = nullptr;
 };
