@@ -43,6 +43,35 @@ class KeyboardAccessTest : public GameWindowTest {
     QCOMPARE(Focused(), Cell(25));
   }
 
+  // The focus ring shows once the player uses the keyboard: not at the start, after a mouse
+  // click or on a new board; after an arrow key, a Tab or a hint.
+  void theFocusRingWaitsForTheKeyboard() {
+    // The ring runs a few pixels inside the cell's edge, where the face shows only its colour.
+    const auto ringed = [this] {
+      const QImage face = Focused()->grab().toImage();
+      const QColor fill = face.pixelColor(face.width() / 2, face.height() / 2);
+      for (int y = face.height() / 4; y < face.height() * 3 / 4; ++y) {
+        for (int x = 2; x < 7; ++x) {
+          if (face.pixelColor(x, y) != fill) return true;
+        }
+      }
+      return false;
+    };
+    QVERIFY(Focused() == Cell(1) && !ringed());
+    Click(7);
+    QVERIFY(Focused() == Cell(7) && !ringed());
+    Press(Qt::Key_Right);
+    QVERIFY(Focused() == Cell(8) && ringed());
+    Click(19);
+    QVERIFY(!ringed());
+    Press(Qt::Key_Tab);
+    QVERIFY(Focused() == Cell(20) && ringed());
+    Choose("MnuTam_0");
+    QVERIFY(Focused() == Cell(1) && !ringed());
+    Choose("MnuPista");
+    QVERIFY(Focused()->IsHint() && ringed());
+  }
+
   void spacePlaysTheFocusedCell() {
     Press(Qt::Key_Down);
     Press(Qt::Key_Down);

@@ -2,6 +2,7 @@
 #include <QActionGroup>
 #include <QMenu>
 #include <QMenuBar>
+#include <QTextBrowser>
 #include <QtTest>
 
 #include "about/form_quindral.h"
@@ -84,9 +85,10 @@ class MainWindowTest : public GameWindowTest {
     QStringList bar;
     for (const QAction* action : form->menuBar()->actions()) bar << action->text();
     QCOMPARE(bar, (QStringList{"Juego", "Ayuda"}));
-    QCOMPARE(Captions(Menu("MnuGame")),
-             (QStringList{"Reset", "-", "Tamaño", "Colores", "-", "Deshacer", "Rehacer", "Pista",
-                          "-", "Símbolos"}));
+    QCOMPARE(
+        Captions(Menu("MnuGame")),
+        (QStringList{"Reset", "-", "Tamaño", "Colores", "-", "Partida nueva", "Elegir partida...",
+                     "Récords", "-", "Deshacer", "Rehacer", "Pista", "-", "Símbolos"}));
     QCOMPARE(Captions(Menu("MnuT")), (QStringList{"5x5", "6x6", "7x7", "8x8", "9x9"}));
     QCOMPARE(Captions(Menu("MnuColor")), (QStringList{"2", "3", "4"}));
     QCOMPARE(Captions(Menu("MnuHelpp")), (QStringList{"Como Jugar", "Acerca de..."}));
@@ -97,9 +99,8 @@ class MainWindowTest : public GameWindowTest {
     for (const char* name : {"MnuReset", "sep1", "MQuien", "MnuInfo"}) QVERIFY(Item(name));
     for (QAction* action : form->findChildren<QAction*>()) {
       QVERIFY2(!action->text().contains('&'), qPrintable(action->text()));
-      if (!action->objectName().startsWith("MnuDeshacer") &&
-          !action->objectName().startsWith("MnuRehacer") &&
-          !action->objectName().startsWith("MnuPista")) {
+      if (!QStringList{"MnuDeshacer", "MnuRehacer", "MnuPista", "MnuPartidaNueva"}.contains(
+              action->objectName())) {
         QVERIFY2(action->shortcut().isEmpty(), qPrintable(action->text()));
       }
     }
@@ -108,6 +109,7 @@ class MainWindowTest : public GameWindowTest {
     QVERIFY(Item("MnuRehacer")->shortcuts().contains(QKeySequence("Ctrl+Shift+Z")));
     QVERIFY(Item("MnuRehacer")->shortcuts().contains(QKeySequence("Ctrl+Y")));
     QCOMPARE(Item("MnuPista")->shortcuts(), QList<QKeySequence>{QKeySequence("Ctrl+H")});
+    QVERIFY(Item("MnuPartidaNueva")->shortcuts().contains(QKeySequence("Ctrl+N")));
     QVERIFY(!Item("MnuDeshacer")->isEnabled() && !Item("MnuRehacer")->isEnabled());
   }
 
@@ -171,11 +173,27 @@ class MainWindowTest : public GameWindowTest {
     QVERIFY(qAbs(outer.top() - (area.height() - outer.height()) / 2.0) <= 0.5);
   }
 
-  void howToPlayAsksTheShellForThePageBesideTheProgram() {
+  // "Como Jugar" always answers: the desktop opens the page beside the program; when it cannot,
+  // the game shows the page itself; a missing page is named in a message.
+  void howToPlayAlwaysAnswers() {
+    const QString page =
+        QCoreApplication::applicationDirPath() + QStringLiteral("/Instrucciones.htm");
     Choose("MQuien");
-    QCOMPARE(shell.opened,
-             QVector<QUrl>{QUrl::fromLocalFile(QCoreApplication::applicationDirPath() +
-                                               QStringLiteral("/Instrucciones.htm"))});
+    QCOMPARE(shell.opened, QVector<QUrl>{QUrl::fromLocalFile(page)});
+    QVERIFY(!form->findChild<QDialog*>("Instrucciones"));
+
+    shell.refuses = true;
+    Choose("MQuien");
+    auto* shown = form->findChild<QDialog*>("Instrucciones");
+    QVERIFY(shown != nullptr && shown->isVisible());
+    QVERIFY(shown->findChild<QTextBrowser*>()->toPlainText().contains("Partidas numeradas"));
+    shown->close();
+
+    QVERIFY(QFile::rename(page, page + ".aside"));
+    Choose("MQuien");
+    QVERIFY(QFile::rename(page + ".aside", page));
+    QCOMPARE(messages.size(), 1);
+    QVERIFY(messages.front().contains(QDir::toNativeSeparators(page)));
     QCOMPARE(CellCount(), 25);
   }
 

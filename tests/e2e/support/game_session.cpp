@@ -66,7 +66,7 @@ QString WithInherited(const char* name, const std::string& options) {
 const std::vector<QRect>& MenuTitlePlaces() {
   static const std::vector<QRect> places = [] {
     struct NoShell final : DesktopShell {
-      void Open(const QUrl& /*url*/) override {}
+      bool Open(const QUrl& /*url*/) override { return true; }
     } shell;
     Form1 form(shell);
     form.adjustSize();
