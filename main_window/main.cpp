@@ -24,7 +24,7 @@ void Print(std::FILE* stream, const QString& text) {
 
 void NameTheProgram() {
   QCoreApplication::setApplicationName(lucen::ApplicationTitle());
-  QCoreApplication::setApplicationVersion(QStringLiteral("1.00"));
+  QCoreApplication::setApplicationVersion(QStringLiteral(LUCEN_VERSION));  // the project's
 }
 
 // Answers the command line, or says there is no display, without starting the game: no window

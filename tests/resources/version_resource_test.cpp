@@ -126,14 +126,18 @@ TEST(WindowsResources, CarryTheIconAndTheVersionRecord) {
   ASSERT_NE(version, nullptr);
   const VersionRecord record = ReadVersionRecord(version->data);
   EXPECT_EQ(record.tableKey, "040904B0");
-  EXPECT_EQ(record.fileVersionMs, 0x00010000U);
-  EXPECT_EQ(record.fileVersionLs, 0U);
-  EXPECT_EQ(record.productVersionMs, 0x00010000U);
+  // The project's version (CMake's): major.minor.patch in the numbers, "1.00" in the texts.
+  constexpr std::uint32_t kMajor = LUCEN_VERSION_MAJOR, kMinor = LUCEN_VERSION_MINOR;
+  EXPECT_EQ(record.fileVersionMs, kMajor << 16 | kMinor);
+  EXPECT_EQ(record.fileVersionLs, std::uint32_t{LUCEN_VERSION_PATCH} << 16);
+  EXPECT_EQ(record.productVersionMs, kMajor << 16 | kMinor);
+  const std::string shown =
+      std::to_string(kMajor) + (kMinor < 10 ? ".0" : ".") + std::to_string(kMinor);
   EXPECT_EQ(record.strings.at("ProductName"), "Lucen");
   EXPECT_EQ(record.strings.at("InternalName"), "Lucen");
   EXPECT_EQ(record.strings.at("OriginalFilename"), "Lucen.exe");
-  EXPECT_EQ(record.strings.at("FileVersion"), "1.00");
-  EXPECT_EQ(record.strings.at("ProductVersion"), "1.00");
+  EXPECT_EQ(record.strings.at("FileVersion"), shown);
+  EXPECT_EQ(record.strings.at("ProductVersion"), shown);
 }
 
 }  // namespace
