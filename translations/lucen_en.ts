@@ -33,6 +33,26 @@
         <source>lucen: argumento inesperado «%1». Pruebe «lucen --help».</source>
         <translation>lucen: unexpected argument &apos;%1&apos;. Try &apos;lucen --help&apos;.</translation>
     </message>
+    <message>
+        <location filename="../main_window/command_line.cpp" line="32"/>
+        <source>lucen: falta el valor de «%1». Pruebe «lucen --help».</source>
+        <translation>lucen: missing value for &apos;%1&apos;. Try &apos;lucen --help&apos;.</translation>
+    </message>
+    <message>
+        <location filename="../main_window/command_line.cpp" line="35"/>
+        <source>lucen: plataforma no instalada: «%1». Instaladas: %2.</source>
+        <translation>lucen: platform not installed: &apos;%1&apos;. Installed: %2.</translation>
+    </message>
+    <message>
+        <location filename="../main_window/command_line.cpp" line="37"/>
+        <source>ninguna</source>
+        <translation>none</translation>
+    </message>
+    <message>
+        <location filename="../main_window/command_line.cpp" line="38"/>
+        <source>lucen: no se pudo escribir la respuesta.</source>
+        <translation>lucen: could not write the answer.</translation>
+    </message>
 </context>
 <context>
     <name>Program</name>
