@@ -126,18 +126,15 @@ TEST(WindowsResources, CarryTheIconAndTheVersionRecord) {
   ASSERT_NE(version, nullptr);
   const VersionRecord record = ReadVersionRecord(version->data);
   EXPECT_EQ(record.tableKey, "040904B0");
-  // The project's version (CMake's): major.minor.patch in the numbers, "1.00" in the texts.
-  constexpr std::uint32_t kMajor = LUCEN_VERSION_MAJOR, kMinor = LUCEN_VERSION_MINOR;
-  EXPECT_EQ(record.fileVersionMs, kMajor << 16 | kMinor);
-  EXPECT_EQ(record.fileVersionLs, std::uint32_t{LUCEN_VERSION_PATCH} << 16);
-  EXPECT_EQ(record.productVersionMs, kMajor << 16 | kMinor);
-  const std::string shown =
-      std::to_string(kMajor) + (kMinor < 10 ? ".0" : ".") + std::to_string(kMinor);
+  // The project's version: major.minor.patch in the numbers, "1.00" for 1.0.0 in the texts.
+  EXPECT_EQ(record.fileVersionMs, LUCEN_VERSION_MAJOR << 16 | LUCEN_VERSION_MINOR);
+  EXPECT_EQ(record.fileVersionLs, LUCEN_VERSION_PATCH << 16);
+  EXPECT_EQ(record.productVersionMs, LUCEN_VERSION_MAJOR << 16 | LUCEN_VERSION_MINOR);
   EXPECT_EQ(record.strings.at("ProductName"), "Lucen");
   EXPECT_EQ(record.strings.at("InternalName"), "Lucen");
   EXPECT_EQ(record.strings.at("OriginalFilename"), "Lucen.exe");
-  EXPECT_EQ(record.strings.at("FileVersion"), shown);
-  EXPECT_EQ(record.strings.at("ProductVersion"), shown);
+  EXPECT_EQ(record.strings.at("FileVersion"), LUCEN_VERSION);
+  EXPECT_EQ(record.strings.at("ProductVersion"), LUCEN_VERSION);
 }
 
 }  // namespace
