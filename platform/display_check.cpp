@@ -71,7 +71,7 @@ QStringList PluginFolders(const QString& pluginPath) {
   QStringList libraryPaths =
       qEnvironmentVariable("QT_PLUGIN_PATH").split(QDir::listSeparator(), Qt::SkipEmptyParts);
   libraryPaths << QLibraryInfo::path(QLibraryInfo::PluginsPath)
-               << QFileInfo(QStringLiteral("/proc/self/exe")).canonicalPath();
+               << QFileInfo(QStringLiteral("/proc/self/exe")).canonicalPath();  // as Qt finds it
   QStringList folders;
   if (!pluginPath.isEmpty()) {
     // Qt adds the folder to its library paths, and then looks in each of them as well.
@@ -151,6 +151,12 @@ PlatformCheck CheckPlatform(const QString& platform, const QString& pluginPath,
   if (check.outcome != PlatformCheck::Outcome::kStarts && check.installed.isEmpty()) {
     check.installed = PlatformNames(folders, QStringLiteral("*"));
   }
+#ifndef Q_OS_LINUX
+  // Qt looks beside the program too, a folder known here only on Linux: elsewhere Qt decides.
+  if (check.outcome == PlatformCheck::Outcome::kNotInstalled) {
+    check.outcome = PlatformCheck::Outcome::kStarts;
+  }
+#endif
   return check;
 }
 

@@ -16,8 +16,9 @@ namespace lucen {
 // in any case, with ":options" after it if any; several are separated by ';' and tried in turn.
 // Qt looks for the plugins in the "platforms" folder of its plugin folder, of each folder in
 // QT_PLUGIN_PATH and of the program's folder, and with a platform plugin path
-// (-platformpluginpath, else QT_QPA_PLATFORM_PLUGIN_PATH) in that folder too. A new Qt may
-// choose otherwise.
+// (-platformpluginpath, else QT_QPA_PLATFORM_PLUGIN_PATH) in that folder too. Only on Linux is
+// the program's folder known before Qt starts; elsewhere no platform is refused as missing. A
+// new Qt may choose otherwise.
 inline constexpr int kQtPlatformChoiceMirrored = QT_VERSION_CHECK(6, 4, 0);
 
 struct PlatformCheck {
