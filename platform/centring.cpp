@@ -32,7 +32,11 @@ void CentreWindow(QWidget& window, const QRect& area) {
   const QSize outer = window.frameGeometry().size();
   QPoint topLeft = CentredTopLeft(outer, area);
   if (const QScreen* screen = window.screen()) {
-    topLeft = OnScreenTopLeft({topLeft, outer}, screen->availableGeometry());
+    // Scaled, the screen's size is rounded to whole pixels, up as often as down (1280 device
+    // pixels are 427 at three to one): one pixel less keeps the far edges on it.
+    const int rounding = screen->devicePixelRatio() > 1.0 ? 1 : 0;
+    topLeft = OnScreenTopLeft({topLeft, outer},
+                              screen->availableGeometry().adjusted(0, 0, -rounding, -rounding));
   }
   window.move(topLeft);
 }
