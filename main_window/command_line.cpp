@@ -139,7 +139,7 @@ CommandLine ReadCommandLine(const QStringList& arguments) {
   AddOwnOptions(parser);
   AddQtOptions(parser);
   // What the parser would only call an error: a value given after "=" where Qt wants it in the
-  // next argument, and a value missing (or empty) at the end.
+  // next argument, and a value missing (the option last, or followed by an empty argument).
   for (qsizetype i = 1; i < arguments.size() && arguments[i] != QLatin1String("--"); ++i) {
     const QString& argument = arguments[i];
     if (!argument.startsWith(QLatin1Char('-'))) continue;
