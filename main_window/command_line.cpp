@@ -28,32 +28,63 @@ class CommandLineTexts {
   static QString UnexpectedArgument(const QString& what) {
     return tr("lucen: argumento inesperado «%1». Pruebe «lucen --help».").arg(what);
   }
+  static QString MissingValue(const QString& what) {
+    return tr("lucen: falta el valor de «%1». Pruebe «lucen --help».").arg(what);
+  }
+  static QString PlatformNotInstalled(const QString& asked, const QString& installed) {
+    return tr("lucen: plataforma no instalada: «%1». Instaladas: %2.").arg(asked, installed);
+  }
+  static QString NoPlatform() { return tr("ninguna"); }
+  static QString WriteFailure() { return tr("lucen: no se pudo escribir la respuesta."); }
 };
 
-// The options that QGuiApplication, QApplication and the X11 and Wayland platforms take for
-// themselves: those that Qt reads with their value in the next argument only, those that may
-// also carry it after "=", and those without a value.
-constexpr const char* kQtOptionsWithValue[] = {"platform",        "platformpluginpath",
-                                               "platformtheme",   "plugin",
-                                               "qwindowgeometry", "geometry",
-                                               "qwindowtitle",    "title",
-                                               "qwindowicon",     "icon",
-                                               "display",         "name",
-                                               "visual",          "session"};
-constexpr const char* kQtOptionsWithJoinedValue[] = {"style", "stylesheet", "qmljsdebugger"};
-constexpr const char* kQtFlags[] = {"reverse", "widgetcount", "nograb",
-                                    "dograb",  "sync",        "testability"};
+using Value = QtOption::Value;
+
+// As Qt 6.4 reads them. QCoreApplication takes -qmljsdebugger; QGuiApplication the platform's
+// options, the first window's (-geometry, -title and -icon too when the platform is X11),
+// -plugin, -reverse, -session, -testability and -style; QApplication -stylesheet, -widgetcount
+// and the obsolete -qdevel and -qdebug; the X11 platform -display, -name, -visual, -nograb and
+// -dograb. Each also with two dashes.
+constexpr QtOption kQtOptions[] = {{"platform", Value::kNext},
+                                   {"platformpluginpath", Value::kNext},
+                                   {"platformtheme", Value::kNext},
+                                   {"plugin", Value::kNext},
+                                   {"qwindowgeometry", Value::kNext},
+                                   {"geometry", Value::kNext},
+                                   {"qwindowtitle", Value::kNext},
+                                   {"title", Value::kNext},
+                                   {"qwindowicon", Value::kNext},
+                                   {"icon", Value::kNext},
+                                   {"display", Value::kNext},
+                                   {"name", Value::kNext},
+                                   {"visual", Value::kNext},
+                                   {"session", Value::kNext},
+                                   {"style", Value::kNextOrJoined},
+                                   {"stylesheet", Value::kNextOrJoined},
+                                   {"qmljsdebugger", Value::kNextOrJoined},
+                                   {"reverse", Value::kNone},
+                                   {"widgetcount", Value::kNone},
+                                   {"nograb", Value::kNone},
+                                   {"dograb", Value::kNone},
+                                   {"testability", Value::kNone},
+                                   {"qdevel", Value::kNone},
+                                   {"qdebug", Value::kNone}};
+
+// The game's own options, with their descriptions in the language installed now.
+QList<QCommandLineOption> OwnOptions() {
+  return {
+      QCommandLineOption({QStringLiteral("h"), QStringLiteral("help")}, CommandLineTexts::Help()),
+      QCommandLineOption({QStringLiteral("v"), QStringLiteral("version")},
+                         CommandLineTexts::Version())};
+}
 
 void AddQtOptions(QCommandLineParser& parser) {
-  const auto hidden = [&parser](const char* name, bool takesValue) {
-    QCommandLineOption option(QLatin1String{name});
-    if (takesValue) option.setValueName(QStringLiteral("value"));
+  for (const QtOption& qt : kQtOptions) {
+    QCommandLineOption option(QLatin1String{qt.name});
+    if (qt.value != Value::kNone) option.setValueName(QStringLiteral("value"));
     option.setFlags(QCommandLineOption::HiddenFromHelp);
     parser.addOption(option);
-  };
-  for (const char* name : kQtOptionsWithValue) hidden(name, true);
-  for (const char* name : kQtOptionsWithJoinedValue) hidden(name, true);
-  for (const char* name : kQtFlags) hidden(name, false);
+  }
 }
 
 // An option's name as typed, without its dashes and any "=value".
@@ -63,55 +94,83 @@ QString OptionName(const QString& argument) {
   return name;
 }
 
-// "-platform=offscreen": Qt would not see the value, and start on another platform.
-bool QtValueJoined(const QString& argument) {
-  if (!argument.startsWith(QLatin1Char('-')) || !argument.contains(QLatin1Char('='))) return false;
-  const QString name = OptionName(argument);
-  for (const char* option : kQtOptionsWithValue) {
-    if (name == QLatin1String{option}) return true;
+// Whether the option named `name` (without dashes) takes a value, in the game or in Qt.
+bool TakesValue(const QString& name) {
+  for (const QCommandLineOption& option : OwnOptions()) {
+    if (option.names().contains(name)) return !option.valueName().isEmpty();
+  }
+  for (const QtOption& option : kQtOptions) {
+    if (name == QLatin1String{option.name}) return option.value != Value::kNone;
   }
   return false;
+}
+
+// "-platform=offscreen": Qt would not see the value, and start on another platform.
+bool QtValueJoined(const QString& argument) {
+  const QString name = OptionName(argument);
+  for (const QtOption& option : kQtOptions) {
+    if (name == QLatin1String{option.name}) return option.value == Value::kNext;
+  }
+  return false;
+}
+
+CommandLine Refused(Refusal::Kind kind, const QString& what) {
+  CommandLine refused;
+  refused.request = CommandLine::Request::kRefused;
+  refused.refused = {kind, what};
+  return refused;
 }
 
 // A parser for the game's options; descriptions in the language installed now.
 void AddOwnOptions(QCommandLineParser& parser) {
   parser.setApplicationDescription(CommandLineTexts::Description());
-  parser.addOption(
-      QCommandLineOption({QStringLiteral("h"), QStringLiteral("help")}, CommandLineTexts::Help()));
-  parser.addOption(QCommandLineOption({QStringLiteral("v"), QStringLiteral("version")},
-                                      CommandLineTexts::Version()));
+  parser.addOptions(OwnOptions());
 }
 
 }  // namespace
+
+std::span<const QtOption> QtOptions() {
+  return kQtOptions;
+}
 
 CommandLine ReadCommandLine(const QStringList& arguments) {
   QCommandLineParser parser;
   parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
   AddOwnOptions(parser);
   AddQtOptions(parser);
-  for (const QString& argument : arguments.mid(1)) {
-    if (argument == QLatin1String("--")) break;
-    if (QtValueJoined(argument)) return {CommandLine::Request::kRefused, argument, {}, {}};
+  // What the parser would only call an error: a value given after "=" where Qt wants it in the
+  // next argument, and a value missing (the option last, or followed by an empty argument).
+  for (qsizetype i = 1; i < arguments.size() && arguments[i] != QLatin1String("--"); ++i) {
+    const QString& argument = arguments[i];
+    if (!argument.startsWith(QLatin1Char('-'))) continue;
+    if (argument.contains(QLatin1Char('='))) {
+      if (QtValueJoined(argument)) return Refused(Refusal::Kind::kUnknownOption, argument);
+    } else if (TakesValue(OptionName(argument))) {
+      if (arguments.value(++i).isEmpty()) return Refused(Refusal::Kind::kMissingValue, argument);
+    }
   }
   if (!parser.parse(arguments)) {
     // The first argument that names an option nobody takes, as it was typed.
     const QString unknown = parser.unknownOptionNames().value(0);
     for (const QString& argument : arguments.mid(1)) {
       if (argument.startsWith(QLatin1Char('-')) && OptionName(argument) == unknown) {
-        return {CommandLine::Request::kRefused, argument, {}, {}};
+        return Refused(Refusal::Kind::kUnknownOption, argument);
       }
     }
-    return {CommandLine::Request::kRefused, arguments.value(1), {}, {}};
+    return Refused(Refusal::Kind::kUnknownOption, arguments.value(1));
   }
-  if (parser.isSet(QStringLiteral("help"))) return {CommandLine::Request::kHelp, {}, {}, {}};
-  if (parser.isSet(QStringLiteral("version"))) return {CommandLine::Request::kVersion, {}, {}, {}};
-  if (!parser.positionalArguments().isEmpty()) {
-    return {CommandLine::Request::kRefused, parser.positionalArguments().first(), {}, {}};
+  CommandLine answer;
+  if (parser.isSet(QStringLiteral("help"))) {
+    answer.request = CommandLine::Request::kHelp;
+  } else if (parser.isSet(QStringLiteral("version"))) {
+    answer.request = CommandLine::Request::kVersion;
+  } else if (!parser.positionalArguments().isEmpty()) {
+    return Refused(Refusal::Kind::kUnexpectedArgument, parser.positionalArguments().first());
   }
-  CommandLine play;
-  play.platform = parser.value(QStringLiteral("platform"));
-  play.display = parser.value(QStringLiteral("display"));
-  return play;
+  answer.platform = parser.value(QStringLiteral("platform"));
+  answer.platformPluginPath = parser.value(QStringLiteral("platformpluginpath"));
+  answer.display = parser.value(QStringLiteral("display"));
+  return answer;
 }
 
 QString HelpText() {
@@ -125,10 +184,27 @@ QString VersionText() {
          QCoreApplication::applicationVersion() + QLatin1Char('\n');
 }
 
-QString RefusalText(const QString& what) {
-  return (what.startsWith(QLatin1Char('-')) ? CommandLineTexts::UnknownOption(what)
-                                            : CommandLineTexts::UnexpectedArgument(what)) +
+QString RefusalText(const Refusal& refusal) {
+  switch (refusal.kind) {
+    case Refusal::Kind::kUnknownOption:
+      return CommandLineTexts::UnknownOption(refusal.what) + QLatin1Char('\n');
+    case Refusal::Kind::kUnexpectedArgument:
+      return CommandLineTexts::UnexpectedArgument(refusal.what) + QLatin1Char('\n');
+    case Refusal::Kind::kMissingValue:
+      return CommandLineTexts::MissingValue(refusal.what) + QLatin1Char('\n');
+  }
+  return {};
+}
+
+QString PlatformRefusalText(const QString& asked, const QStringList& installed) {
+  return CommandLineTexts::PlatformNotInstalled(asked, installed.isEmpty()
+                                                           ? CommandLineTexts::NoPlatform()
+                                                           : installed.join(QStringLiteral(", "))) +
          QLatin1Char('\n');
+}
+
+QString WriteFailureText() {
+  return CommandLineTexts::WriteFailure() + QLatin1Char('\n');
 }
 
 }  // namespace lucen

@@ -18,33 +18,44 @@ class Program {
   static QString NoDisplay() { return tr("lucen: no hay ninguna pantalla gráfica disponible\n"); }
 };
 
-void Print(std::FILE* stream, const QString& text) {
-  std::fputs(text.toLocal8Bit().constData(), stream);
+// Whether all of `text` reached the stream.
+bool Print(std::FILE* stream, const QString& text) {
+  return std::fputs(text.toLocal8Bit().constData(), stream) >= 0 && std::fflush(stream) == 0;
 }
 
 void NameTheProgram() {
   QCoreApplication::setApplicationName(lucen::ApplicationTitle());
-  QCoreApplication::setApplicationVersion(QStringLiteral("1.00"));
+  QCoreApplication::setApplicationVersion(QStringLiteral(LUCEN_VERSION));  // the project's
 }
 
-// Answers the command line, or says there is no display, without starting the game: no window
+// Prints the answer to --help or --version; a failed write (a full disk) ends with status 1.
+int Answer(const QString& text) {
+  if (Print(stdout, text)) return 0;
+  Print(stderr, lucen::WriteFailureText());
+  return 1;
+}
+
+// Answers the command line, or says that Qt cannot start, without starting the game: no window
 // system is needed for any of it.
-int AnswerWithoutPlaying(int argc, char* argv[], const lucen::CommandLine& commandLine) {
+int AnswerWithoutPlaying(int argc, char* argv[], const lucen::CommandLine& commandLine,
+                         const lucen::PlatformCheck& platform) {
   QCoreApplication app(argc, argv);
   NameTheProgram();
   lucen::InstallTranslations(app);
   switch (commandLine.request) {
     case lucen::CommandLine::Request::kHelp:
-      Print(stdout, lucen::HelpText());
-      return 0;
+      return Answer(lucen::HelpText());
     case lucen::CommandLine::Request::kVersion:
-      Print(stdout, lucen::VersionText());
-      return 0;
+      return Answer(lucen::VersionText());
     case lucen::CommandLine::Request::kRefused:
       Print(stderr, lucen::RefusalText(commandLine.refused));
       return 2;
     case lucen::CommandLine::Request::kPlay:
       break;
+  }
+  if (platform.outcome == lucen::PlatformCheck::Outcome::kNotInstalled) {
+    Print(stderr, lucen::PlatformRefusalText(platform.asked, platform.installed));
+    return 2;
   }
   Print(stderr, Program::NoDisplay());
   return 1;
@@ -56,10 +67,14 @@ int main(int argc, char* argv[]) {
   QStringList arguments;
   for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
   const lucen::CommandLine commandLine = lucen::ReadCommandLine(arguments);
+  lucen::PlatformCheck platform;
+  if (commandLine.request == lucen::CommandLine::Request::kPlay) {
+    platform = lucen::CheckPlatform(commandLine.platform, commandLine.platformPluginPath,
+                                    commandLine.display.toLocal8Bit());
+  }
   if (commandLine.request != lucen::CommandLine::Request::kPlay ||
-      !lucen::GraphicalDisplayAvailable(commandLine.platform.toLocal8Bit(),
-                                        commandLine.display.toLocal8Bit())) {
-    return AnswerWithoutPlaying(argc, argv, commandLine);
+      platform.outcome != lucen::PlatformCheck::Outcome::kStarts) {
+    return AnswerWithoutPlaying(argc, argv, commandLine, platform);
   }
 
   QApplication app(argc, argv);

@@ -1,10 +1,12 @@
 #include "platform/display_check.h"
 
-#include <QByteArray>
-#include <QByteArrayList>
 #include <QDir>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonObject>
+#include <QLibrary>
 #include <QLibraryInfo>
-#include <QtGlobal>
+#include <QPluginLoader>
 
 #ifdef LUCEN_HAVE_XCB
 #include <sys/socket.h>
@@ -28,14 +30,11 @@ bool XServerReachable(const QByteArray& display) {
   return connected;
 }
 
-// A Wayland desktop serves us only if Qt has its Wayland plugin and a compositor answers on the
-// socket that WAYLAND_DISPLAY names; a stale variable alone would leave Qt with nothing to use.
+// Whether a compositor answers on the socket that WAYLAND_DISPLAY names; a stale variable alone
+// would leave Qt with nothing to use.
 bool WaylandReachable() {
-  const QByteArray display = qgetenv("WAYLAND_DISPLAY");
-  if (display.isEmpty()) return false;
-  const QDir platforms(QLibraryInfo::path(QLibraryInfo::PluginsPath) +
-                       QStringLiteral("/platforms"));
-  if (platforms.entryList({QStringLiteral("*qwayland*")}, QDir::Files).isEmpty()) return false;
+  QByteArray display = qgetenv("WAYLAND_DISPLAY");
+  if (display.isEmpty()) display = "wayland-0";  // the client library's default
 
   const QByteArray path =
       display.startsWith('/') ? display : qgetenv("XDG_RUNTIME_DIR") + '/' + display;
@@ -54,28 +53,111 @@ bool WaylandReachable() {
 }  // namespace
 #endif
 
-bool GraphicalDisplayAvailable(const QByteArray& platform, const QByteArray& display) {
-#ifdef LUCEN_HAVE_XCB
-  // Qt tries the platforms named in QT_QPA_PLATFORM in turn (X first when none is named), and
-  // aborts when none of them starts.
-  QByteArrayList platforms =
-      (platform.isEmpty() ? qgetenv("QT_QPA_PLATFORM") : platform).split(';');
-  if (platforms == QByteArrayList{QByteArray()}) platforms = {"xcb", "wayland"};
-  for (const QByteArray& candidate : platforms) {
-    if (candidate.startsWith("xcb")) {
-      if (XServerReachable(display)) return true;
-    } else if (candidate.startsWith("wayland")) {
-      if (WaylandReachable()) return true;
-    } else if (!candidate.isEmpty()) {
-      return true;  // offscreen, VNC and the like need no display
+namespace {
+
+// Adds the names a plugin answers to, when it is a platform plugin.
+void AddPlatformNames(const QJsonObject& plugin, QStringList& names) {
+  if (plugin.value(QLatin1String("IID")).toString() !=
+      QLatin1String("org.qt-project.Qt.QPA.QPlatformIntegrationFactoryInterface.5.3")) {
+    return;
+  }
+  const QJsonArray keys =
+      plugin.value(QLatin1String("MetaData")).toObject().value(QLatin1String("Keys")).toArray();
+  for (const QJsonValue& key : keys) names << key.toString();
+}
+
+// The folders where Qt looks for platform plugins.
+QStringList PluginFolders(const QString& pluginPath) {
+  QStringList libraryPaths =
+      qEnvironmentVariable("QT_PLUGIN_PATH").split(QDir::listSeparator(), Qt::SkipEmptyParts);
+  libraryPaths << QLibraryInfo::path(QLibraryInfo::PluginsPath)
+               << QFileInfo(QStringLiteral("/proc/self/exe")).canonicalPath();  // as Qt finds it
+  QStringList folders;
+  if (!pluginPath.isEmpty()) {
+    // Qt adds the folder to its library paths, and then looks in each of them as well.
+    libraryPaths.prepend(pluginPath);
+    folders = libraryPaths;
+  }
+  for (const QString& path : libraryPaths) folders << path + QStringLiteral("/platforms");
+  return folders;
+}
+
+// The names of the platforms whose plugins in `folders` have file names that match `pattern`,
+// and of those built into Qt, read without loading any; sorted.
+QStringList PlatformNames(const QStringList& folders, const QString& pattern) {
+  QStringList names;
+  for (const QString& folder : folders) {
+    for (const QFileInfo& file : QDir(folder).entryInfoList({pattern}, QDir::Files)) {
+      if (QLibrary::isLibrary(file.fileName())) {
+        AddPlatformNames(QPluginLoader(file.filePath()).metaData(), names);
+      }
     }
   }
-  return false;
+  for (const QStaticPlugin& plugin : QPluginLoader::staticPlugins()) {
+    AddPlatformNames(plugin.metaData(), names);
+  }
+  names.sort();
+  names.removeDuplicates();
+  return names;
+}
+
+// Whether the platform `name`, installed, has a display to show on.
+bool Answers(const QString& name, const QByteArray& display) {
+#ifdef LUCEN_HAVE_XCB
+  if (name == QLatin1String("xcb")) return XServerReachable(display);
+  if (name.startsWith(QLatin1String("wayland"))) return WaylandReachable();
 #else
-  Q_UNUSED(platform);
+  Q_UNUSED(name);
   Q_UNUSED(display);
-  return true;
 #endif
+  return true;  // offscreen, VNC and the like need no display
+}
+
+}  // namespace
+
+PlatformCheck CheckPlatform(const QString& platform, const QString& pluginPath,
+                            const QByteArray& display) {
+  PlatformCheck check;
+  check.asked = platform.isEmpty() ? qEnvironmentVariable("QT_QPA_PLATFORM") : platform;
+  if (check.asked.isEmpty()) {
+    // Qt's default as Debian builds it is X.
+    const bool wayland = qEnvironmentVariableIsSet("WAYLAND_DISPLAY") ||
+                         qgetenv("XDG_SESSION_TYPE") == QByteArrayLiteral("wayland");
+    check.asked = wayland ? QStringLiteral("wayland;xcb") : QStringLiteral("xcb");
+  }
+  const QStringList folders = PluginFolders(
+      pluginPath.isEmpty() ? qEnvironmentVariable("QT_QPA_PLATFORM_PLUGIN_PATH") : pluginPath);
+  const auto installed = [&folders, &check](const QString& name) {
+    // Qt's own plugins are named after their platform (libqxcb.so): reading those first spares
+    // reading every plugin at each start.
+    if (PlatformNames(folders, QStringLiteral("*q") + name + QLatin1Char('*'))
+            .contains(name, Qt::CaseInsensitive)) {
+      return true;
+    }
+    if (check.installed.isEmpty()) check.installed = PlatformNames(folders, QStringLiteral("*"));
+    return check.installed.contains(name, Qt::CaseInsensitive);
+  };
+
+  check.outcome = PlatformCheck::Outcome::kNotInstalled;
+  for (const QString& entry : check.asked.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
+    const QString name = entry.section(QLatin1Char(':'), 0, 0, QString::SectionSkipEmpty).toLower();
+    if (name.isEmpty() || !installed(name)) continue;
+    if (Answers(name, display)) {
+      check.outcome = PlatformCheck::Outcome::kStarts;
+      break;
+    }
+    check.outcome = PlatformCheck::Outcome::kNoDisplay;
+  }
+  if (check.outcome != PlatformCheck::Outcome::kStarts && check.installed.isEmpty()) {
+    check.installed = PlatformNames(folders, QStringLiteral("*"));
+  }
+#ifndef Q_OS_LINUX
+  // Qt looks beside the program too, a folder known here only on Linux: elsewhere Qt decides.
+  if (check.outcome == PlatformCheck::Outcome::kNotInstalled) {
+    check.outcome = PlatformCheck::Outcome::kStarts;
+  }
+#endif
+  return check;
 }
 
 }  // namespace lucen

@@ -33,6 +33,26 @@
         <source>lucen: argumento inesperado «%1». Pruebe «lucen --help».</source>
         <translation>lucen: unexpected argument &apos;%1&apos;. Try &apos;lucen --help&apos;.</translation>
     </message>
+    <message>
+        <location filename="../main_window/command_line.cpp" line="32"/>
+        <source>lucen: falta el valor de «%1». Pruebe «lucen --help».</source>
+        <translation>lucen: missing value for &apos;%1&apos;. Try &apos;lucen --help&apos;.</translation>
+    </message>
+    <message>
+        <location filename="../main_window/command_line.cpp" line="35"/>
+        <source>lucen: plataforma no instalada: «%1». Instaladas: %2.</source>
+        <translation>lucen: platform not installed: &apos;%1&apos;. Installed: %2.</translation>
+    </message>
+    <message>
+        <location filename="../main_window/command_line.cpp" line="37"/>
+        <source>ninguna</source>
+        <translation>none</translation>
+    </message>
+    <message>
+        <location filename="../main_window/command_line.cpp" line="38"/>
+        <source>lucen: no se pudo escribir la respuesta.</source>
+        <translation>lucen: could not write the answer.</translation>
+    </message>
 </context>
 <context>
     <name>Program</name>
@@ -150,7 +170,7 @@
     <message>
         <location filename="../main_window/form1.cpp" line="213"/>
         <source>Este tablero no se puede completar con %1 colores. Prueba otro tamaño u otro número de colores.</source>
-        <translation>This board cannot be completed with %1 colours. Try another size or another number of colours.</translation>
+        <translation>This board cannot be completed with %1 colours. Try another size or number of colours.</translation>
     </message>
     <message>
         <location filename="../main_window/form1.cpp" line="229"/>
@@ -178,7 +198,7 @@
     <message>
         <location filename="../about/form_quindral.cpp" line="78"/>
         <source>Este programa es freeware. Puede copiarse libremente, pero nadie podrá cobrar por él. Para ponerlo en su web, pida antes permiso al autor vía email.</source>
-        <translation>This program is freeware. It may be copied freely, but nobody may charge for it. To put it on your website, first ask the author for permission by email.</translation>
+        <translation>This program is freeware. It may be copied freely, but nobody may charge for it. To put it on your website, first email the author for permission.</translation>
     </message>
     <message>
         <location filename="../about/form_quindral.cpp" line="82"/>

@@ -67,6 +67,7 @@ for package in libqt6widgets6 libqt6gui6 libqt6core6 libc6 libstdc++6; do
 done
 lists "$(field Recommends)" fonts-liberation && lists "$(field Recommends)" qt6-translations-l10n ||
   fail "Recommends: $(field Recommends)"
+lists "$(field Recommends)" xdg-utils || fail "Recommends lacks xdg-utils: $(field Recommends)"
 ok "control: Depends: $depends"
 
 # ---- The unpacked tree ----------------------------------------------------------------------

@@ -126,14 +126,15 @@ TEST(WindowsResources, CarryTheIconAndTheVersionRecord) {
   ASSERT_NE(version, nullptr);
   const VersionRecord record = ReadVersionRecord(version->data);
   EXPECT_EQ(record.tableKey, "040904B0");
-  EXPECT_EQ(record.fileVersionMs, 0x00010000U);
-  EXPECT_EQ(record.fileVersionLs, 0U);
-  EXPECT_EQ(record.productVersionMs, 0x00010000U);
+  // The project's version: major.minor.patch in the numbers, "1.00" for 1.0.0 in the texts.
+  EXPECT_EQ(record.fileVersionMs, LUCEN_VERSION_MAJOR << 16 | LUCEN_VERSION_MINOR);
+  EXPECT_EQ(record.fileVersionLs, LUCEN_VERSION_PATCH << 16);
+  EXPECT_EQ(record.productVersionMs, LUCEN_VERSION_MAJOR << 16 | LUCEN_VERSION_MINOR);
   EXPECT_EQ(record.strings.at("ProductName"), "Lucen");
   EXPECT_EQ(record.strings.at("InternalName"), "Lucen");
   EXPECT_EQ(record.strings.at("OriginalFilename"), "Lucen.exe");
-  EXPECT_EQ(record.strings.at("FileVersion"), "1.00");
-  EXPECT_EQ(record.strings.at("ProductVersion"), "1.00");
+  EXPECT_EQ(record.strings.at("FileVersion"), LUCEN_VERSION);
+  EXPECT_EQ(record.strings.at("ProductVersion"), LUCEN_VERSION);
 }
 
 }  // namespace

@@ -3,16 +3,28 @@
 // starts nothing, and Qt's own options still reach Qt.
 #include <gtest/gtest.h>
 
+#include <QLibraryInfo>
+#include <QStringList>
+
+#include "main_window/command_line.h"
+#include "platform/display_check.h"
 #include "tests/e2e/support/game_test.h"
 
 namespace lucen::e2e {
 namespace {
 
-// The game run with `arguments` on a desktop with LANG=`lang` and no display at all.
-Finished RunWithoutDisplay(const std::vector<std::string>& arguments, const std::string& lang) {
+// The game (or `program`) run with `arguments` on a desktop with LANG=`lang`, the variables
+// `more` and no display at all; its standard output goes to `out` when one is named.
+Finished RunWithoutDisplay(const std::vector<std::string>& arguments, const std::string& lang,
+                           std::map<std::string, std::string> more = {},
+                           const std::string& program = LUCEN_EXECUTABLE,
+                           const std::string& out = "") {
   GameOptions options;
+  options.executable = program;
   options.arguments = arguments;
-  options.environment = {{"LANG", lang}};
+  options.environment = std::move(more);
+  options.environment["LANG"] = lang;
+  options.stdoutTo = out;
   return ::lucen::e2e::RunWithoutDisplay(options);
 }
 
@@ -61,6 +73,93 @@ INSTANTIATE_TEST_SUITE_P(
       const std::string lang = param.param.lang;
       return lang.substr(0, lang.find_first_of("_."));
     });
+
+// The platforms that Qt itself names when it has none of those asked for, sorted and joined as
+// the game lists them.
+std::string QtsOwnPlatforms() {
+  const QString err = QString::fromStdString(
+      RunWithoutDisplay({}, "C", {{"QT_QPA_PLATFORM", "bogus"}}, LUCEN_QT_PROBE).err);
+  QStringList names = err.section(QStringLiteral("Available platform plugins are: "), 1)
+                          .section(QStringLiteral(".\n"), 0, 0)
+                          .split(QStringLiteral(", "));
+  names.sort();
+  return names.join(QStringLiteral(", ")).toStdString();
+}
+
+// Each slip gets one line in the player's language and its status, and starts nothing.
+TEST(CommandLine, EachSlipGetsOneLineAndItsStatus) {
+  using Lines = std::pair<std::string, std::string>;  // Spanish, English
+  const std::string qt = QtsOwnPlatforms();
+  const auto platform = [&qt](const std::string& asked) {
+    return Lines{"lucen: plataforma no instalada: «" + asked + "». Instaladas: " + qt + ".",
+                 "lucen: platform not installed: '" + asked + "'. Installed: " + qt + "."};
+  };
+  const auto missing = [](const std::string& option) {
+    return Lines{"lucen: falta el valor de «" + option + "». Pruebe «lucen --help».",
+                 "lucen: missing value for '" + option + "'. Try 'lucen --help'."};
+  };
+  const Lines noDisplay{"lucen: no hay ninguna pantalla gráfica disponible",
+                        "lucen: no graphical display is available"};
+  const Lines unwritten{"lucen: no se pudo escribir la respuesta.",
+                        "lucen: could not write the answer."};
+  struct Slip {
+    std::vector<std::string> arguments;
+    std::string platformVariable, stdoutTo;
+    int status;
+    Lines lines;
+  };
+  const std::string list = "x11:fontengine=freetype;wayland-bogus";
+  const Slip slips[] = {
+      {{"-platform", "bogus"}, "", "", 2, platform("bogus")},
+      {{}, "x11", "", 2, platform("x11")},
+      // The command line over the variable; names in any case, with options, in lists.
+      {{"--platform", list}, "offscreen", "", 2, platform(list)},
+      {{"-platform", "bogus;XCB:nograb"}, "", "", 1, noDisplay},
+      {{"-platform"}, "offscreen", "", 2, missing("-platform")},
+      {{"-display"}, "", "", 2, missing("-display")},
+      {{"--help"}, "", "/dev/full", 1, unwritten},
+  };
+  for (const Slip& slip : slips) {
+    for (const auto& [lang, line] :
+         {Lines{"es_ES.UTF-8", slip.lines.first}, {"en_US", slip.lines.second}}) {
+      std::map<std::string, std::string> variables;
+      if (!slip.platformVariable.empty()) variables["QT_QPA_PLATFORM"] = slip.platformVariable;
+      const Finished run =
+          RunWithoutDisplay(slip.arguments, lang, variables, LUCEN_EXECUTABLE, slip.stdoutTo);
+      EXPECT_TRUE(run.status.exited && run.status.code == slip.status) << run.err;
+      EXPECT_EQ(run.err + run.out, line + "\n");
+    }
+  }
+}
+
+// The copies of Qt's rules in the game are Qt 6.4's: another Qt asks for them to be looked over.
+TEST(QtMirror, TheQtInUseIsTheOneMirrored) {
+  const QVersionNumber qt = QLibraryInfo::version();
+  EXPECT_EQ(QT_VERSION_CHECK(qt.majorVersion(), qt.minorVersion(), 0), kQtOptionsMirrored);
+  EXPECT_EQ(QT_VERSION_CHECK(qt.majorVersion(), qt.minorVersion(), 0), kQtPlatformChoiceMirrored);
+}
+
+// Qt takes out of the command line every option that the game leaves to it, with its value (on
+// X11, where all of them apply): Qt alone, given them all, leaves nothing.
+TEST(QtMirror, QtTakesEveryOptionTheGameLeavesToIt) {
+  QTemporaryDir folder(QDir::tempPath() + "/lucen-qt-options-XXXXXX");
+  const XvfbServer x(folder.path().toStdString() + "/xvfb.log");
+  std::vector<std::string> apart, joined;  // "-style x", and "-style=x" where Qt takes that too
+  for (const QtOption& option : QtOptions()) {
+    const std::string name = std::string("-") + option.name;
+    apart.push_back(name);
+    if (option.value != QtOption::Value::kNone)
+      apart.push_back(name == "-display" ? x.DisplayName() : name == "-platform" ? "xcb" : "x");
+    if (option.value == QtOption::Value::kNextOrJoined) joined.push_back(name + "=x");
+  }
+  for (const auto& arguments : {apart, joined}) {
+    EXPECT_EQ(RunWithoutDisplay(arguments, "C",
+                                {{"QT_QPA_PLATFORM", "xcb"}, {"DISPLAY", x.DisplayName()}},
+                                LUCEN_QT_PROBE)
+                  .out,
+              "xcb\n");
+  }
+}
 
 // With a display, an unknown option still starts nothing.
 TEST(CommandLine, AnUnknownOptionOpensNoWindow) {

@@ -141,7 +141,7 @@ std::unique_ptr<ChildProcess> StartGame(const GameOptions& options,
   for (const auto& [name, value] : options.environment) {
     environment.insert(QString::fromStdString(name), QString::fromStdString(value));
   }
-  run.stdoutFile = folder / "game.out";
+  run.stdoutFile = options.stdoutTo.empty() ? folder / "game.out" : options.stdoutTo;
   run.stderrFile = folder / "game.err";
   return std::make_unique<ChildProcess>(run);
 }

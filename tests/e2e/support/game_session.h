@@ -43,6 +43,8 @@ struct GameOptions {
   int scale = 1;
   // More variables for the game, set over those above.
   std::map<std::string, std::string> environment;
+  // Where its standard output goes; empty: a file of the session's own.
+  std::filesystem::path stdoutTo;
 };
 
 // Starts a program as every test and the start-up benchmark run the game: in an environment
