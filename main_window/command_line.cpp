@@ -3,6 +3,8 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 
+#include "main_window/game_texts.h"
+
 namespace lucen {
 
 namespace {
@@ -14,6 +16,10 @@ class CommandLineTexts {
  public:
   static QString Help() { return tr("Muestra esta ayuda y termina."); }
   static QString Version() { return tr("Muestra la versión y termina."); }
+  static QString Game() {
+    return tr("Empieza con la partida numerada <código>, por ejemplo 7x7-3-123456.");
+  }
+  static QString Code() { return tr("código"); }
   static QString Description() {
     return tr(
         "Lucen, un rompecabezas de colores: cada clic avanza el color de una casilla y de "
@@ -75,7 +81,9 @@ QList<QCommandLineOption> OwnOptions() {
   return {
       QCommandLineOption({QStringLiteral("h"), QStringLiteral("help")}, CommandLineTexts::Help()),
       QCommandLineOption({QStringLiteral("v"), QStringLiteral("version")},
-                         CommandLineTexts::Version())};
+                         CommandLineTexts::Version()),
+      QCommandLineOption({QStringLiteral("g"), QStringLiteral("game")}, CommandLineTexts::Game(),
+                         CommandLineTexts::Code())};
 }
 
 void AddQtOptions(QCommandLineParser& parser) {
@@ -114,10 +122,11 @@ bool QtValueJoined(const QString& argument) {
   return false;
 }
 
-CommandLine Refused(Refusal::Kind kind, const QString& what) {
+CommandLine Refused(Refusal::Kind kind, const QString& what,
+                    CodeError codeError = CodeError::kNotACode) {
   CommandLine refused;
   refused.request = CommandLine::Request::kRefused;
-  refused.refused = {kind, what};
+  refused.refused = {kind, what, codeError};
   return refused;
 }
 
@@ -167,6 +176,14 @@ CommandLine ReadCommandLine(const QStringList& arguments) {
   } else if (!parser.positionalArguments().isEmpty()) {
     return Refused(Refusal::Kind::kUnexpectedArgument, parser.positionalArguments().first());
   }
+  if (parser.isSet(QStringLiteral("game"))) {
+    const QString code = parser.value(QStringLiteral("game"));
+    const auto reading = ReadGameCode(code.toStdString());
+    if (const auto* error = std::get_if<CodeError>(&reading)) {
+      return Refused(Refusal::Kind::kBadGameCode, code, *error);
+    }
+    answer.game = std::get<GameId>(reading);
+  }
   answer.platform = parser.value(QStringLiteral("platform"));
   answer.platformPluginPath = parser.value(QStringLiteral("platformpluginpath"));
   answer.display = parser.value(QStringLiteral("display"));
@@ -192,6 +209,9 @@ QString RefusalText(const Refusal& refusal) {
       return CommandLineTexts::UnexpectedArgument(refusal.what) + QLatin1Char('\n');
     case Refusal::Kind::kMissingValue:
       return CommandLineTexts::MissingValue(refusal.what) + QLatin1Char('\n');
+    case Refusal::Kind::kBadGameCode:
+      return QStringLiteral("lucen: ") + CodeErrorText(refusal.codeError, refusal.what) +
+             QLatin1Char('\n');
   }
   return {};
 }

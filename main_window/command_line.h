@@ -3,15 +3,19 @@
 #include <QString>
 #include <QStringList>
 #include <QtGlobal>
+#include <optional>
 #include <span>
+
+#include "board/game_code.h"
 
 namespace lucen {
 
 // Why the command line is refused, and what was wrong: the option or argument as typed.
 struct Refusal {
-  enum class Kind { kUnknownOption, kUnexpectedArgument, kMissingValue };
+  enum class Kind { kUnknownOption, kUnexpectedArgument, kMissingValue, kBadGameCode };
   Kind kind = Kind::kUnknownOption;
   QString what;
+  CodeError codeError = CodeError::kNotACode;  // why `what` is no game code
 };
 
 // What the command line asks for. Qt's own options (-display, -platform, -style, ...) are left
@@ -20,6 +24,8 @@ struct CommandLine {
   enum class Request { kPlay, kHelp, kVersion, kRefused };
   Request request = Request::kPlay;
   Refusal refused;
+  // The numbered game to start with (--game CODE).
+  std::optional<GameId> game;
   // Qt's -platform, -platformpluginpath and -display, when given, for the check that Qt can
   // start.
   QString platform;

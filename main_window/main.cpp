@@ -87,6 +87,7 @@ int main(int argc, char* argv[]) {
   lucen::SystemShell shell;
   lucen::Form1 form(shell);
   form.Form_Load();  // returns once the about window has been closed
+  if (commandLine.game) form.StartGame(*commandLine.game);
   form.ShowCentred();
   return QApplication::exec();
 }
