@@ -61,29 +61,17 @@ TEST_F(MenuTest, SizesRebuildTheBoardBlackAndCentreTheWindow) {
   }
 }
 
-class ColourMenuTest : public MainWindowTest, public ::testing::WithParamInterface<int> {};
-
-// A colour choice resets the board; then one cell, pressed as many times as there are colours,
-// goes once round the cycle.
-TEST_P(ColourMenuTest, AColourChoiceResetsTheBoardAndSetsTheCycle) {
-  const int count = GetParam();
+// A colour choice resets the board, and the count carries over to a new size.
+TEST_F(MenuTest, AColourChoiceResetsTheBoardAndCarriesOverToANewSize) {
   Board before(5, 2);
   ASSERT_TRUE(Play(*game, before, 7));
-  ChooseColours(*game, count);
-  Board model(5, count);
-  ASSERT_TRUE(Shows(*game, model)) << "the colour choice should reset the board";
-  for (int press = 0; press < count; ++press) ASSERT_TRUE(Play(*game, model, 13));
-}
-
-INSTANTIATE_TEST_SUITE_P(Counts, ColourMenuTest, ::testing::Values(4, 3, 2),
-                         [](const auto& param) { return std::to_string(param.param) + "Colours"; });
-
-TEST_F(MenuTest, FourColoursCarryOverToANewSize) {
   ChooseColours(*game, 4);
+  Board model(5, 4);
+  ASSERT_TRUE(Shows(*game, model)) << "the colour choice should reset the board";
   ChooseSize(*game, 7);
   ASSERT_TRUE(CellsAt(*game, 7));
-  Board model(7, 4);
-  EXPECT_TRUE(Play(*game, model, 1));
+  model = Board(7, 4);
+  for (int press = 0; press < 4; ++press) ASSERT_TRUE(Play(*game, model, 1));
 }
 
 TEST_F(MenuTest, ResetTurnsTheBoardBlack) {

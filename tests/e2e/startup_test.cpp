@@ -66,12 +66,6 @@ TEST_F(StartUpTest, OnlyAKeyThatTypesACharacterClosesTheAboutWindow) {
   EXPECT_TRUE(game->WaitForMainWindow());
 }
 
-TEST_F(StartUpTest, AClickOnTheBackgroundClosesTheAboutWindow) {
-  const auto about = game->WaitForAbout();
-  ASSERT_TRUE(about);
-  EXPECT_TRUE(ClickAboutAway(*game, *about));
-}
-
 TEST_F(StartUpTest, TheMainWindowFollowsWithItsTitleAndClientArea) {
   const TopLevel main = game->PassAboutWindow();
 
