@@ -109,8 +109,9 @@ std::string LocalPath(const std::string& url) {
 std::unique_ptr<ChildProcess> StartGame(const GameOptions& options,
                                         const std::filesystem::path& folder,
                                         const std::string& display) {
-  for (const char* name : {"home", "runtime", "bin"}) {
-    std::filesystem::create_directories(folder / name);
+  const std::filesystem::path home = options.home.empty() ? folder / "home" : options.home;
+  for (const auto& place : {home, folder / "runtime", folder / "bin"}) {
+    std::filesystem::create_directories(place);
   }
   std::filesystem::permissions(folder / "runtime", std::filesystem::perms::owner_all);
   std::string path = (folder / "bin").string();  // an empty folder: no opener anywhere on PATH
@@ -124,7 +125,7 @@ std::unique_ptr<ChildProcess> StartGame(const GameOptions& options,
   run.argv.insert(run.argv.end(), options.arguments.begin(), options.arguments.end());
   QProcessEnvironment& environment = run.environment;
   if (!display.empty()) environment.insert("DISPLAY", QString::fromStdString(display));
-  environment.insert("HOME", QString::fromStdString((folder / "home").string()));
+  environment.insert("HOME", QString::fromStdString(home.string()));
   environment.insert("XDG_RUNTIME_DIR", QString::fromStdString((folder / "runtime").string()));
   environment.insert("PATH", QString::fromStdString(path));
   // A socket where nothing listens: with no address at all, libdbus would start a bus daemon
