@@ -7,7 +7,6 @@
 
 #include "about/form_quindral.h"
 #include "main_window/cell_button.h"
-#include "platform/centring.h"
 #include "tests/widgets/support/game_window_test.h"
 
 using namespace lucen;
@@ -147,10 +146,6 @@ class MainWindowTest : public GameWindowTest {
     QVERIFY(AllBlack());
     QVERIFY(History().empty());
     QCOMPARE(Checked(Menu("MnuColor")), QStringList{"3"});
-
-    Choose("MnuC_2");
-    Click(13);
-    QCOMPARE(CentreColour(Cell(13)), Painted(kYellow));
   }
 
   void resetBlackensAndEmptiesTheHistory() {
@@ -159,18 +154,6 @@ class MainWindowTest : public GameWindowTest {
     QVERIFY(AllBlack());
     QVERIFY(History().empty());
     QCOMPARE(CellCount(), 25);
-  }
-
-  void aSizeChoiceCentresTheWindowOnTheFixedArea() {
-    // 4200 x 4800 twips go to (3900, 2100) on the 12000 x 9000 twips area.
-    QCOMPARE(CentredTopLeft(QSize(280, 320), QRect(0, 0, 800, 600)), QPoint(260, 140));
-
-    form->move(3, 5);
-    Choose("MnuTam_4");
-    const QRect outer = form->frameGeometry();
-    const QSize area = TwipsToPixels({0, 0, 12000, 9000}).size();
-    QVERIFY(qAbs(outer.left() - (area.width() - outer.width()) / 2.0) <= 0.5);
-    QVERIFY(qAbs(outer.top() - (area.height() - outer.height()) / 2.0) <= 0.5);
   }
 
   // "Como Jugar" always answers: the desktop opens the page beside the program; when it cannot,
@@ -206,7 +189,7 @@ class MainWindowTest : public GameWindowTest {
     QCOMPARE(closer.Closed(), 1);
     QVERIFY(sawAbout);
     QCOMPARE(History(), std::vector<std::string>{"13"});
-    QCOMPARE(CentreColour(Cell(8)), Painted(kLightGreen));
+    QCOMPARE(DifferencesFrom(After(5, 2, {13})), QString());
   }
 
   void closingTheWindowEndsTheProgram() {
