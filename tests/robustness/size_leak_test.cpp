@@ -17,6 +17,9 @@ using namespace lucen;
 
 #if defined(__SANITIZE_ADDRESS__)
 constexpr bool kHeapMeasured = false;  // the sanitizer keeps its own count
+long long HeapInUse() {
+  return 0;
+}
 #else
 constexpr bool kHeapMeasured = true;
 
@@ -57,6 +60,9 @@ void operator delete(void* block, std::size_t) noexcept {
 void operator delete[](void* block, std::size_t) noexcept {
   CountedDelete(block);
 }
+long long HeapInUse() {
+  return liveNewBytes.load();
+}
 #endif
 
 class SizeLeakTest : public lucen::testing::GameWindowTest {
@@ -75,23 +81,13 @@ class SizeLeakTest : public lucen::testing::GameWindowTest {
   int CellButtons() const {
     return static_cast<int>(form->centralWidget()->findChildren<CellButton*>().size());
   }
-  static long long HeapInUse() {
-#if defined(__SANITIZE_ADDRESS__)
-    return 0;
-#else
-    return liveNewBytes.load();
-#endif
-  }
 
  private slots:
-  void init() {
-    StartGame();
-  }
+  void init() { StartGame(); }
 
   void aThousandSizeChangesLeaveNothingBehind() {
-    const int changes = qEnvironmentVariableIntValue("LUCEN_SIZE_CHANGES") > 0
-                            ? qEnvironmentVariableIntValue("LUCEN_SIZE_CHANGES")
-                            : 1000;
+    const int given = qEnvironmentVariableIntValue("LUCEN_SIZE_CHANGES");
+    const int changes = given > 0 ? given : 1000;
     // The first and the last change are to 9 x 9; the rest go anywhere, with a move on each
     // board.
     ChooseSize(4);

@@ -196,13 +196,10 @@ std::optional<TopLevel> GameSession::WaitForWindow(
   std::optional<TopLevel> found;
   WaitUntil(
       [&] {
-        for (const TopLevel& window : desktop_->MappedTopLevels()) {
-          if (wanted(window)) {
-            found = window;
-            return true;
-          }
-        }
-        return false;
+        const auto windows = desktop_->MappedTopLevels();
+        const auto match = std::find_if(windows.begin(), windows.end(), wanted);
+        if (match != windows.end()) found = *match;
+        return found.has_value();
       },
       limit, std::chrono::milliseconds(5));
   return found;
@@ -240,18 +237,16 @@ TopLevel GameSession::PassAboutWindow() {
   return *main;
 }
 
-std::pair<int, int> GameSession::Scaled(const Rect& window, int x, int y) const {
-  return {window.x + x * scale_, window.y + y * scale_};
+std::pair<int, int> GameSession::Scaled(const Rect& window, QPoint point) const {
+  return {window.x + point.x() * scale_, window.y + point.y() * scale_};
 }
 
 std::pair<int, int> GameSession::MailLink(const Rect& about) const {
-  const QPoint centre = TwipsToPixels(kMailLinkPlace).center();
-  return Scaled(about, centre.x(), centre.y());
+  return Scaled(about, TwipsToPixels(kMailLinkPlace).center());
 }
 
 std::pair<int, int> GameSession::WebLink(const Rect& about) const {
-  const QPoint centre = TwipsToPixels(kWebLinkPlace).center();
-  return Scaled(about, centre.x(), centre.y());
+  return Scaled(about, TwipsToPixels(kWebLinkPlace).center());
 }
 
 bool GameSession::MailLinkUnderlined(const Rect& about) {
@@ -305,8 +300,8 @@ void GameSession::ChooseMenuItem(int title, int downs, std::optional<int> subDow
   for (const TopLevel& window : desktop_->MappedTopLevels()) before.insert(window.id);
   const auto isNew = [&before](const TopLevel& w) { return before.count(w.id) == 0; };
 
-  const QPoint centre = places[static_cast<std::size_t>(title)].center();
-  const auto [x, y] = Scaled(desktop_->Frame(MainWindowId()), centre.x(), centre.y());
+  const auto [x, y] =
+      Scaled(desktop_->Frame(MainWindowId()), places[static_cast<std::size_t>(title)].center());
   desktop_->Click(x, y);
   const auto menu = WaitForWindow(isNew);
   if (!menu) throw std::runtime_error("the menu did not open");
@@ -329,22 +324,24 @@ void GameSession::ChooseMenuItem(int title, int downs, std::optional<int> subDow
   }
 }
 
+std::pair<int, int> GameSession::CellCentre(const Rect& client, int size, int index) const {
+  const Rect cell = CellRects(size).at(static_cast<std::size_t>(index));
+  return Scaled(client, {cell.x + cell.width / 2, cell.y + cell.height / 2});
+}
+
 std::vector<Rgb> GameSession::CellColours(int size) {
   const Rect client = ClientArea();
   const Snapshot shot = desktop_->Grab(client);
   std::vector<Rgb> colours(1);
-  const auto rects = CellRects(size);
-  for (std::size_t i = 1; i < rects.size(); ++i) {
-    const Rect& cell = rects[i];
-    const auto [x, y] = Scaled(client, cell.x + cell.width / 2, cell.y + cell.height / 2);
+  for (int i = 1; i <= size * size; ++i) {
+    const auto [x, y] = CellCentre(client, size, i);
     colours.push_back(shot.At(x, y));
   }
   return colours;
 }
 
 void GameSession::ClickCell(int size, int index) {
-  const Rect cell = CellRects(size).at(static_cast<std::size_t>(index));
-  const auto [x, y] = Scaled(ClientArea(), cell.x + cell.width / 2, cell.y + cell.height / 2);
+  const auto [x, y] = CellCentre(ClientArea(), size, index);
   desktop_->Click(x, y);
 }
 

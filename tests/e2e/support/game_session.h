@@ -136,7 +136,9 @@ class GameSession {
   bool MailLinkUnderlined(const Rect& about);
   Window MainWindowId();
   std::filesystem::path Path(const char* name) const;
-  std::pair<int, int> Scaled(const Rect& window, int x, int y) const;
+  // A point given in logical pixels from the corner of `window`, in root coordinates.
+  std::pair<int, int> Scaled(const Rect& window, QPoint point) const;
+  std::pair<int, int> CellCentre(const Rect& client, int size, int index) const;
 
   QTemporaryDir folder_;
   std::unique_ptr<XvfbServer> server_;

@@ -22,15 +22,11 @@ void GameTest::TearDown() {
   game.reset();
 }
 
-std::vector<Rgb> Expected(const Board& board) {
-  std::vector<Rgb> colours(1);
-  for (std::size_t cell = 0; cell < board.CellCount(); ++cell)
-    colours.push_back(board.Colour(cell));
-  return colours;
-}
-
 ::testing::AssertionResult Shows(GameSession& game, const Board& board) {
-  const std::vector<Rgb> expected = Expected(board);
+  std::vector<Rgb> expected(1);  // element 0 unused, as in CellColours
+  for (std::size_t cell = 0; cell < board.CellCount(); ++cell) {
+    expected.push_back(board.Colour(cell));
+  }
   const std::vector<Rgb> seen = game.WaitForCells(board.Size(), expected);
   std::ostringstream wrong;
   for (std::size_t i = 1; i < expected.size(); ++i) {

@@ -37,9 +37,6 @@ class MainWindowTest : public GameTest {
   TopLevel main;
 };
 
-// What the screen should show of `board`: element 0 unused, then each cell's colour.
-std::vector<Rgb> Expected(const Board& board);
-
 // Waits until the game shows `board`; fails unless it does, naming every cell that differs.
 ::testing::AssertionResult Shows(GameSession& game, const Board& board);
 // Presses cell `index` (from 1) on the model and clicks it in the game; then as Shows.
