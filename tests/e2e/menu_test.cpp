@@ -10,7 +10,7 @@
 namespace lucen::e2e {
 namespace {
 
-constexpr int kGame = 0;  // "Juego": Reset, (separator), Tamaño >, Colores >
+constexpr int kGame = 0;  // "Juego": Reset, (separator), Tamaño >, Colores >, ...
 constexpr int kHelp = 1;  // "Ayuda": Como Jugar, Acerca de...
 constexpr int kReset = 1;
 constexpr int kSizes = 2;
@@ -82,33 +82,14 @@ TEST_F(MenuTest, ResetTurnsTheBoardBlack) {
   EXPECT_TRUE(Shows(*game, Board(5, 2)));
 }
 
-TEST_F(MenuTest, AboutFromTheHelpMenuIsModalBlocksTheBoardAndCloseAndGoesWithAKey) {
-  // The about window opens centred on the screen, over the main window; a size choice moves the
-  // main window left and up so that its left column of cells stays in sight.
-  ChooseSize(*game, 5);
-  ASSERT_TRUE(WaitUntil([&] { return CentredOnFixedArea(game->Desktop().Frame(main.id)); }));
+// "Acerca de..." opens the about window again, and a key closes it; play goes on. (Behind it the
+// board takes no move, which help_commands_test checks for every path to a move, and a close
+// request is dropped, which the board test checks behind the win message.)
+TEST_F(MenuTest, AboutFromTheHelpMenuGoesWithAKey) {
   game->ChooseMenuItem(kHelp, kAbout);
   const auto about = game->WaitForAbout();
   ASSERT_TRUE(about);
-
-  // The board takes no click while the about window is open.
-  const Rect cell = CellRects(5)[11];
-  const Rect client = game->ClientArea();
-  ASSERT_LT(client.x + cell.Right(), about->frame.x) << "cell 11 is under the about window";
-  game->ClickCell(5, 11);
   ASSERT_TRUE(game->SyncWithAboutWindow(about->frame));
-  const auto cells = game->CellColours(5);
-  for (const int index : {1, 6, 11, 16, 21}) {  // the column in sight
-    EXPECT_EQ(cells[static_cast<std::size_t>(index)], kBlack) << "cell " << index;
-  }
-  EXPECT_EQ(game->Desktop().MappedTopLevels().size(), 2u);
-
-  // Nor does the main window close meanwhile: the request waits on nothing and is dropped.
-  ASSERT_TRUE(game->Desktop().RequestClose(main.id));
-  ASSERT_TRUE(game->SyncWithAboutWindow(about->frame));
-  EXPECT_TRUE(game->Process().Running());
-  EXPECT_EQ(game->Desktop().MappedTopLevels().size(), 2u);
-
   game->Desktop().Focus(about->id);
   game->Desktop().Key(XK_space);
   ASSERT_TRUE(game->WaitUntilGone(about->id));
