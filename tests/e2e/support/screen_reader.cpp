@@ -16,6 +16,13 @@ std::string Take(gchar* text) {
   return copy;
 }
 
+template <typename Read>
+std::vector<std::string> Each(const std::vector<Node>& nodes, Read read) {
+  std::vector<std::string> texts;
+  for (const Node& node : nodes) texts.push_back(read(node));
+  return texts;
+}
+
 }  // namespace
 
 std::string Name(const Node& node) {
@@ -45,26 +52,19 @@ std::vector<Node> All(const Node& node, AtspiRole role) {
 }
 
 std::vector<std::string> Names(const std::vector<Node>& nodes) {
-  std::vector<std::string> names;
-  for (const Node& node : nodes) names.push_back(Name(node));
-  return names;
+  return Each(nodes, Name);
 }
 
 std::vector<std::string> Readings(const std::vector<Node>& nodes) {
-  std::vector<std::string> readings;
-  for (const Node& node : nodes) {
-    readings.push_back(Take(atspi_accessible_get_role_name(node.get(), nullptr)) + " " +
-                       Name(node));
-  }
-  return readings;
+  return Each(nodes, [](const Node& node) {
+    return Take(atspi_accessible_get_role_name(node.get(), nullptr)) + " " + Name(node);
+  });
 }
 
 std::vector<std::string> Descriptions(const std::vector<Node>& nodes) {
-  std::vector<std::string> descriptions;
-  for (const Node& node : nodes) {
-    descriptions.push_back(Take(atspi_accessible_get_description(node.get(), nullptr)));
-  }
-  return descriptions;
+  return Each(nodes, [](const Node& node) {
+    return Take(atspi_accessible_get_description(node.get(), nullptr));
+  });
 }
 
 std::vector<std::string> ActionNames(const Node& node) {
