@@ -45,12 +45,8 @@ TEST_F(MenuTest, SizesRebuildTheBoardBlackAndCentreTheWindow) {
   EXPECT_TRUE(CentredOnFixedArea(frame));
   EXPECT_EQ(frame.width, ClientSize().width());
 
-  // Moves on the 7 x 7 board: the centre, a corner and an edge cell that must not wrap.
   Board seven(7, 2);
-  for (const int index : {25, 7, 28}) {
-    ASSERT_TRUE(Play(*game, seven, index));
-    ASSERT_TRUE(Play(*game, seven, index));
-  }
+  ASSERT_TRUE(Play(*game, seven, 28));  // on the new board: an edge cell, whose group must not wrap
 
   // Every other size, and back to the first.
   for (const int size : {9, 6, 8, 5}) {

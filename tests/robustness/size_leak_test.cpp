@@ -24,41 +24,25 @@ long long HeapInUse() {
 constexpr bool kHeapMeasured = true;
 
 // Every object made with new, the game's and Qt's alike, counted while it lives. (glibc's own
-// figures move with what its allocator keeps cached, not with what the program holds.)
+// figures move with what its allocator keeps cached, not with what the program holds.) The
+// standard library's array forms call these.
 namespace {
 std::atomic<long long> liveNewBytes{0};
+}  // namespace
 
-void* CountedNew(std::size_t size) {
+void* operator new(std::size_t size) {
   void* block = std::malloc(size == 0 ? 1 : size);
   if (block == nullptr) throw std::bad_alloc();
   liveNewBytes += static_cast<long long>(malloc_usable_size(block));
   return block;
 }
-
-void CountedDelete(void* block) noexcept {
+void operator delete(void* block) noexcept {
   if (block == nullptr) return;
   liveNewBytes -= static_cast<long long>(malloc_usable_size(block));
   std::free(block);
 }
-}  // namespace
-
-void* operator new(std::size_t size) {
-  return CountedNew(size);
-}
-void* operator new[](std::size_t size) {
-  return CountedNew(size);
-}
-void operator delete(void* block) noexcept {
-  CountedDelete(block);
-}
-void operator delete[](void* block) noexcept {
-  CountedDelete(block);
-}
 void operator delete(void* block, std::size_t) noexcept {
-  CountedDelete(block);
-}
-void operator delete[](void* block, std::size_t) noexcept {
-  CountedDelete(block);
+  operator delete(block);
 }
 long long HeapInUse() {
   return liveNewBytes.load();

@@ -39,12 +39,6 @@ class MainWindowTest : public GameWindowTest {
   bool aboutOpenedBeforeWindow = false;
 
   QMenu* Menu(const QString& name) const { return form->findChild<QMenu*>(name); }
-  int CellCount() const { return form->findChildren<CellButton*>().size() - 1; }
-  bool AllBlack() const {
-    const auto cells = form->findChildren<CellButton*>();
-    return std::all_of(cells.begin(), cells.end(),
-                       [](CellButton* cell) { return CentreColour(cell) == Painted(kBlack); });
-  }
 
  private slots:
   void init() {
@@ -57,8 +51,7 @@ class MainWindowTest : public GameWindowTest {
 
   void startsWithTheAboutWindowAloneThenAFreshBoard() {
     QVERIFY(aboutOpenedBeforeWindow);
-    QCOMPARE(CellCount(), 25);
-    QVERIFY(AllBlack());
+    QCOMPARE(DifferencesFrom(Board(5, 2)), QString());
     QVERIFY(History().empty());
     QCOMPARE(form->GameBoard().Size(), 5);
     QCOMPARE(form->GameBoard().ColourCount(), 2);
@@ -112,48 +105,31 @@ class MainWindowTest : public GameWindowTest {
     QVERIFY(!Item("MnuDeshacer")->isEnabled() && !Item("MnuRehacer")->isEnabled());
   }
 
-  void aSizeChoiceInMidGameKeepsHistoryAndColours() {
-    Choose("MnuC_1");  // three colours
-    Click(13);
-    Click(1);
-    Choose("MnuTam_2");
-    QCOMPARE(CellCount(), 49);
-    QVERIFY(AllBlack());
+  // A size choice, a colour choice and Reset do to the window's board what they do to the model
+  // (a choice of the size or the count in force too), and the check marks follow.
+  void theSizeColourAndResetCommandsActAsOnTheModel() {
+    Board model(5, 2);
+    const auto step = [&](const char* item, const std::function<void()>& onModel, int cell) {
+      Choose(item);
+      onModel();
+      QCOMPARE(DifferencesFrom(model), QString());
+      Click(cell);
+      model.Press(static_cast<std::size_t>(cell - 1));
+      QCOMPARE(History(), model.History());
+    };
+    step(
+        "MnuC_1", [&] { model.ChangeColourCount(3); }, 13);
+    step(
+        "MnuTam_2", [&] { model.Resize(7); }, 1);
+    step(
+        "MnuTam_2", [&] { model.Resize(7); }, 25);
+    step(
+        "MnuC_1", [&] { model.ChangeColourCount(3); }, 7);
+    step(
+        "MnuReset", [&] { model.Reset(); }, 12);
+    QCOMPARE(DifferencesFrom(model), QString());
     QCOMPARE(Checked(Menu("MnuT")), QStringList{"7x7"});
     QCOMPARE(Checked(Menu("MnuColor")), QStringList{"3"});
-    QCOMPARE(form->GameBoard().ColourCount(), 3);
-    QCOMPARE(History(), (std::vector<std::string>{"13", "1"}));
-
-    Click(25);
-    Choose("MnuTam_2");  // the size in force: rebuilt all the same
-    QCOMPARE(CellCount(), 49);
-    QVERIFY(AllBlack());
-    QCOMPARE(Checked(Menu("MnuT")), QStringList{"7x7"});
-    QCOMPARE(History(), (std::vector<std::string>{"13", "1", "25"}));
-  }
-
-  void aColourChoiceResetsTheBoard() {
-    Click(7);
-    Click(8);
-    Choose("MnuC_1");
-    QCOMPARE(form->GameBoard().ColourCount(), 3);
-    QCOMPARE(Checked(Menu("MnuColor")), QStringList{"3"});
-    QVERIFY(AllBlack());
-    QVERIFY(History().empty());
-
-    Click(7);
-    Choose("MnuC_1");  // the count in force resets too
-    QVERIFY(AllBlack());
-    QVERIFY(History().empty());
-    QCOMPARE(Checked(Menu("MnuColor")), QStringList{"3"});
-  }
-
-  void resetBlackensAndEmptiesTheHistory() {
-    Click(12);
-    Choose("MnuReset");
-    QVERIFY(AllBlack());
-    QVERIFY(History().empty());
-    QCOMPARE(CellCount(), 25);
   }
 
   // "Como Jugar" always answers: the desktop opens the page beside the program; when it cannot,
@@ -177,7 +153,7 @@ class MainWindowTest : public GameWindowTest {
     QVERIFY(QFile::rename(page + ".aside", page));
     QCOMPARE(messages.size(), 1);
     QVERIFY(messages.front().contains(QDir::toNativeSeparators(page)));
-    QCOMPARE(CellCount(), 25);
+    QCOMPARE(DifferencesFrom(Board(5, 2)), QString());
   }
 
   void aboutInMidGameLeavesTheGameAsItWas() {
