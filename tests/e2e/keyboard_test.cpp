@@ -10,7 +10,8 @@ namespace {
 
 using KeyboardTest = MainWindowTest;
 
-// The focus starts on cell 1; the arrows walk the grid and stop at its edges; Space plays.
+// The focus starts on cell 1; the arrows walk the grid (and stop at its edges: Up and Left do
+// nothing here); Space plays. Every edge is keyboard_access_test's.
 TEST_F(KeyboardTest, ArrowsAndSpacePlayWithoutAMouse) {
   game->Desktop().Focus(main.id);
   ASSERT_TRUE(Shows(*game, Board(5, 2)));
@@ -20,11 +21,7 @@ TEST_F(KeyboardTest, ArrowsAndSpacePlayWithoutAMouse) {
     game->Desktop().Key(key);
   }
   game->Desktop().Key(XK_space);
-  ASSERT_TRUE(Shows(*game, After(5, 2, {1, 13})));
-  for (int i = 0; i < 6; ++i) game->Desktop().Key(XK_Right);
-  for (int i = 0; i < 6; ++i) game->Desktop().Key(XK_Down);
-  game->Desktop().Key(XK_space);
-  EXPECT_TRUE(Shows(*game, After(5, 2, {1, 13, 25})));
+  EXPECT_TRUE(Shows(*game, After(5, 2, {1, 13})));
 }
 
 // Under three colours: Ctrl+Z takes a move back, Ctrl+Shift+Z and Ctrl+Y play it again.

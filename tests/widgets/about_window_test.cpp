@@ -150,17 +150,13 @@ class AboutWindowTest : public QObject {
   }
 
   void eachLinkClickAsksTheShellOnceAndStaysOpen() {
-    const QString mail = Label("lblMail")->text();
-    const QString web = Label("lblURL")->text();
     ClickAt(Inside("lblMail", 40, 6));
     ClickAt(Inside("lblURL", 40, 6));
     ClickAt(Inside("lblURL", 40, 6));
     QVERIFY(about->isVisible());
-    const QVector<QUrl> expected{QUrl(QStringLiteral("mailto:") + mail),
-                                 QUrl(QStringLiteral("http://") + web),
-                                 QUrl(QStringLiteral("http://") + web)};
-    QCOMPARE(shell.opened, expected);
-    QCOMPARE(shell.opened[0].toString(), QStringLiteral("mailto:info@quindral.example"));
+    const QUrl mail(QStringLiteral("mailto:info@quindral.example"));
+    const QUrl web(QStringLiteral("http://www.quindral.example"));
+    QCOMPARE(shell.opened, (QVector<QUrl>{mail, web, web}));
   }
 
   void theUnderlineFollowsThePointerOverLinksAndTheBackgroundOnly() {
