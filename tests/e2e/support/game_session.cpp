@@ -14,7 +14,6 @@
 #include <signal.h>
 
 #include <algorithm>
-#include <cctype>
 #include <fstream>
 #include <set>
 #include <stdexcept>

@@ -20,10 +20,6 @@ int IgnoreXError(Display* /*display*/, XErrorEvent* /*error*/) {
 
 }  // namespace
 
-std::ostream& operator<<(std::ostream& out, const Rect& rect) {
-  return out << rect.width << "x" << rect.height << "+" << rect.x << "+" << rect.y;
-}
-
 Rgb Snapshot::At(int x, int y) const {
   if (x < area.x || y < area.y || x >= area.Right() || y >= area.Bottom()) {
     throw std::out_of_range("Snapshot::At outside the area read");

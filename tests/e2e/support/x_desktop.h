@@ -34,9 +34,7 @@ struct Rect {
   int height = 0;
   int Right() const { return x + width; }    // one past the last column
   int Bottom() const { return y + height; }  // one past the last row
-  friend bool operator==(const Rect&, const Rect&) = default;
 };
-std::ostream& operator<<(std::ostream& out, const Rect& rect);
 
 // A mapped child of the root window; with no window manager, that is every top-level window and
 // every popup, placed in root coordinates.
