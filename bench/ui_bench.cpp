@@ -11,22 +11,12 @@
 // Anything that does not behave as the game should ends the run with status 1.
 #include <benchmark/benchmark.h>
 
-#include <QAction>
-#include <QApplication>
-#include <QMenu>
-#include <QSettings>
-#include <QTemporaryDir>
-#include <QTest>
 #include <QTranslator>
 #include <cstdio>
-#include <memory>
 #include <random>
 
-#include "main_window/cell_button.h"
-#include "main_window/form1.h"
 #include "main_window/translations.h"
-#include "platform/desktop_shell.h"
-#include "tests/widgets/support/modal_closer.h"
+#include "tests/widgets/support/game_window_test.h"
 
 namespace {
 
@@ -34,6 +24,11 @@ using lucen::CellButton;
 using lucen::Form1;
 
 bool failed = false;
+
+void Fail(benchmark::State& state, const char* what) {
+  failed = true;
+  state.SkipWithError(what);
+}
 
 // Counts the paint events that widgets receive, to tell that a "painted" run really painted.
 class PaintCounter : public QObject {
@@ -49,79 +44,56 @@ class PaintCounter : public QObject {
   }
 };
 
-void Fail(benchmark::State& state, const char* what) {
-  failed = true;
-  state.SkipWithError(what);
-}
-
-// A desktop that opens nothing.
-class NoShell final : public lucen::DesktopShell {
- public:
-  bool Open(const QUrl& /*url*/) override { return true; }
-};
-
-// The main window as the player first sees it: loaded, about window closed, shown and painted.
+// The main window as the player first sees it: loaded, the about window closed as soon as it is
+// up, shown and painted.
 struct LoadedWindow {
-  NoShell shell;
+  lucen::testing::RecordingShell shell;
   std::unique_ptr<Form1> form = std::make_unique<Form1>(shell);
-  bool aboutClosed = false;
+  bool ready = false;
 
   LoadedWindow() {
     form->SetProgramEnd([] {});
-    // The about window that start-up shows is closed as soon as it is up.
     const lucen::testing::ModalCloser closer;
     form->Form_Load();
-    aboutClosed = closer.Closed() == 1;
     form->ShowCentred();
     QCoreApplication::processEvents();
+    ready = closer.Closed() == 1 && form->isVisible();
   }
-  bool Ready() const { return aboutClosed && form->isVisible(); }
-
-  int Cells() const { return static_cast<int>(form->GameBoard().CellCount()); }
-  // Number of cell buttons that exist (template excluded) and are shown.
-  int ShownCellButtons() const {
-    int shown = 0;
-    for (const CellButton* cell : form->findChildren<CellButton*>()) {
-      if (cell->isVisible() && cell->objectName() != QStringLiteral("Command1_0")) ++shown;
-    }
-    return shown;
+  QAction* Item(const QString& name) const { return form->findChild<QAction*>(name); }
+  // The size item the player picks from Juego > Tamaño.
+  QAction* SizeItem(int side) const { return Item(QStringLiteral("MnuTam_%1").arg(side - 5)); }
+  CellButton* Cell(int number) const {
+    return form->findChild<CellButton*>(QStringLiteral("Command1_%1").arg(number));
   }
-  // The size item the player picks from Juego > Tamaño: "5x5" is item 0, "9x9" item 4.
-  QAction* SizeItem(int index) const {
-    return form->findChild<QAction*>(QStringLiteral("MnuTam_%1").arg(index));
+  // Whether the window shows a fresh side x side board, every cell shown, the size item marked.
+  bool ShowsFreshBoard(int side) const {
+    const lucen::Board& board = form->GameBoard();
+    return board.Size() == side && board.History().empty() && SizeItem(side)->isChecked() &&
+           Cell(side * side)->isVisible() && Cell(side * side + 1) == nullptr;
   }
 };
-
-// Whether the window now shows a fresh side x side board, with the size item marked.
-bool ShowsFreshBoard(const LoadedWindow& window, int side, int item) {
-  const Form1& form = *window.form;
-  if (window.Cells() != side * side || window.ShownCellButtons() != side * side) return false;
-  if (window.SizeItem(item) == nullptr || !window.SizeItem(item)->isChecked()) return false;
-  return form.GameBoard().Size() == side && form.GameBoard().History().empty();
-}
 
 // (a) Juego > Tamaño > 9x9 from a 5 x 5 board: tear down 25 cells, build and show 81.
 void BM_SizeChangeTo9x9(benchmark::State& state) {
   LoadedWindow window;
-  if (!window.Ready()) return Fail(state, "the window did not load");
+  if (!window.ready) return Fail(state, "the window did not load");
   const bool painted = state.range(0) != 0;
   std::int64_t paintsWhileTimed = 0;
   PaintCounter counter;
   for (auto _ : state) {
     state.PauseTiming();
-    window.SizeItem(0)->trigger();
+    window.SizeItem(5)->trigger();
     QCoreApplication::processEvents();  // the 5 x 5 board painted, old cells deleted
     const std::int64_t before = counter.paints;
     state.ResumeTiming();
 
-    window.SizeItem(4)->trigger();
+    window.SizeItem(9)->trigger();
     if (painted) QCoreApplication::processEvents();
     paintsWhileTimed += counter.paints - before;
   }
   // Painting the new board paints its 81 cells.
-  if (painted && paintsWhileTimed < 81 * state.iterations())
-    Fail(state, "the board was not painted");
-  if (!ShowsFreshBoard(window, 9, 4)) Fail(state, "the window does not show a fresh 9 x 9 board");
+  if (painted && paintsWhileTimed < 81 * state.iterations()) Fail(state, "no board painted");
+  if (!window.ShowsFreshBoard(9)) Fail(state, "the window does not show a fresh 9 x 9 board");
 }
 BENCHMARK(BM_SizeChangeTo9x9)->ArgName("painted")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
@@ -132,22 +104,19 @@ void BM_Move(benchmark::State& state) {
   const auto side = static_cast<int>(state.range(0));
   const bool painted = state.range(1) != 0;
   LoadedWindow window;
-  if (!window.Ready()) return Fail(state, "the window did not load");
-  window.SizeItem(side - 5)->trigger();
+  if (!window.ready) return Fail(state, "the window did not load");
+  window.SizeItem(side)->trigger();
   QCoreApplication::processEvents();
-  if (!ShowsFreshBoard(window, side, side - 5)) return Fail(state, "no fresh board to play on");
+  if (!window.ShowsFreshBoard(side)) return Fail(state, "no fresh board to play on");
 
   const int centre = side * side / 2 + 1;
-  const auto cellButton = [&](int number) {
-    return window.form->findChild<CellButton*>(QStringLiteral("Command1_%1").arg(number));
-  };
-  CellButton* cell = cellButton(centre);
+  CellButton* cell = window.Cell(centre);
   std::size_t moves = 0;
   std::int64_t paintsWhileTimed = 0;
   PaintCounter counter;
   for (auto _ : state) {
     state.PauseTiming();
-    if (++moves % 200 == 0) window.form->findChild<QAction*>(QStringLiteral("MnuReset"))->trigger();
+    if (++moves % 200 == 0) window.Item(QStringLiteral("MnuReset"))->trigger();
     QCoreApplication::processEvents();  // the previous move painted
     const std::int64_t before = counter.paints;
     state.ResumeTiming();
@@ -165,8 +134,8 @@ void BM_Move(benchmark::State& state) {
     return Fail(state, "the clicks did not reach the board");
   }
   for (int i : {centre, centre - 1, centre + 1, centre - side, centre + side}) {
-    const lucen::Rgb colour = board.Colour(static_cast<std::size_t>(i - 1));
-    if (cellButton(i)->Colour() != QColor(colour.red, colour.green, colour.blue)) {
+    if (window.Cell(i)->Colour() !=
+        lucen::testing::Painted(board.Colour(static_cast<std::size_t>(i - 1)))) {
       return Fail(state, "a cell button does not show the board's colour");
     }
   }
@@ -182,15 +151,13 @@ BENCHMARK(BM_Move)
 // shortcut pressed, the solver asked, the cell marked and focused, and the board painted.
 void BM_Hint(benchmark::State& state) {
   LoadedWindow window;
-  if (!window.Ready()) return Fail(state, "the window did not load");
-  window.form->findChild<QAction*>(QStringLiteral("MnuC_2"))->trigger();
-  window.SizeItem(4)->trigger();
+  if (!window.ready) return Fail(state, "the window did not load");
+  window.Item(QStringLiteral("MnuC_2"))->trigger();
+  window.SizeItem(9)->trigger();
   window.form->activateWindow();
   std::mt19937 random(2026);
-  for (int press = 0; press < 40; ++press) {
-    window.form->findChild<CellButton*>(QStringLiteral("Command1_%1").arg(1 + random() % 81))
-        ->click();
-  }
+  for (int press = 0; press < 40; ++press)
+    window.Cell(static_cast<int>(1 + random() % 81))->click();
   QCoreApplication::processEvents();
   PaintCounter counter;
   std::int64_t paintsWhileTimed = 0;

@@ -1,6 +1,7 @@
 // The Windows resource script, compiled with the MinGW resource compiler and read back.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <fstream>
 #include <iterator>
@@ -110,20 +111,17 @@ TEST(WindowsResources, CarryTheIconAndTheVersionRecord) {
   constexpr std::uint16_t kIcon = 3, kGroupIcon = 14, kVersion = 16;
   const Bytes icon = ReadFile(LUCEN_ICON_FILE);
   ASSERT_EQ(icon.size(), 766U);
-  const Resource* image = nullptr;
-  const Resource* version = nullptr;
-  bool group = false;
-  for (const Resource& resource : resources) {
-    if (resource.type == kIcon) image = &resource;
-    if (resource.type == kGroupIcon) group = true;
-    if (resource.type == kVersion) version = &resource;
-  }
-  ASSERT_NE(image, nullptr);
-  EXPECT_TRUE(group);
+  const auto of = [&](std::uint16_t type) {
+    return std::find_if(resources.begin(), resources.end(),
+                        [type](const Resource& resource) { return resource.type == type; });
+  };
+  const auto image = of(kIcon), version = of(kVersion);
+  ASSERT_NE(image, resources.end());
+  EXPECT_NE(of(kGroupIcon), resources.end());
   // The icon resource is the icon file's one image: everything after its 22-byte directory.
   EXPECT_EQ(image->data, Bytes(icon.begin() + 22, icon.end()));
 
-  ASSERT_NE(version, nullptr);
+  ASSERT_NE(version, resources.end());
   const VersionRecord record = ReadVersionRecord(version->data);
   EXPECT_EQ(record.tableKey, "040904B0");
   // The project's version: major.minor.patch in the numbers, "1.00" for 1.0.0 in the texts.

@@ -17,45 +17,35 @@ using namespace lucen;
 
 #if defined(__SANITIZE_ADDRESS__)
 constexpr bool kHeapMeasured = false;  // the sanitizer keeps its own count
+long long HeapInUse() {
+  return 0;
+}
 #else
 constexpr bool kHeapMeasured = true;
 
 // Every object made with new, the game's and Qt's alike, counted while it lives. (glibc's own
-// figures move with what its allocator keeps cached, not with what the program holds.)
+// figures move with what its allocator keeps cached, not with what the program holds.) The
+// standard library's array forms call these.
 namespace {
 std::atomic<long long> liveNewBytes{0};
+}  // namespace
 
-void* CountedNew(std::size_t size) {
+void* operator new(std::size_t size) {
   void* block = std::malloc(size == 0 ? 1 : size);
   if (block == nullptr) throw std::bad_alloc();
   liveNewBytes += static_cast<long long>(malloc_usable_size(block));
   return block;
 }
-
-void CountedDelete(void* block) noexcept {
+void operator delete(void* block) noexcept {
   if (block == nullptr) return;
   liveNewBytes -= static_cast<long long>(malloc_usable_size(block));
   std::free(block);
 }
-}  // namespace
-
-void* operator new(std::size_t size) {
-  return CountedNew(size);
-}
-void* operator new[](std::size_t size) {
-  return CountedNew(size);
-}
-void operator delete(void* block) noexcept {
-  CountedDelete(block);
-}
-void operator delete[](void* block) noexcept {
-  CountedDelete(block);
-}
 void operator delete(void* block, std::size_t) noexcept {
-  CountedDelete(block);
+  operator delete(block);
 }
-void operator delete[](void* block, std::size_t) noexcept {
-  CountedDelete(block);
+long long HeapInUse() {
+  return liveNewBytes.load();
 }
 #endif
 
@@ -75,23 +65,13 @@ class SizeLeakTest : public lucen::testing::GameWindowTest {
   int CellButtons() const {
     return static_cast<int>(form->centralWidget()->findChildren<CellButton*>().size());
   }
-  static long long HeapInUse() {
-#if defined(__SANITIZE_ADDRESS__)
-    return 0;
-#else
-    return liveNewBytes.load();
-#endif
-  }
 
  private slots:
-  void init() {
-    StartGame();
-  }
+  void init() { StartGame(); }
 
   void aThousandSizeChangesLeaveNothingBehind() {
-    const int changes = qEnvironmentVariableIntValue("LUCEN_SIZE_CHANGES") > 0
-                            ? qEnvironmentVariableIntValue("LUCEN_SIZE_CHANGES")
-                            : 1000;
+    const int given = qEnvironmentVariableIntValue("LUCEN_SIZE_CHANGES");
+    const int changes = given > 0 ? given : 1000;
     // The first and the last change are to 9 x 9; the rest go anywhere, with a move on each
     // board.
     ChooseSize(4);

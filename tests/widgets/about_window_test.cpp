@@ -1,5 +1,4 @@
 // The about window: how it closes, its links, hover underlines, and what it copies.
-#include <QBitmap>
 #include <QImageReader>
 #include <QLabel>
 #include <QScreen>
@@ -84,7 +83,6 @@ class AboutWindowTest : public QObject {
     QCOMPARE(label->font().families().value(0), family);
     QCOMPARE(label->font().pointSizeF(), points);
     QVERIFY(!label->font().italic() && !label->font().strikeOut() && !label->font().underline());
-    QVERIFY(label->geometry().right() < about->width() || name == "lblTexto");
   }
 
   void itIsLaidOutInTwipsAndCopiesTheMainWindow() {
@@ -137,14 +135,12 @@ class AboutWindowTest : public QObject {
   void keysThatTypeACharacterClose_data() {
     QTest::addColumn<int>("key");
     QTest::addColumn<bool>("closes");
-    QTest::newRow("letter") << int(Qt::Key_A) << true;
-    QTest::newRow("digit") << int(Qt::Key_7) << true;
-    QTest::newRow("space") << int(Qt::Key_Space) << true;
-    QTest::newRow("enter") << int(Qt::Key_Return) << true;
-    QTest::newRow("escape") << int(Qt::Key_Escape) << true;
-    QTest::newRow("shift") << int(Qt::Key_Shift) << false;
-    QTest::newRow("arrow") << int(Qt::Key_Down) << false;
-    QTest::newRow("function key") << int(Qt::Key_F5) << false;
+    for (int key : {Qt::Key_A, Qt::Key_7, Qt::Key_Space, Qt::Key_Return, Qt::Key_Escape}) {
+      QTest::newRow(qPrintable(QKeySequence(key).toString())) << key << true;
+    }
+    for (int key : {Qt::Key_Shift, Qt::Key_Down, Qt::Key_F5}) {  // a modifier, an arrow, F5
+      QTest::newRow(qPrintable(QKeySequence(key).toString())) << key << false;
+    }
   }
   void keysThatTypeACharacterClose() {
     QFETCH(int, key);
@@ -154,17 +150,13 @@ class AboutWindowTest : public QObject {
   }
 
   void eachLinkClickAsksTheShellOnceAndStaysOpen() {
-    const QString mail = Label("lblMail")->text();
-    const QString web = Label("lblURL")->text();
     ClickAt(Inside("lblMail", 40, 6));
     ClickAt(Inside("lblURL", 40, 6));
     ClickAt(Inside("lblURL", 40, 6));
     QVERIFY(about->isVisible());
-    const QVector<QUrl> expected{QUrl(QStringLiteral("mailto:") + mail),
-                                 QUrl(QStringLiteral("http://") + web),
-                                 QUrl(QStringLiteral("http://") + web)};
-    QCOMPARE(shell.opened, expected);
-    QCOMPARE(shell.opened[0].toString(), QStringLiteral("mailto:info@quindral.example"));
+    const QUrl mail(QStringLiteral("mailto:info@quindral.example"));
+    const QUrl web(QStringLiteral("http://www.quindral.example"));
+    QCOMPARE(shell.opened, (QVector<QUrl>{mail, web, web}));
   }
 
   void theUnderlineFollowsThePointerOverLinksAndTheBackgroundOnly() {
@@ -181,16 +173,6 @@ class AboutWindowTest : public QObject {
     QVERIFY(Underlined("lblMail"));
     MoveTo(QPoint(10, 400));
     QVERIFY(!Underlined("lblMail") && !Underlined("lblURL"));
-  }
-
-  void theLinksShowTheHandCursor() {
-    for (const char* name : {"lblMail", "lblURL"}) {
-      const QCursor cursor = Label(name)->cursor();
-      QCOMPARE(cursor.hotSpot(), QPoint(0, 0));
-      QCOMPARE(cursor.bitmap().size(), QSize(32, 32));
-      QCOMPARE(cursor.mask().size(), QSize(32, 32));
-    }
-    QCOMPARE(about->cursor().shape(), Qt::ArrowCursor);
   }
 
   void aSecondShowingStartsFresh() {

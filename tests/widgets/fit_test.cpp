@@ -37,6 +37,8 @@ class FitTest : public lucen::testing::GameWindowTest {
   }
 
   void aSizeChoiceKeepsTheWholeWindowOnTheScreen() {
+    // 4200 x 4800 twips go to (3900, 2100) on the 12000 x 9000 twips area.
+    QCOMPARE(CentredTopLeft(QSize(280, 320), QRect(0, 0, 800, 600)), QPoint(260, 140));
     form = std::make_unique<Form1>(shell);
     form->ShowCentred();
     QVERIFY(QTest::qWaitForWindowExposed(form.get()));
@@ -44,6 +46,7 @@ class FitTest : public lucen::testing::GameWindowTest {
     const QRect area = TwipsToPixels({0, 0, 12000, 9000});
     bool moved = false;
     for (int choice = 0; choice < 5; ++choice) {
+      form->move(3, 5);  // wherever the player left it
       Choose(QStringLiteral("MnuTam_%1").arg(choice));
       const QRect frame = form->frameGeometry();
       QVERIFY2(screen.contains(frame), qPrintable(QDebug::toString(frame)));

@@ -1,4 +1,5 @@
 // The windows at the device pixel ratio given by QT_SCALE_FACTOR (run at 1, 1.5 and 2).
+#include <QBitmap>
 #include <QLabel>
 #include <QtTest>
 
@@ -64,13 +65,18 @@ class HighDpiTest : public GameWindowTest {
     const QPixmap slot = about.findChild<QLabel*>("imgIcono")->pixmap();
     QCOMPARE(slot.deviceIndependentSize(), QSizeF(32, 32));
     QVERIFY(slot.width() >= qRound(32 * ratio));
-    const QCursor hand = about.findChild<QLabel*>("lblURL")->cursor();
-    QCOMPARE(hand.hotSpot(), QPoint(0, 0));
-    if (ratio > 1) {
-      QCOMPARE(hand.pixmap().size(), QSize(64, 64));
-    } else {
-      QCOMPARE(hand.bitmap().size(), QSize(32, 32));
+    // The hand over the links only.
+    for (const char* link : {"lblMail", "lblURL"}) {
+      const QCursor hand = about.findChild<QLabel*>(link)->cursor();
+      QCOMPARE(hand.hotSpot(), QPoint(0, 0));
+      if (ratio > 1) {
+        QCOMPARE(hand.pixmap().size(), QSize(64, 64));
+      } else {
+        QCOMPARE(hand.bitmap().size(), QSize(32, 32));
+        QCOMPARE(hand.mask().size(), QSize(32, 32));
+      }
     }
+    QCOMPARE(about.cursor().shape(), Qt::ArrowCursor);
   }
 
   void oneLineTextsFitTheirPlaces() {

@@ -29,7 +29,7 @@ class KeyboardAccessTest : public GameWindowTest {
  private slots:
   void init() { StartGame(); }
 
-  void arrowsWalkTheGridAndStopAtTheEdges() {
+  void arrowsWalkTheGridAndStopAtTheEdgesAndSpacePlays() {
     QCOMPARE(Focused(), Cell(1));
     Press(Qt::Key_Up);
     Press(Qt::Key_Left);
@@ -41,6 +41,14 @@ class KeyboardAccessTest : public GameWindowTest {
     QCOMPARE(Focused(), Cell(10));  // no wrap into the next row
     for (int i = 0; i < 6; ++i) Press(Qt::Key_Down);
     QCOMPARE(Focused(), Cell(25));
+    Press(Qt::Key_Space);
+    QCOMPARE(History(), std::vector<std::string>{"25"});
+    QCOMPARE(DifferencesFrom(After(5, 2, {25})), QString());  // the focused cell's colour too
+    // A size change puts the focus on cell 1 of the new board.
+    Choose("MnuTam_3");
+    QCOMPARE(Focused(), Cell(1));
+    Press(Qt::Key_Down);
+    QCOMPARE(Focused(), Cell(9));
   }
 
   // The focus ring shows once the player uses the keyboard: not at the start, after a mouse
@@ -70,29 +78,6 @@ class KeyboardAccessTest : public GameWindowTest {
     QVERIFY(Focused() == Cell(1) && !ringed());
     Choose("MnuPista");
     QVERIFY(Focused()->IsHint() && ringed());
-  }
-
-  void spacePlaysTheFocusedCell() {
-    Press(Qt::Key_Down);
-    Press(Qt::Key_Down);
-    Press(Qt::Key_Right);
-    Press(Qt::Key_Right);
-    Press(Qt::Key_Space);
-    QCOMPARE(History(), std::vector<std::string>{"13"});
-    QCOMPARE(CentreColour(Cell(8)), Painted(kLightGreen));
-    // The focus ring marks the cell without hiding its colour.
-    QCOMPARE(CentreColour(Cell(13)), Painted(kLightGreen));
-    const QImage focused = Cell(13)->grab().toImage();
-    const QImage plain = Cell(12)->grab().toImage();
-    QVERIFY(focused != plain);
-  }
-
-  void aSizeChangePutsTheFocusOnCellOne() {
-    Press(Qt::Key_Down);
-    Choose("MnuTam_3");
-    QCOMPARE(Focused(), Cell(1));
-    Press(Qt::Key_Down);
-    QCOMPARE(Focused(), Cell(9));
   }
 
   void theTemplateNeverTakesTheFocus() {

@@ -7,7 +7,6 @@
 
 #include "about/form_quindral.h"
 #include "main_window/cell_button.h"
-#include "platform/centring.h"
 #include "tests/widgets/support/game_window_test.h"
 
 using namespace lucen;
@@ -40,12 +39,6 @@ class MainWindowTest : public GameWindowTest {
   bool aboutOpenedBeforeWindow = false;
 
   QMenu* Menu(const QString& name) const { return form->findChild<QMenu*>(name); }
-  int CellCount() const { return form->findChildren<CellButton*>().size() - 1; }
-  bool AllBlack() const {
-    const auto cells = form->findChildren<CellButton*>();
-    return std::all_of(cells.begin(), cells.end(),
-                       [](CellButton* cell) { return CentreColour(cell) == Painted(kBlack); });
-  }
 
  private slots:
   void init() {
@@ -58,8 +51,7 @@ class MainWindowTest : public GameWindowTest {
 
   void startsWithTheAboutWindowAloneThenAFreshBoard() {
     QVERIFY(aboutOpenedBeforeWindow);
-    QCOMPARE(CellCount(), 25);
-    QVERIFY(AllBlack());
+    QCOMPARE(DifferencesFrom(Board(5, 2)), QString());
     QVERIFY(History().empty());
     QCOMPARE(form->GameBoard().Size(), 5);
     QCOMPARE(form->GameBoard().ColourCount(), 2);
@@ -113,64 +105,31 @@ class MainWindowTest : public GameWindowTest {
     QVERIFY(!Item("MnuDeshacer")->isEnabled() && !Item("MnuRehacer")->isEnabled());
   }
 
-  void aSizeChoiceInMidGameKeepsHistoryAndColours() {
-    Choose("MnuC_1");  // three colours
-    Click(13);
-    Click(1);
-    Choose("MnuTam_2");
-    QCOMPARE(CellCount(), 49);
-    QVERIFY(AllBlack());
+  // A size choice, a colour choice and Reset do to the window's board what they do to the model
+  // (a choice of the size or the count in force too), and the check marks follow.
+  void theSizeColourAndResetCommandsActAsOnTheModel() {
+    Board model(5, 2);
+    const auto step = [&](const char* item, const std::function<void()>& onModel, int cell) {
+      Choose(item);
+      onModel();
+      QCOMPARE(DifferencesFrom(model), QString());
+      Click(cell);
+      model.Press(static_cast<std::size_t>(cell - 1));
+      QCOMPARE(History(), model.History());
+    };
+    step(
+        "MnuC_1", [&] { model.ChangeColourCount(3); }, 13);
+    step(
+        "MnuTam_2", [&] { model.Resize(7); }, 1);
+    step(
+        "MnuTam_2", [&] { model.Resize(7); }, 25);
+    step(
+        "MnuC_1", [&] { model.ChangeColourCount(3); }, 7);
+    step(
+        "MnuReset", [&] { model.Reset(); }, 12);
+    QCOMPARE(DifferencesFrom(model), QString());
     QCOMPARE(Checked(Menu("MnuT")), QStringList{"7x7"});
     QCOMPARE(Checked(Menu("MnuColor")), QStringList{"3"});
-    QCOMPARE(form->GameBoard().ColourCount(), 3);
-    QCOMPARE(History(), (std::vector<std::string>{"13", "1"}));
-
-    Click(25);
-    Choose("MnuTam_2");  // the size in force: rebuilt all the same
-    QCOMPARE(CellCount(), 49);
-    QVERIFY(AllBlack());
-    QCOMPARE(Checked(Menu("MnuT")), QStringList{"7x7"});
-    QCOMPARE(History(), (std::vector<std::string>{"13", "1", "25"}));
-  }
-
-  void aColourChoiceResetsTheBoard() {
-    Click(7);
-    Click(8);
-    Choose("MnuC_1");
-    QCOMPARE(form->GameBoard().ColourCount(), 3);
-    QCOMPARE(Checked(Menu("MnuColor")), QStringList{"3"});
-    QVERIFY(AllBlack());
-    QVERIFY(History().empty());
-
-    Click(7);
-    Choose("MnuC_1");  // the count in force resets too
-    QVERIFY(AllBlack());
-    QVERIFY(History().empty());
-    QCOMPARE(Checked(Menu("MnuColor")), QStringList{"3"});
-
-    Choose("MnuC_2");
-    Click(13);
-    QCOMPARE(CentreColour(Cell(13)), Painted(kYellow));
-  }
-
-  void resetBlackensAndEmptiesTheHistory() {
-    Click(12);
-    Choose("MnuReset");
-    QVERIFY(AllBlack());
-    QVERIFY(History().empty());
-    QCOMPARE(CellCount(), 25);
-  }
-
-  void aSizeChoiceCentresTheWindowOnTheFixedArea() {
-    // 4200 x 4800 twips go to (3900, 2100) on the 12000 x 9000 twips area.
-    QCOMPARE(CentredTopLeft(QSize(280, 320), QRect(0, 0, 800, 600)), QPoint(260, 140));
-
-    form->move(3, 5);
-    Choose("MnuTam_4");
-    const QRect outer = form->frameGeometry();
-    const QSize area = TwipsToPixels({0, 0, 12000, 9000}).size();
-    QVERIFY(qAbs(outer.left() - (area.width() - outer.width()) / 2.0) <= 0.5);
-    QVERIFY(qAbs(outer.top() - (area.height() - outer.height()) / 2.0) <= 0.5);
   }
 
   // "Como Jugar" always answers: the desktop opens the page beside the program; when it cannot,
@@ -194,7 +153,7 @@ class MainWindowTest : public GameWindowTest {
     QVERIFY(QFile::rename(page + ".aside", page));
     QCOMPARE(messages.size(), 1);
     QVERIFY(messages.front().contains(QDir::toNativeSeparators(page)));
-    QCOMPARE(CellCount(), 25);
+    QCOMPARE(DifferencesFrom(Board(5, 2)), QString());
   }
 
   void aboutInMidGameLeavesTheGameAsItWas() {
@@ -206,7 +165,7 @@ class MainWindowTest : public GameWindowTest {
     QCOMPARE(closer.Closed(), 1);
     QVERIFY(sawAbout);
     QCOMPARE(History(), std::vector<std::string>{"13"});
-    QCOMPARE(CentreColour(Cell(8)), Painted(kLightGreen));
+    QCOMPARE(DifferencesFrom(After(5, 2, {13})), QString());
   }
 
   void closingTheWindowEndsTheProgram() {

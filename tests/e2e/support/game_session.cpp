@@ -14,7 +14,6 @@
 #include <signal.h>
 
 #include <algorithm>
-#include <cctype>
 #include <fstream>
 #include <set>
 #include <stdexcept>
@@ -109,8 +108,9 @@ std::string LocalPath(const std::string& url) {
 std::unique_ptr<ChildProcess> StartGame(const GameOptions& options,
                                         const std::filesystem::path& folder,
                                         const std::string& display) {
-  for (const char* name : {"home", "runtime", "bin"}) {
-    std::filesystem::create_directories(folder / name);
+  const std::filesystem::path home = options.home.empty() ? folder / "home" : options.home;
+  for (const auto& place : {home, folder / "runtime", folder / "bin"}) {
+    std::filesystem::create_directories(place);
   }
   std::filesystem::permissions(folder / "runtime", std::filesystem::perms::owner_all);
   std::string path = (folder / "bin").string();  // an empty folder: no opener anywhere on PATH
@@ -124,7 +124,7 @@ std::unique_ptr<ChildProcess> StartGame(const GameOptions& options,
   run.argv.insert(run.argv.end(), options.arguments.begin(), options.arguments.end());
   QProcessEnvironment& environment = run.environment;
   if (!display.empty()) environment.insert("DISPLAY", QString::fromStdString(display));
-  environment.insert("HOME", QString::fromStdString((folder / "home").string()));
+  environment.insert("HOME", QString::fromStdString(home.string()));
   environment.insert("XDG_RUNTIME_DIR", QString::fromStdString((folder / "runtime").string()));
   environment.insert("PATH", QString::fromStdString(path));
   // A socket where nothing listens: with no address at all, libdbus would start a bus daemon
@@ -195,13 +195,10 @@ std::optional<TopLevel> GameSession::WaitForWindow(
   std::optional<TopLevel> found;
   WaitUntil(
       [&] {
-        for (const TopLevel& window : desktop_->MappedTopLevels()) {
-          if (wanted(window)) {
-            found = window;
-            return true;
-          }
-        }
-        return false;
+        const auto windows = desktop_->MappedTopLevels();
+        const auto match = std::find_if(windows.begin(), windows.end(), wanted);
+        if (match != windows.end()) found = *match;
+        return found.has_value();
       },
       limit, std::chrono::milliseconds(5));
   return found;
@@ -239,18 +236,16 @@ TopLevel GameSession::PassAboutWindow() {
   return *main;
 }
 
-std::pair<int, int> GameSession::Scaled(const Rect& window, int x, int y) const {
-  return {window.x + x * scale_, window.y + y * scale_};
+std::pair<int, int> GameSession::Scaled(const Rect& window, QPoint point) const {
+  return {window.x + point.x() * scale_, window.y + point.y() * scale_};
 }
 
 std::pair<int, int> GameSession::MailLink(const Rect& about) const {
-  const QPoint centre = TwipsToPixels(kMailLinkPlace).center();
-  return Scaled(about, centre.x(), centre.y());
+  return Scaled(about, TwipsToPixels(kMailLinkPlace).center());
 }
 
 std::pair<int, int> GameSession::WebLink(const Rect& about) const {
-  const QPoint centre = TwipsToPixels(kWebLinkPlace).center();
-  return Scaled(about, centre.x(), centre.y());
+  return Scaled(about, TwipsToPixels(kWebLinkPlace).center());
 }
 
 bool GameSession::MailLinkUnderlined(const Rect& about) {
@@ -304,8 +299,8 @@ void GameSession::ChooseMenuItem(int title, int downs, std::optional<int> subDow
   for (const TopLevel& window : desktop_->MappedTopLevels()) before.insert(window.id);
   const auto isNew = [&before](const TopLevel& w) { return before.count(w.id) == 0; };
 
-  const QPoint centre = places[static_cast<std::size_t>(title)].center();
-  const auto [x, y] = Scaled(desktop_->Frame(MainWindowId()), centre.x(), centre.y());
+  const auto [x, y] =
+      Scaled(desktop_->Frame(MainWindowId()), places[static_cast<std::size_t>(title)].center());
   desktop_->Click(x, y);
   const auto menu = WaitForWindow(isNew);
   if (!menu) throw std::runtime_error("the menu did not open");
@@ -328,22 +323,24 @@ void GameSession::ChooseMenuItem(int title, int downs, std::optional<int> subDow
   }
 }
 
+std::pair<int, int> GameSession::CellCentre(const Rect& client, int size, int index) const {
+  const Rect cell = CellRects(size).at(static_cast<std::size_t>(index));
+  return Scaled(client, {cell.x + cell.width / 2, cell.y + cell.height / 2});
+}
+
 std::vector<Rgb> GameSession::CellColours(int size) {
   const Rect client = ClientArea();
   const Snapshot shot = desktop_->Grab(client);
   std::vector<Rgb> colours(1);
-  const auto rects = CellRects(size);
-  for (std::size_t i = 1; i < rects.size(); ++i) {
-    const Rect& cell = rects[i];
-    const auto [x, y] = Scaled(client, cell.x + cell.width / 2, cell.y + cell.height / 2);
+  for (int i = 1; i <= size * size; ++i) {
+    const auto [x, y] = CellCentre(client, size, i);
     colours.push_back(shot.At(x, y));
   }
   return colours;
 }
 
 void GameSession::ClickCell(int size, int index) {
-  const Rect cell = CellRects(size).at(static_cast<std::size_t>(index));
-  const auto [x, y] = Scaled(ClientArea(), cell.x + cell.width / 2, cell.y + cell.height / 2);
+  const auto [x, y] = CellCentre(ClientArea(), size, index);
   desktop_->Click(x, y);
 }
 

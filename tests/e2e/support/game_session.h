@@ -45,11 +45,14 @@ struct GameOptions {
   std::map<std::string, std::string> environment;
   // Where its standard output goes; empty: a file of the session's own.
   std::filesystem::path stdoutTo;
+  // Its HOME, which a later game may share; empty: a folder of the session's own.
+  std::filesystem::path home;
 };
 
 // Starts a program as every test and the start-up benchmark run the game: in an environment
-// built from nothing, with HOME, XDG_RUNTIME_DIR and the openers in `folder`, no session bus,
-// DISPLAY=`display` unless that is empty, and its output in folder/game.out and game.err.
+// built from nothing, with HOME (unless given), XDG_RUNTIME_DIR and the openers in `folder`, no
+// session bus, DISPLAY=`display` unless that is empty, and its output in folder/game.out and
+// game.err.
 std::unique_ptr<ChildProcess> StartGame(const GameOptions& options,
                                         const std::filesystem::path& folder,
                                         const std::string& display);
@@ -133,7 +136,9 @@ class GameSession {
   bool MailLinkUnderlined(const Rect& about);
   Window MainWindowId();
   std::filesystem::path Path(const char* name) const;
-  std::pair<int, int> Scaled(const Rect& window, int x, int y) const;
+  // A point given in logical pixels from the corner of `window`, in root coordinates.
+  std::pair<int, int> Scaled(const Rect& window, QPoint point) const;
+  std::pair<int, int> CellCentre(const Rect& client, int size, int index) const;
 
   QTemporaryDir folder_;
   std::unique_ptr<XvfbServer> server_;

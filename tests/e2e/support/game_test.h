@@ -7,8 +7,12 @@
 
 #include "board/board.h"
 #include "tests/e2e/support/game_session.h"
+#include "tests/support/boards.h"
 
 namespace lucen::e2e {
+
+using testing::After;
+using testing::SolutionFromBlack;
 
 // A test with the game started on its own X server. On failure it leaves a picture of the
 // screen, "<suite>.<test>.png", in the working folder and shows what the game wrote on stderr.
@@ -33,19 +37,7 @@ class MainWindowTest : public GameTest {
   TopLevel main;
 };
 
-// What the screen should show of `board`: element 0 unused, then each cell's colour.
-std::vector<Rgb> Expected(const Board& board);
-// The same for a fresh board of `size` under `colours` colours after pressing `cells` (numbered
-// from 1) in turn.
-std::vector<Rgb> Showing(int size, int colours, std::initializer_list<int> cells);
-// Every cell (element 0 unused) of an N x N board showing `colour`.
-std::vector<Rgb> Uniform(int size, Rgb colour);
-
-// Fails unless the board shows exactly `expected`, naming every cell that differs.
-::testing::AssertionResult BoardIs(const std::vector<Rgb>& seen, const std::vector<Rgb>& expected,
-                                   int size);
-// Waits until the game's N x N board shows `expected`; then as BoardIs.
-::testing::AssertionResult Shows(GameSession& game, int size, const std::vector<Rgb>& expected);
+// Waits until the game shows `board`; fails unless it does, naming every cell that differs.
 ::testing::AssertionResult Shows(GameSession& game, const Board& board);
 // Presses cell `index` (from 1) on the model and clicks it in the game; then as Shows.
 ::testing::AssertionResult Play(GameSession& game, Board& board, int index);

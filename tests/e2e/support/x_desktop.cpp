@@ -5,6 +5,7 @@
 #include <X11/extensions/XTest.h>
 #include <poll.h>
 
+#include <algorithm>
 #include <stdexcept>
 
 namespace lucen::e2e {
@@ -18,10 +19,6 @@ int IgnoreXError(Display* /*display*/, XErrorEvent* /*error*/) {
 }
 
 }  // namespace
-
-std::ostream& operator<<(std::ostream& out, const Rect& rect) {
-  return out << rect.width << "x" << rect.height << "+" << rect.x << "+" << rect.y;
-}
 
 Rgb Snapshot::At(int x, int y) const {
   if (x < area.x || y < area.y || x >= area.Right() || y >= area.Bottom()) {
@@ -116,47 +113,40 @@ Window XDesktop::NextMapped(pid_t pid, Window except, const std::function<bool()
   return None;
 }
 
-pid_t XDesktop::WindowPid(Window window) {
-  Atom type = None;
-  int format = 0;
-  unsigned long count = 0, after = 0;
-  unsigned char* data = nullptr;
-  pid_t pid = -1;
-  if (XGetWindowProperty(display_, window, XInternAtom(display_, "_NET_WM_PID", False), 0, 1, False,
-                         XA_CARDINAL, &type, &format, &count, &after, &data) == Success &&
-      data != nullptr) {
-    if (format == 32 && count == 1) pid = static_cast<pid_t>(*reinterpret_cast<long*>(data));
-    XFree(data);
-  }
-  return pid;
-}
-
-std::string XDesktop::StringProperty(Window window, Atom property) {
-  Atom type = 0;
+std::string XDesktop::Property(Window window, Atom property, Atom type) {
+  Atom typeFound = None;
   int format = 0;
   unsigned long items = 0, after = 0;
   unsigned char* data = nullptr;
   std::string value;
-  if (XGetWindowProperty(display_, window, property, 0, 1024, False, AnyPropertyType, &type,
-                         &format, &items, &after, &data) == Success &&
+  if (XGetWindowProperty(display_, window, property, 0, 1024, False, type, &typeFound, &format,
+                         &items, &after, &data) == Success &&
       data != nullptr) {
-    if (format == 8) value.assign(reinterpret_cast<const char*>(data), items);
+    // Xlib hands 32-bit items over as longs.
+    value.assign(reinterpret_cast<const char*>(data), format == 32 ? items * sizeof(long) : items);
     XFree(data);
   }
   return value;
 }
 
+pid_t XDesktop::WindowPid(Window window) {
+  const std::string pid =
+      Property(window, XInternAtom(display_, "_NET_WM_PID", False), XA_CARDINAL);
+  return pid.size() == sizeof(long) ? static_cast<pid_t>(*reinterpret_cast<const long*>(pid.data()))
+                                    : -1;
+}
+
 std::string XDesktop::WmName(Window window) {
-  return StringProperty(window, XA_WM_NAME);
+  return Property(window, XA_WM_NAME);
 }
 
 std::string XDesktop::NetWmName(Window window) {
-  return StringProperty(window, XInternAtom(display_, "_NET_WM_NAME", False));
+  return Property(window, XInternAtom(display_, "_NET_WM_NAME", False));
 }
 
 std::string XDesktop::WmClass(Window window) {
   // Two strings, each ending in a NUL: the instance, then the class.
-  const std::string both = StringProperty(window, XA_WM_CLASS);
+  const std::string both = Property(window, XA_WM_CLASS);
   const std::size_t end = both.find('\0');
   return end == std::string::npos ? std::string()
                                   : both.substr(end + 1, both.find('\0', end + 1) - end - 1);
@@ -195,10 +185,10 @@ void XDesktop::MovePointer(int x, int y) {
   XFlush(display_);
 }
 
-void XDesktop::Click(int x, int y, unsigned button) {
+void XDesktop::Click(int x, int y) {
   MovePointer(x, y);
-  XTestFakeButtonEvent(display_, button, True, CurrentTime);
-  XTestFakeButtonEvent(display_, button, False, CurrentTime);
+  XTestFakeButtonEvent(display_, 1, True, CurrentTime);
+  XTestFakeButtonEvent(display_, 1, False, CurrentTime);
   XFlush(display_);
 }
 
@@ -232,7 +222,7 @@ bool XDesktop::RequestClose(Window window) {
   int count = 0;
   bool takesPart = false;
   if (XGetWMProtocols(display_, window, &offered, &count) != 0) {
-    for (int i = 0; i < count; ++i) takesPart = takesPart || offered[i] == deleteWindow;
+    takesPart = std::find(offered, offered + count, deleteWindow) != offered + count;
     XFree(offered);
   }
   if (!takesPart) return false;

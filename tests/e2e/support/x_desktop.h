@@ -34,9 +34,7 @@ struct Rect {
   int height = 0;
   int Right() const { return x + width; }    // one past the last column
   int Bottom() const { return y + height; }  // one past the last row
-  friend bool operator==(const Rect&, const Rect&) = default;
 };
-std::ostream& operator<<(std::ostream& out, const Rect& rect);
 
 // A mapped child of the root window; with no window manager, that is every top-level window and
 // every popup, placed in root coordinates.
@@ -96,7 +94,7 @@ class XDesktop {
   Rgb PixelAt(int x, int y) { return Grab({x, y, 1, 1}).At(x, y); }
 
   void MovePointer(int x, int y);
-  void Click(int x, int y, unsigned button = 1);
+  void Click(int x, int y);  // with the left button
   // Presses and releases a key, with the modifier keys given held down around it.
   void Key(unsigned long keysym, std::initializer_list<unsigned long> modifiers = {});
   // Moves a top-level window, as a player dragging it with a window manager would.
@@ -108,7 +106,8 @@ class XDesktop {
   bool RequestClose(Window window);
 
  private:
-  std::string StringProperty(Window window, Atom property);
+  // A property's value, as bytes; empty when the window has none of that type.
+  std::string Property(Window window, Atom property, Atom type = AnyPropertyType);
   pid_t WindowPid(Window window);
 
   Display* display_ = nullptr;

@@ -5,15 +5,13 @@
 #include <QTemporaryDir>
 #include <QtTest>
 #include <functional>
-#include <initializer_list>
 #include <memory>
 #include <vector>
 
-#include "board/board.h"
-#include "board/solver.h"
 #include "main_window/cell_button.h"
 #include "main_window/form1.h"
 #include "platform/desktop_shell.h"
+#include "tests/support/boards.h"
 #include "tests/widgets/support/modal_closer.h"
 
 namespace lucen::testing {
@@ -44,25 +42,6 @@ inline QColor Painted(Rgb colour) {
 inline QColor CentreColour(QWidget* widget) {
   const QImage image = widget->grab().toImage();
   return image.pixelColor(image.width() / 2, image.height() / 2);
-}
-
-// A board of `size` and `colours` after pressing `cells` (numbered from 1): what the window
-// should show.
-inline Board After(int size, int colours, std::initializer_list<int> cells) {
-  Board board(size, colours);
-  for (int cell : cells) board.Press(static_cast<std::size_t>(cell - 1));
-  return board;
-}
-
-// The solver's fewest presses from a black board, as cells numbered from 1, each as often as it
-// is pressed; empty when the board has no solution.
-inline std::vector<int> SolutionFromBlack(int size, int colours) {
-  const auto presses = FewestPresses(size, colours, Board(size, colours).Steps());
-  std::vector<int> cells;
-  for (std::size_t i = 0; presses && i < presses->size(); ++i) {
-    cells.insert(cells.end(), static_cast<std::size_t>((*presses)[i]), static_cast<int>(i) + 1);
-  }
-  return cells;
 }
 
 // What the tests of the main window share: a game started as the program starts it, and the

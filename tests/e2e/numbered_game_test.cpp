@@ -1,0 +1,80 @@
+// A numbered game on a real X server, won by following the hints and read as a screen reader
+// reads it; its win is in the records that the next run of the game shows.
+#include <X11/keysym.h>
+
+#include <regex>
+
+#include "board/game_code.h"
+#include "tests/e2e/support/screen_reader.h"
+
+namespace lucen::e2e {
+namespace {
+
+TEST_F(ScreenReaderTest, AGameWonWithHintsIsInTheRecordsAsWonWithNoBest) {
+  GameOptions options = OnDesktop("es_ES.UTF-8");
+  options.home = folder_.path().toStdString() + "/home";
+  {
+    GameSession game(options);
+    const TopLevel main = game.PassAboutWindow();
+    const std::vector<Node> cells = BoardCells(WaitForWindow(game, ATSPI_ROLE_FRAME));
+    ASSERT_EQ(cells.size(), 25u);
+    game.Desktop().Focus(main.id);
+    game.Desktop().Key(XK_n, {XK_Control_L});
+    const std::vector<std::string> black = Described(Board(5, 2));
+    std::vector<std::string> seen;
+    ASSERT_TRUE(WaitUntil([&] { return (seen = Descriptions(cells)) != black; })) << "no game";
+    // Each hint played changes the board; the last one leaves it all light green.
+    Board solved(5, 2);
+    solved.Start(std::vector<int>(25, 1));
+    for (int presses = 0; seen != Described(solved) && presses <= 3 * 5; ++presses) {
+      const std::vector<std::string> before = seen;
+      game.Desktop().Key(XK_h, {XK_Control_L});
+      game.Desktop().Key(XK_space);
+      ASSERT_TRUE(WaitUntil([&] { return (seen = Descriptions(cells)) != before; }));
+    }
+    ASSERT_EQ(seen, Described(solved)) << "no win in 3N + 1 presses";
+
+    const Node message = WaitForWindow(game, ATSPI_ROLE_ALERT);
+    ASSERT_TRUE(message) << "no win message on the accessibility bus";
+    std::string text;  // the icon's label says nothing
+    for (const std::string& name : Names(All(message, ATSPI_ROLE_LABEL))) text += name;
+    std::smatch line;
+    const std::regex win(
+        "Lo lograste!!\nPartida (5x5-2-[0-9]+): ([0-9]+) pulsaciones \\(mínimo "
+        "([0-9]+)\\)");
+    ASSERT_TRUE(std::regex_match(text, line, win)) << text;
+    const GameId id = std::get<GameId>(ReadGameCode(line[1].str()));
+    EXPECT_EQ(line[2], line[3]) << "the hints win in the fewest presses";
+    EXPECT_EQ(std::stoi(line[3]), MakeGame(id).fewest);
+
+    const auto box = game.WaitForWindow([&](const TopLevel& w) { return w.id != main.id; });
+    ASSERT_TRUE(box);
+    game.Desktop().Focus(box->id);
+    game.Desktop().Key(XK_Return);
+    ASSERT_TRUE(WaitUntil([&] { return Descriptions(cells) == black; }));
+    ASSERT_TRUE(game.Desktop().RequestClose(main.id));
+    const auto status = game.Process().WaitFor(kPatience);
+    ASSERT_TRUE(status && status->exited && status->code == 0) << "no clean end on a close";
+    EXPECT_EQ(game.SanitizerReport(), "");
+  }
+
+  GameSession again(options);
+  again.PassAboutWindow();
+  again.ChooseMenuItem(0, 6);  // Juego > Récords
+  const Node records = WaitForWindow(again, ATSPI_ROLE_DIALOG, "Récords");
+  ASSERT_TRUE(records) << "no records window on the accessibility bus";
+  const std::vector<std::string> table = Names(All(records, ATSPI_ROLE_TABLE_CELL));
+  const std::vector<std::string> board{"5x5", "2"};
+  const auto row = std::search(table.begin(), table.end(), board.begin(), board.end());
+  ASSERT_GE(table.end() - row, 4) << "no row for 5x5 under 2 colours";
+  EXPECT_EQ(std::vector<std::string>(row + 2, row + 4), (std::vector<std::string>{"1", "—"}));
+  const auto window = again.WaitForWindow([](const TopLevel& w) { return w.name == "Récords"; });
+  ASSERT_TRUE(window);
+  again.Desktop().Focus(window->id);
+  again.Desktop().Key(XK_Escape);
+  EXPECT_TRUE(again.WaitUntilGone(window->id));
+  EXPECT_EQ(again.SanitizerReport(), "");
+}
+
+}  // namespace
+}  // namespace lucen::e2e
