@@ -3,6 +3,8 @@
 #include <X11/keysym.h>
 #include <gtest/gtest.h>
 
+#include "platform/centring.h"
+#include "platform/twips.h"
 #include "tests/e2e/support/game_test.h"
 
 namespace lucen::e2e {
@@ -24,18 +26,20 @@ void ChooseColours(GameSession& game, int count) {
   game.ChooseMenuItem(kGame, kColours, count - 2);
 }
 
-// Each size rebuilds the board black, every cell at its place (where the window goes is
-// fit_test's to check).
-TEST_F(MenuTest, SizesRebuildTheBoardBlack) {
+// Each size rebuilds the board black, every cell at its place, and puts the window in the middle
+// of the 12000 x 9000 twips area at the screen's origin (the private server's screen holds it).
+TEST_F(MenuTest, SizesRebuildTheBoardBlackAndCentreTheWindow) {
   Board five(5, 2);
   ASSERT_TRUE(Play(*game, five, 13));
-  ChooseSize(*game, 7);
-  ASSERT_TRUE(CellsAt(*game, 7));
-  Board seven(7, 2);
-  ASSERT_TRUE(Play(*game, seven, 28));  // on the new board: an edge cell, whose group must not wrap
-  for (const int size : {9, 6, 8, 5}) {
+  const QRect area = TwipsToPixels({0, 0, 12000, 9000});
+  for (const int size : {7, 9, 6, 8, 5}) {
     ChooseSize(*game, size);
     EXPECT_TRUE(CellsAt(*game, size));
+    const Rect frame = game->Desktop().Frame(main.id);
+    EXPECT_EQ(QPoint(frame.x, frame.y), CentredTopLeft({frame.width, frame.height}, area));
+    if (size != 7) continue;
+    Board seven(7, 2);
+    ASSERT_TRUE(Play(*game, seven, 28));  // an edge cell, whose group must not wrap
   }
 }
 

@@ -7,6 +7,13 @@
 namespace lucen::e2e {
 namespace {
 
+// The names of the menu bar's titles, as a screen reader reads them.
+std::vector<std::string> MenuTitles(const Node& frame) {
+  std::vector<std::string> titles;
+  for (const Node& bar : All(frame, ATSPI_ROLE_MENU_BAR)) titles = Names(Children(bar));
+  return titles;
+}
+
 TEST_F(ScreenReaderTest, ReadsTheLinksTheCellsAMoveAndTheMenus) {
   GameSession game(OnDesktop("es_ES.UTF-8"));
   const Node about = WaitForWindow(game, ATSPI_ROLE_DIALOG);
@@ -40,10 +47,17 @@ TEST_F(ScreenReaderTest, ReadsTheLinksTheCellsAMoveAndTheMenus) {
   WaitUntil([&] { return (seen = Descriptions(board)) == expected; });
   EXPECT_EQ(seen, expected);
 
-  std::vector<std::string> titles;
-  for (const Node& bar : All(frame, ATSPI_ROLE_MENU_BAR)) titles = Names(Children(bar));
-  EXPECT_EQ(titles, (std::vector<std::string>{"Juego", "Ayuda"}));
+  EXPECT_EQ(MenuTitles(frame), (std::vector<std::string>{"Juego", "Ayuda"}));
   EXPECT_EQ(game.SanitizerReport(), "");
+}
+
+// On an English desktop a screen reader hears the menus in English.
+TEST_F(ScreenReaderTest, ReadsTheMenusInEnglishOnAnEnglishDesktop) {
+  GameSession game(OnDesktop("en_US.UTF-8"));
+  game.PassAboutWindow();
+  const Node frame = WaitForWindow(game, ATSPI_ROLE_FRAME);
+  ASSERT_TRUE(frame) << "no main window on the accessibility bus";
+  EXPECT_EQ(MenuTitles(frame), (std::vector<std::string>{"Game", "Help"}));
 }
 
 }  // namespace

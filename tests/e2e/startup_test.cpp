@@ -1,7 +1,8 @@
-// Start-up on a real X server: the about window first and alone, then, once a key has closed it,
-// the main window. (Which keys close it, about_window_test checks.)
+// Start-up on a real X server: the about window first and alone, then, once a key that types a
+// character has closed it, the main window.
 #include "about/about_design.h"
 
+#include <X11/keysym.h>
 #include <gtest/gtest.h>
 
 #include "tests/e2e/support/game_test.h"
@@ -45,6 +46,22 @@ TEST_F(StartUpTest, TheAboutWindowComesFirstAloneAndFramedInWhite) {
 
   // It stays the only window while the player has not closed it.
   EXPECT_TRUE(AboutAloneAndAnswering(*game, windows[0]));
+}
+
+// On a real X server only a key that types a character closes the about window: Shift, the
+// arrows, a function key and Control do not.
+TEST_F(StartUpTest, OnlyAKeyThatTypesACharacterClosesTheAboutWindow) {
+  const auto about = game->WaitForAbout();
+  ASSERT_TRUE(about);
+  game->Desktop().MovePointer(about->frame.x + 5, about->frame.y + 5);
+  game->Desktop().Focus(about->id);
+  for (const KeySym key : {XK_Shift_L, XK_Right, XK_Down, XK_F2, XK_Control_L}) {
+    game->Desktop().Key(key);
+    // Once the window has answered a later event, it has seen the key too.
+    ASSERT_TRUE(AboutAloneAndAnswering(*game, *about)) << "after keysym " << key;
+  }
+  game->Desktop().Key(XK_a);
+  EXPECT_TRUE(game->WaitUntilGone(about->id));
 }
 
 TEST_F(StartUpTest, TheMainWindowFollowsWithItsTitleAndClientArea) {
