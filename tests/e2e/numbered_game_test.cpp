@@ -5,6 +5,7 @@
 #include <regex>
 
 #include "board/game_code.h"
+#include "tests/e2e/support/game_test.h"
 #include "tests/e2e/support/screen_reader.h"
 
 namespace lucen::e2e {
@@ -74,6 +75,18 @@ TEST_F(ScreenReaderTest, AGameWonWithHintsIsInTheRecordsAsWonWithNoBest) {
   again.Desktop().Key(XK_Escape);
   EXPECT_TRUE(again.WaitUntilGone(window->id));
   EXPECT_EQ(again.SanitizerReport(), "");
+}
+
+// lucen --game CODE starts with that game, of its own size and colours, once the about window
+// is closed.
+TEST(CommandLineGame, StartsWithTheGameItNames) {
+  GameOptions options;
+  options.arguments = {"--game", "6x6-3-42"};
+  GameSession game(options);
+  game.PassAboutWindow();
+  Board start(6, 3);
+  start.Start(MakeGame({6, 3, 42}).start);
+  EXPECT_TRUE(Shows(game, start));
 }
 
 }  // namespace

@@ -118,6 +118,14 @@ TEST(CommandLine, EachSlipGetsOneLineAndItsStatus) {
       {{"-platform"}, "offscreen", "", 2, missing("-platform")},
       {{"-display"}, "", "", 2, missing("-display")},
       {{"--help"}, "", "/dev/full", 1, unwritten},
+      {{"-g"}, "", "", 2, missing("-g")},
+      {{"--game", "7x8-3-1"},
+       "",
+       "",
+       2,
+       {"lucen: «7x8-3-1» no es un código de partida: el tablero es cuadrado: sus dos lados son "
+        "iguales.",
+        "lucen: '7x8-3-1' is not a game code: the board is square: its two sides are equal."}},
   };
   for (const Slip& slip : slips) {
     for (const auto& [lang, line] :
