@@ -53,6 +53,7 @@ TEST(NumberedGame, TheBoardStartsFromItAndUndoStopsThere) {
   start[9] = 1;
   Board board(6, 4);
   board.Press(0);
+  board.Press(1);
   board.Undo();
   board.Start(start);
   EXPECT_EQ(board.Steps(), start);
