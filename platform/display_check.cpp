@@ -82,12 +82,12 @@ QStringList PluginFolders(const QString& pluginPath) {
   return folders;
 }
 
-// The names of the platforms whose plugins in `folders` have file names that match `pattern`,
-// and of those built into Qt, read without loading any; sorted.
-QStringList PlatformNames(const QStringList& folders, const QString& pattern) {
+// The names of the platforms whose plugins are in `folders` or built into Qt, read without
+// loading any; sorted.
+QStringList PlatformNames(const QStringList& folders) {
   QStringList names;
   for (const QString& folder : folders) {
-    for (const QFileInfo& file : QDir(folder).entryInfoList({pattern}, QDir::Files)) {
+    for (const QFileInfo& file : QDir(folder).entryInfoList(QDir::Files)) {
       if (QLibrary::isLibrary(file.fileName())) {
         AddPlatformNames(QPluginLoader(file.filePath()).metaData(), names);
       }
@@ -135,7 +135,7 @@ PlatformCheck CheckPlatform(const QString& platform, const QString& pluginPath,
         return true;
       }
     }
-    if (check.installed.isEmpty()) check.installed = PlatformNames(folders, QStringLiteral("*"));
+    if (check.installed.isEmpty()) check.installed = PlatformNames(folders);
     return check.installed.contains(name, Qt::CaseInsensitive);
   };
 
@@ -150,7 +150,7 @@ PlatformCheck CheckPlatform(const QString& platform, const QString& pluginPath,
     check.outcome = PlatformCheck::Outcome::kNoDisplay;
   }
   if (check.outcome != PlatformCheck::Outcome::kStarts && check.installed.isEmpty()) {
-    check.installed = PlatformNames(folders, QStringLiteral("*"));
+    check.installed = PlatformNames(folders);
   }
 #ifndef Q_OS_LINUX
   // Qt looks beside the program too, a folder known here only on Linux: elsewhere Qt decides.
