@@ -1,5 +1,5 @@
-// In-process benchmarks of the main window on Qt's offscreen platform: the real Form1, built and
-// loaded as at start-up (the about window closed as soon as it opens), then
+// In-process benchmarks of the main window on Qt's offscreen platform: the real MainWindow, built
+// and loaded as at start-up (the about window closed as soon as it opens), then
 //   - a size change to 9 x 9 (Juego > Tamaño > 9x9), alone and with the repaint that follows it;
 //   - one move: a click on a cell button, through the window to the board's press (five
 //     advances, the win check, the cells' repaint requests), alone and with the repaint that
@@ -15,13 +15,13 @@
 #include <cstdio>
 #include <random>
 
-#include "main_window/translations.h"
+#include "program/translations.h"
 #include "tests/widgets/support/game_window_test.h"
 
 namespace {
 
 using lucen::CellButton;
-using lucen::Form1;
+using lucen::MainWindow;
 
 bool failed = false;
 
@@ -48,13 +48,13 @@ class PaintCounter : public QObject {
 // up, shown and painted.
 struct LoadedWindow {
   lucen::testing::RecordingShell shell;
-  std::unique_ptr<Form1> form = std::make_unique<Form1>(shell);
+  std::unique_ptr<MainWindow> form = std::make_unique<MainWindow>(shell);
   bool ready = false;
 
   LoadedWindow() {
     form->SetProgramEnd([] {});
     const lucen::testing::ModalCloser closer;
-    form->Form_Load();
+    form->StartUp();
     form->ShowCentred();
     QCoreApplication::processEvents();
     ready = closer.Closed() == 1 && form->isVisible();

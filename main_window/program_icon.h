@@ -4,11 +4,11 @@
 
 namespace lucen {
 
-// The program's icon: the 16-colour 32 x 32 image, with larger renditions of the same picture
+// The program's icon: the 16-colour 32 x 32 image, with a 64-pixel rendition of the same picture
 // for high-density screens.
 inline QIcon ProgramIcon() {
   QIcon icon(QStringLiteral(":/lucen/lucen.ico"));
-  for (int size : {64}) icon.addFile(QStringLiteral(":/lucen/lucen_%1.png").arg(size));
+  icon.addFile(QStringLiteral(":/lucen/lucen_64.png"));
   return icon;
 }
 

@@ -3,8 +3,8 @@
 #include <X11/keysym.h>
 #include <gtest/gtest.h>
 
-#include "platform/centring.h"
-#include "platform/twips.h"
+#include "desktop/centring.h"
+#include "desktop/twips.h"
 #include "tests/e2e/support/game_test.h"
 
 namespace lucen::e2e {

@@ -1,10 +1,11 @@
 // Start-up on a real X server: the about window first and alone, then, once a key that types a
 // character has closed it, the main window.
-#include "about/about_design.h"
+#include "secondary_windows/about_design.h"
 
 #include <X11/keysym.h>
 #include <gtest/gtest.h>
 
+#include "desktop/program_identity.h"
 #include "tests/e2e/support/game_test.h"
 
 namespace lucen::e2e {
@@ -67,8 +68,8 @@ TEST_F(StartUpTest, OnlyAKeyThatTypesACharacterClosesTheAboutWindow) {
 TEST_F(StartUpTest, TheMainWindowFollowsWithItsTitleAndClientArea) {
   const TopLevel main = game->PassAboutWindow();
 
-  EXPECT_EQ(game->Desktop().WmName(main.id), "Lucen 2.0");
-  EXPECT_EQ(game->Desktop().NetWmName(main.id), "Lucen 2.0");
+  EXPECT_EQ(game->Desktop().WmName(main.id), MainWindowCaption().toStdString());
+  EXPECT_EQ(game->Desktop().NetWmName(main.id), MainWindowCaption().toStdString());
   const auto windows = game->Desktop().MappedTopLevels();
   ASSERT_EQ(windows.size(), 1u) << "the about window should be gone";
   EXPECT_EQ(windows[0].id, main.id);

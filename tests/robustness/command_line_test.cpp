@@ -6,8 +6,8 @@
 #include <QLibraryInfo>
 #include <QStringList>
 
-#include "main_window/command_line.h"
-#include "platform/display_check.h"
+#include "program/command_line.h"
+#include "program/display_check.h"
 #include "tests/e2e/support/game_test.h"
 
 namespace lucen::e2e {
@@ -167,17 +167,6 @@ TEST(QtMirror, QtTakesEveryOptionTheGameLeavesToIt) {
                   .out,
               "xcb\n");
   }
-}
-
-// With a display, an unknown option still starts nothing.
-TEST(CommandLine, AnUnknownOptionOpensNoWindow) {
-  GameOptions options;
-  options.arguments = {"--frobnicate"};
-  GameSession game(options);
-  const auto status = game.Process().WaitFor(kPatience);
-  ASSERT_TRUE(status);
-  EXPECT_TRUE(status->exited && status->code == 2);
-  EXPECT_TRUE(game.Desktop().MappedTopLevels().empty());
 }
 
 // Qt's own -platform reaches Qt: with no display, the game loads Qt's offscreen platform and goes

@@ -10,7 +10,7 @@
 #include <new>
 #include <random>
 
-#include "main_window/cell_button.h"
+#include "board_view/cell_button.h"
 #include "tests/widgets/support/game_window_test.h"
 
 using namespace lucen;

@@ -4,8 +4,9 @@
 #include <QScreen>
 #include <QtTest>
 
-#include "about/form_quindral.h"
-#include "platform/twips.h"
+#include "desktop/program_identity.h"
+#include "desktop/twips.h"
+#include "secondary_windows/about_window.h"
 #include "tests/widgets/support/game_window_test.h"
 
 using namespace lucen;
@@ -17,7 +18,7 @@ class AboutWindowTest : public QObject {
  private:
   RecordingShell shell;
   QWidget mainWindow;
-  std::unique_ptr<FormQuindral> about;
+  std::unique_ptr<AboutWindow> about;
 
   QLabel* Label(const char* name) const { return about->findChild<QLabel*>(name); }
   bool Underlined(const char* name) const { return Label(name)->font().underline(); }
@@ -34,13 +35,13 @@ class AboutWindowTest : public QObject {
 
  private slots:
   void initTestCase() {
-    mainWindow.setWindowTitle(QStringLiteral("Lucen 2.0"));
+    mainWindow.setWindowTitle(MainWindowCaption());
     mainWindow.setWindowIcon(QIcon(QStringLiteral(":/lucen/lucen.ico")));
   }
 
   void init() {
     shell.opened.clear();
-    about = std::make_unique<FormQuindral>(mainWindow, shell);
+    about = std::make_unique<AboutWindow>(mainWindow, shell);
     about->show();
     QVERIFY(QTest::qWaitForWindowExposed(about.get()));
   }
@@ -89,7 +90,7 @@ class AboutWindowTest : public QObject {
     QCOMPARE(about->size(), kAboutWindowPixels);
     QCOMPARE(about->windowTitle(), QString());
     QVERIFY(!(about->windowFlags() & Qt::WindowTitleHint));
-    QCOMPARE(Label("lblTitulo")->text(), QStringLiteral("Lucen 2.0"));
+    QCOMPARE(Label("lblTitulo")->text(), MainWindowCaption());
     QCOMPARE(Label("imgIcono")->pixmap().size(), QSize(32, 32));
     QCOMPARE(Label("imgIcono")->pixmap().toImage(),
              mainWindow.windowIcon().pixmap(32, 32).toImage());
@@ -195,12 +196,12 @@ class AboutWindowTest : public QObject {
       QTest::mouseMove(modal->windowHandle(), link->geometry().center());
     };
     const ModalCloser closer(hoverOverTheLink);
-    ShowFormQuindral(mainWindow, shell);
-    ShowFormQuindral(mainWindow, shell);
+    ShowAboutWindow(mainWindow, shell);
+    ShowAboutWindow(mainWindow, shell);
     QCOMPARE(showings, 2);
     QVERIFY(centred);
     QVERIFY(!underlinedAtSecond);
-    QCOMPARE(titleAtSecond, QStringLiteral("Lucen 2.0"));
+    QCOMPARE(titleAtSecond, MainWindowCaption());
   }
 
   void theLogoIsABaselineJpegOfTheRightSize() {

@@ -2,8 +2,8 @@
 #include <QMessageBox>
 #include <QtTest>
 
-#include "main_window/board_layout.h"
-#include "main_window/cell_button.h"
+#include "board_view/board_layout.h"
+#include "board_view/cell_button.h"
 #include "tests/widgets/support/game_window_test.h"
 
 using namespace lucen;

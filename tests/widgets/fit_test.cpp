@@ -5,10 +5,10 @@
 #include <QScreen>
 #include <QtTest>
 
-#include "about/form_quindral.h"
-#include "main_window/form1.h"
-#include "main_window/translations.h"
-#include "platform/centring.h"
+#include "desktop/centring.h"
+#include "main_window/main_window.h"
+#include "program/translations.h"
+#include "secondary_windows/about_window.h"
 #include "tests/widgets/support/game_window_test.h"
 
 using namespace lucen;
@@ -39,7 +39,7 @@ class FitTest : public lucen::testing::GameWindowTest {
   void aSizeChoiceKeepsTheWholeWindowOnTheScreen() {
     // 4200 x 4800 twips go to (3900, 2100) on the 12000 x 9000 twips area.
     QCOMPARE(CentredTopLeft(QSize(280, 320), QRect(0, 0, 800, 600)), QPoint(260, 140));
-    form = std::make_unique<Form1>(shell);
+    form = std::make_unique<MainWindow>(shell);
     form->ShowCentred();
     QVERIFY(QTest::qWaitForWindowExposed(form.get()));
     const QRect screen = form->screen()->availableGeometry();
@@ -74,7 +74,7 @@ class FitTest : public lucen::testing::GameWindowTest {
     QFETCH(QString, name);
     QFETCH(QString, coveredBy);
     const QWidget mainWindow;
-    const FormQuindral about(mainWindow, shell);
+    const AboutWindow about(mainWindow, shell);
     const QLabel* label = about.findChild<QLabel*>(name);
     QRect place = label->geometry() & about.rect();
     if (!coveredBy.isEmpty()) place.setRight(about.findChild<QLabel*>(coveredBy)->x() - 1);

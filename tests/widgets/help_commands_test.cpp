@@ -3,7 +3,7 @@
 #include <QtTest>
 #include <map>
 
-#include "main_window/cell_button.h"
+#include "board_view/cell_button.h"
 #include "tests/widgets/support/game_window_test.h"
 
 using namespace lucen;

@@ -3,9 +3,9 @@
 #include <QLabel>
 #include <QtTest>
 
-#include "about/form_quindral.h"
-#include "main_window/board_layout.h"
-#include "main_window/cell_button.h"
+#include "board_view/board_layout.h"
+#include "board_view/cell_button.h"
+#include "secondary_windows/about_window.h"
 #include "tests/widgets/support/game_window_test.h"
 
 using namespace lucen;
@@ -59,7 +59,7 @@ class HighDpiTest : public GameWindowTest {
     QCOMPARE(icon.size(), (QSizeF(32, 32) * ratio).toSize());
     QCOMPARE(icon.deviceIndependentSize(), QSizeF(32, 32));
 
-    FormQuindral about(*form, shell);
+    AboutWindow about(*form, shell);
     about.show();
     QVERIFY(QTest::qWaitForWindowExposed(&about));
     const QPixmap slot = about.findChild<QLabel*>("imgIcono")->pixmap();
@@ -80,7 +80,7 @@ class HighDpiTest : public GameWindowTest {
   }
 
   void oneLineTextsFitTheirPlaces() {
-    FormQuindral about(*form, shell);
+    AboutWindow about(*form, shell);
     about.show();
     QCOMPARE(about.size(), kAboutWindowPixels);
     for (const char* name : {"lblTitulo", "lblCreadoPor", "lblTexEmail", "lblTexWeb", "lblClick",

@@ -4,8 +4,8 @@
 #include <QMessageBox>
 #include <QtTest>
 
-#include "about/form_quindral.h"
-#include "main_window/cell_button.h"
+#include "board_view/cell_button.h"
+#include "secondary_windows/about_window.h"
 #include "tests/widgets/support/game_window_test.h"
 
 using namespace lucen;
@@ -124,7 +124,7 @@ class KeyboardAccessTest : public GameWindowTest {
   }
 
   void theAboutWindowReadsItsTextsAndLinks() {
-    FormQuindral about(*form, shell);
+    AboutWindow about(*form, shell);
     about.show();
     auto* mail = about.findChild<QLabel*>("lblMail");
     auto* web = about.findChild<QLabel*>("lblURL");
@@ -133,7 +133,7 @@ class KeyboardAccessTest : public GameWindowTest {
     QVERIFY(Accessible(mail, QAccessible::Description).startsWith(QStringLiteral("Enlace")));
     QVERIFY(Accessible(web, QAccessible::Description).startsWith(QStringLiteral("Enlace")));
     QCOMPARE(Accessible(about.findChild<QLabel*>("lblTitulo"), QAccessible::Name),
-             QStringLiteral("Lucen 2.0"));
+             MainWindowCaption());
     QCOMPARE(Accessible(about.findChild<QLabel*>("lblTexto"), QAccessible::Name),
              about.findChild<QLabel*>("lblTexto")->text());
     QVERIFY(!Accessible(about.findChild<QLabel*>("imgLogo"), QAccessible::Name).isEmpty());

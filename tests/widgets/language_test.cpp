@@ -4,8 +4,8 @@
 #include <QMessageBox>
 #include <QtTest>
 
-#include "main_window/cell_button.h"
-#include "main_window/translations.h"
+#include "board_view/cell_button.h"
+#include "program/translations.h"
 #include "tests/widgets/support/game_window_test.h"
 
 using namespace lucen;
@@ -32,7 +32,7 @@ class LanguageTest : public GameWindowTest {
     QCOMPARE(titles, expected);
     QCOMPARE(Cell(1)->accessibleName(),
              english ? QStringLiteral("Cell 1") : QStringLiteral("Celda 1"));
-    QCOMPARE(form->windowTitle(), QStringLiteral("Lucen 2.0"));
+    QCOMPARE(form->windowTitle(), MainWindowCaption());
     Choose("MQuien");
     QCOMPARE(shell.opened.value(0).fileName(),
              english ? QStringLiteral("Instructions.htm") : QStringLiteral("Instrucciones.htm"));

@@ -1,5 +1,5 @@
 // Where the cells go, to the twip, with nothing but the layout function.
-#include "main_window/board_layout.h"
+#include "board_view/board_layout.h"
 
 #include <gtest/gtest.h>
 

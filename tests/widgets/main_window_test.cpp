@@ -5,8 +5,8 @@
 #include <QTextBrowser>
 #include <QtTest>
 
-#include "about/form_quindral.h"
-#include "main_window/cell_button.h"
+#include "board_view/cell_button.h"
+#include "secondary_windows/about_window.h"
 #include "tests/widgets/support/game_window_test.h"
 
 using namespace lucen;
@@ -45,7 +45,7 @@ class MainWindowTest : public GameWindowTest {
     aboutOpenedBeforeWindow = false;
     StartGame([this](QWidget* modal) {
       aboutOpenedBeforeWindow =
-          qobject_cast<FormQuindral*>(modal) != nullptr && !form->isVisible() && modal->isVisible();
+          qobject_cast<AboutWindow*>(modal) != nullptr && !form->isVisible() && modal->isVisible();
     });
   }
 
@@ -64,7 +64,7 @@ class MainWindowTest : public GameWindowTest {
   }
 
   void theWindowHasItsFixedDesign() {
-    QCOMPARE(form->windowTitle(), QStringLiteral("Lucen 2.0"));
+    QCOMPARE(form->windowTitle(), MainWindowCaption());
     QCOMPARE(form->centralWidget()->size(), kClientAreaPixels);
     QCOMPARE(form->minimumSize(), form->maximumSize());
     QVERIFY(!(form->windowFlags() & Qt::WindowMaximizeButtonHint));
@@ -160,7 +160,7 @@ class MainWindowTest : public GameWindowTest {
     Click(13);
     bool sawAbout = false;
     const ModalCloser closer(
-        [&](QWidget* modal) { sawAbout = qobject_cast<FormQuindral*>(modal) != nullptr; });
+        [&](QWidget* modal) { sawAbout = qobject_cast<AboutWindow*>(modal) != nullptr; });
     Choose("MnuInfo");
     QCOMPARE(closer.Closed(), 1);
     QVERIFY(sawAbout);

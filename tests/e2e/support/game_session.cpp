@@ -1,9 +1,10 @@
 // Qt before X11, whose macros clash with Qt's names.
-#include "about/about_design.h"
-#include "main_window/board_layout.h"
-#include "main_window/form1.h"
-#include "main_window/window_design.h"
-#include "platform/desktop_shell.h"
+#include "board_view/board_layout.h"
+#include "board_view/window_design.h"
+#include "desktop/desktop_shell.h"
+#include "desktop/program_identity.h"
+#include "main_window/main_window.h"
+#include "secondary_windows/about_design.h"
 
 #include <QDir>
 #include <QMenuBar>
@@ -67,7 +68,7 @@ const std::vector<QRect>& MenuTitlePlaces() {
     struct NoShell final : DesktopShell {
       bool Open(const QUrl& /*url*/) override { return true; }
     } shell;
-    Form1 form(shell);
+    MainWindow form(shell);
     form.adjustSize();
     const QMenuBar* bar = form.menuBar();
     std::vector<QRect> found;
@@ -220,7 +221,8 @@ std::optional<TopLevel> GameSession::WaitForAbout() {
 }
 
 std::optional<TopLevel> GameSession::WaitForMainWindow() {
-  auto main = WaitForWindow([](const TopLevel& w) { return w.name == "Lucen 2.0"; });
+  auto main =
+      WaitForWindow([](const TopLevel& w) { return w.name == MainWindowCaption().toStdString(); });
   if (main) main_ = main->id;
   return main;
 }

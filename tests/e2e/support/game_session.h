@@ -97,7 +97,7 @@ class GameSession {
                                         std::chrono::milliseconds limit = kPatience);
   bool WaitUntilGone(Window window);
   std::optional<TopLevel> WaitForAbout();
-  // The main window, once mapped ("Lucen 2.0").
+  // The main window, once mapped (its caption, "Lucen 2.0").
   std::optional<TopLevel> WaitForMainWindow();
   // Closes the about window shown at start-up with a key and waits for the main window.
   TopLevel PassAboutWindow();

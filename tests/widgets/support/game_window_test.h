@@ -8,9 +8,10 @@
 #include <memory>
 #include <vector>
 
-#include "main_window/cell_button.h"
-#include "main_window/form1.h"
-#include "platform/desktop_shell.h"
+#include "board_view/cell_button.h"
+#include "desktop/desktop_shell.h"
+#include "desktop/program_identity.h"
+#include "main_window/main_window.h"
 #include "tests/support/boards.h"
 #include "tests/widgets/support/modal_closer.h"
 
@@ -60,10 +61,10 @@ class GameWindowTest : public QObject {
   void StartGame(const std::function<void(QWidget*)>& lookAtAbout = {}) {
     form.reset();
     shell.opened.clear();
-    form = std::make_unique<Form1>(shell);
+    form = std::make_unique<MainWindow>(shell);
     {
       const ModalCloser startUp(lookAtAbout);
-      form->Form_Load();
+      form->StartUp();
       QCOMPARE(startUp.Closed(), 1);
     }
     form->ShowCentred();
@@ -117,7 +118,7 @@ class GameWindowTest : public QObject {
 
   QTemporaryDir settings;
   RecordingShell shell;
-  std::unique_ptr<Form1> form;
+  std::unique_ptr<MainWindow> form;
   QStringList messages;
 
  private:
