@@ -37,6 +37,9 @@ class CommandLineTexts {
   static QString MissingValue(const QString& what) {
     return tr("lucen: falta el valor de «%1». Pruebe «lucen --help».").arg(what);
   }
+  static QString RepeatedOption(const QString& what) {
+    return tr("lucen: la opción «%1» se repite. Pruebe «lucen --help».").arg(what);
+  }
   static QString PlatformNotInstalled(const QString& asked, const QString& installed) {
     return tr("lucen: plataforma no instalada: «%1». Instaladas: %2.").arg(asked, installed);
   }
@@ -122,6 +125,47 @@ bool QtValueJoined(const QString& argument) {
   return false;
 }
 
+// The name of the game's own option `name` (without dashes) stands for: "game" for "g", ..., or
+// nothing when it is none of the game's.
+QString OwnOptionMeant(const QString& name) {
+  for (const QCommandLineOption& option : OwnOptions()) {
+    if (option.names().contains(name)) return option.names().constLast();
+  }
+  return {};
+}
+
+// Whether an option of the command line, not the value of another one, asks for help.
+bool AsksForHelp(const QStringList& arguments) {
+  for (qsizetype i = 1; i < arguments.size() && arguments[i] != QLatin1String("--"); ++i) {
+    const QString& argument = arguments[i];
+    if (!argument.startsWith(QLatin1Char('-')) || argument.contains(QLatin1Char('='))) continue;
+    const QString name = OptionName(argument);
+    if (OwnOptionMeant(name) == QLatin1String("help")) return true;
+    if (TakesValue(name)) ++i;
+  }
+  return false;
+}
+
+// `text` with every control character written as an escape, the way a C string would show it.
+QString Escaped(const QString& text) {
+  QString shown;
+  for (const QChar c : text) {
+    if (c.category() != QChar::Other_Control && c != QChar::LineSeparator &&
+        c != QChar::ParagraphSeparator) {
+      shown += c;
+    } else if (c == QLatin1Char('\n')) {
+      shown += QStringLiteral("\\n");
+    } else if (c == QLatin1Char('\t')) {
+      shown += QStringLiteral("\\t");
+    } else if (c == QLatin1Char('\r')) {
+      shown += QStringLiteral("\\r");
+    } else {
+      shown += QStringLiteral("\\x%1").arg(c.unicode(), 2, 16, QLatin1Char('0'));
+    }
+  }
+  return shown;
+}
+
 CommandLine Refused(Refusal::Kind kind, const QString& what,
                     CodeError codeError = CodeError::kNotACode) {
   CommandLine refused;
@@ -143,15 +187,27 @@ std::span<const QtOption> QtOptions() {
 }
 
 CommandLine ReadCommandLine(const QStringList& arguments) {
+  if (AsksForHelp(arguments)) {
+    CommandLine help;
+    help.request = CommandLine::Request::kHelp;
+    return help;
+  }
   QCommandLineParser parser;
   parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
   AddOwnOptions(parser);
   AddQtOptions(parser);
   // What the parser would only call an error: a value given after "=" where Qt wants it in the
-  // next argument, and a value missing (the option last, or followed by an empty argument).
+  // next argument, and a value missing (the option last, or followed by an empty argument); and
+  // what it would let pass: one of the game's options twice, of which it would keep the last.
+  QStringList given;
   for (qsizetype i = 1; i < arguments.size() && arguments[i] != QLatin1String("--"); ++i) {
     const QString& argument = arguments[i];
     if (!argument.startsWith(QLatin1Char('-'))) continue;
+    const QString meant = OwnOptionMeant(OptionName(argument));
+    if (!meant.isEmpty() && given.contains(meant)) {
+      return Refused(Refusal::Kind::kRepeatedOption, argument);
+    }
+    if (!meant.isEmpty()) given << meant;
     if (argument.contains(QLatin1Char('='))) {
       if (QtValueJoined(argument)) return Refused(Refusal::Kind::kUnknownOption, argument);
     } else if (TakesValue(OptionName(argument))) {
@@ -202,24 +258,26 @@ QString VersionText() {
 }
 
 QString RefusalText(const Refusal& refusal) {
+  const QString what = Escaped(refusal.what);
   switch (refusal.kind) {
     case Refusal::Kind::kUnknownOption:
-      return CommandLineTexts::UnknownOption(refusal.what) + QLatin1Char('\n');
+      return CommandLineTexts::UnknownOption(what) + QLatin1Char('\n');
     case Refusal::Kind::kUnexpectedArgument:
-      return CommandLineTexts::UnexpectedArgument(refusal.what) + QLatin1Char('\n');
+      return CommandLineTexts::UnexpectedArgument(what) + QLatin1Char('\n');
     case Refusal::Kind::kMissingValue:
-      return CommandLineTexts::MissingValue(refusal.what) + QLatin1Char('\n');
+      return CommandLineTexts::MissingValue(what) + QLatin1Char('\n');
+    case Refusal::Kind::kRepeatedOption:
+      return CommandLineTexts::RepeatedOption(what) + QLatin1Char('\n');
     case Refusal::Kind::kBadGameCode:
-      return QStringLiteral("lucen: ") + CodeErrorText(refusal.codeError, refusal.what) +
-             QLatin1Char('\n');
+      return QStringLiteral("lucen: ") + CodeErrorText(refusal.codeError, what) + QLatin1Char('\n');
   }
   return {};
 }
 
 QString PlatformRefusalText(const QString& asked, const QStringList& installed) {
-  return CommandLineTexts::PlatformNotInstalled(asked, installed.isEmpty()
-                                                           ? CommandLineTexts::NoPlatform()
-                                                           : installed.join(QStringLiteral(", "))) +
+  return CommandLineTexts::PlatformNotInstalled(
+             Escaped(asked), installed.isEmpty() ? CommandLineTexts::NoPlatform()
+                                                 : installed.join(QStringLiteral(", "))) +
          QLatin1Char('\n');
 }
 

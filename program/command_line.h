@@ -12,14 +12,21 @@ namespace lucen {
 
 // Why the command line is refused, and what was wrong: the option or argument as typed.
 struct Refusal {
-  enum class Kind { kUnknownOption, kUnexpectedArgument, kMissingValue, kBadGameCode };
+  enum class Kind {
+    kUnknownOption,
+    kUnexpectedArgument,
+    kMissingValue,
+    kRepeatedOption,
+    kBadGameCode
+  };
   Kind kind = Kind::kUnknownOption;
   QString what;
   CodeError codeError = CodeError::kNotACode;  // why `what` is no game code
 };
 
 // What the command line asks for. Qt's own options (-display, -platform, -style, ...) are left
-// for Qt; anything else that is not the game's own is refused.
+// for Qt; anything else that is not the game's own is refused, and so is an option of the game's
+// given twice. --help answers whatever else the line holds, as GNU tools do.
 struct CommandLine {
   enum class Request { kPlay, kHelp, kVersion, kRefused };
   Request request = Request::kPlay;
@@ -49,7 +56,9 @@ CommandLine ReadCommandLine(const QStringList& arguments);
 // What --help prints, in the language installed on the application.
 QString HelpText();
 QString VersionText();
-// The one line that refuses the command line, with the way to get help.
+// The one line that refuses the command line, with the way to get help. What it echoes of the
+// command line shows control characters escaped ("\n", "\x1b"), so that no argument can start
+// a line or a terminal sequence of its own.
 QString RefusalText(const Refusal& refusal);
 // The one line that refuses the platforms `asked` (as given: "x11", "bogus;other"), none of which
 // Qt has, and names the platforms it has.

@@ -78,16 +78,21 @@
     </message>
     <message>
         <location filename="../program/command_line.cpp" line="41"/>
+        <source>lucen: la opción «%1» se repite. Pruebe «lucen --help».</source>
+        <translation>lucen: option '%1' is repeated. Try 'lucen --help'.</translation>
+    </message>
+    <message>
+        <location filename="../program/command_line.cpp" line="44"/>
         <source>lucen: plataforma no instalada: «%1». Instaladas: %2.</source>
         <translation>lucen: platform not installed: &apos;%1&apos;. Installed: %2.</translation>
     </message>
     <message>
-        <location filename="../program/command_line.cpp" line="43"/>
+        <location filename="../program/command_line.cpp" line="46"/>
         <source>ninguna</source>
         <translation>none</translation>
     </message>
     <message>
-        <location filename="../program/command_line.cpp" line="44"/>
+        <location filename="../program/command_line.cpp" line="47"/>
         <source>lucen: no se pudo escribir la respuesta.</source>
         <translation>lucen: could not write the answer.</translation>
     </message>

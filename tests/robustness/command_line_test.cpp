@@ -45,6 +45,11 @@ TEST_P(CommandLineTest, HelpVersionAndRefusalsNeedNoDisplay) {
     EXPECT_NE(run.out.find("--version"), std::string::npos) << run.out;
     EXPECT_EQ(run.err, "");
   }
+  // As GNU tools do, help answers whatever else the line holds.
+  const Finished helpAnyway =
+      RunWithoutDisplay({"--frobnicate", "-g", "-h", "--help"}, language.lang);
+  EXPECT_TRUE(helpAnyway.status.exited && helpAnyway.status.code == 0) << helpAnyway.err;
+  EXPECT_EQ(helpAnyway.out.rfind(language.usage, 0), 0U) << helpAnyway.out;
   const Finished version = RunWithoutDisplay({"--version"}, language.lang);
   EXPECT_TRUE(version.status.exited && version.status.code == 0);
   EXPECT_EQ(version.out, "Lucen 1.00\n");
@@ -98,6 +103,10 @@ TEST(CommandLine, EachSlipGetsOneLineAndItsStatus) {
     return Lines{"lucen: falta el valor de «" + option + "». Pruebe «lucen --help».",
                  "lucen: missing value for '" + option + "'. Try 'lucen --help'."};
   };
+  const auto repeated = [](const std::string& option) {
+    return Lines{"lucen: la opción «" + option + "» se repite. Pruebe «lucen --help».",
+                 "lucen: option '" + option + "' is repeated. Try 'lucen --help'."};
+  };
   const Lines noDisplay{"lucen: no hay ninguna pantalla gráfica disponible",
                         "lucen: no graphical display is available"};
   const Lines unwritten{"lucen: no se pudo escribir la respuesta.",
@@ -126,6 +135,17 @@ TEST(CommandLine, EachSlipGetsOneLineAndItsStatus) {
        {"lucen: «7x8-3-1» no es un código de partida: el tablero es cuadrado: sus dos lados son "
         "iguales.",
         "lucen: '7x8-3-1' is not a game code: the board is square: its two sides are equal."}},
+      // One of the game's options twice is refused in either order, not read as its last value.
+      {{"--game", "bogus", "-g", "7x7-3-5"}, "", "", 2, repeated("-g")},
+      {{"--game=7x7-3-5", "--game", "bogus"}, "", "", 2, repeated("--game")},
+      // What is echoed cannot start a line or a terminal sequence of its own.
+      {{"--game", "7x7\n\x1b[2Jlucen: ok"},
+       "",
+       "",
+       2,
+       {"lucen: «7x7\\n\\x1b[2Jlucen: ok» no es un código de partida: un código tiene la forma "
+        "7x7-3-123456.",
+        "lucen: '7x7\\n\\x1b[2Jlucen: ok' is not a game code: a code looks like 7x7-3-123456."}},
   };
   for (const Slip& slip : slips) {
     for (const auto& [lang, line] :
