@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -64,6 +65,12 @@ class Board {
 
   bool CanUndo() const { return moves_.size() > undoFloor_; }
   bool CanRedo() const { return !redo_.empty(); }
+  // The presses that can be undone, oldest first, and the undone ones that can be redone, the next
+  // to redo last: with the start, all it takes to rebuild the game.
+  std::span<const std::size_t> UndoList() const {
+    return std::span<const std::size_t>(moves_).subspan(undoFloor_);
+  }
+  std::span<const std::size_t> RedoList() const { return redo_; }
   // Takes back the last press: each cell it advanced goes back one step, and its history entry
   // goes. Nothing happens when there is nothing to undo.
   MoveResult Undo();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <variant>
@@ -25,5 +26,9 @@ std::string GameCode(const GameId& id);
 // The game that `text` names, or why it names none. Blanks around the code and a capital X are
 // accepted; nothing else is.
 std::variant<GameId, CodeError> ReadGameCode(std::string_view text);
+
+// The first game code found anywhere in `text` (a friend's whole shared line, say), standing on
+// its own: not glued to letters or digits on either side.
+std::optional<GameId> FindGameCode(std::string_view text);
 
 }  // namespace lucen

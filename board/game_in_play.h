@@ -2,6 +2,7 @@
 
 #include <optional>
 
+#include "board/calendar_date.h"
 #include "board/numbered_game.h"
 
 namespace lucen {
@@ -11,14 +12,25 @@ struct GameInPlay {
   GameId id;
   int fewest = 0;       // the fewest presses that win it
   int pressesUsed = 0;  // every press and every redo so far; an undo takes none back
-  bool hintAsked = false;
+  // Whether a win still scores: only in the game's first play, and until a hint or a restart.
+  bool scoring = false;
+  std::optional<CalendarDate> daily{};  // the day, when it is a game of the day
 
-  // What a win scores: the presses used over the fewest, 0 for a perfect game. A win after a hint
-  // counts as won but scores nothing.
+  void CountPress() { ++pressesUsed; }
+  void AskHint() { scoring = false; }
+  // Back to its start: the presses count from zero, and the game no longer scores.
+  void Restart() {
+    pressesUsed = 0;
+    scoring = false;
+  }
+  // What a win scores: the presses used over the fewest, 0 for a perfect game; nothing for
+  // practice.
   std::optional<int> Result() const {
-    if (hintAsked) return std::nullopt;
+    if (!scoring) return std::nullopt;
     return pressesUsed - fewest;
   }
+
+  friend bool operator==(const GameInPlay&, const GameInPlay&) = default;
 };
 
 }  // namespace lucen

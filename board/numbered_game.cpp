@@ -45,12 +45,14 @@ std::uint64_t Seed(const GameId& id) {
 
 }  // namespace
 
+bool IsValid(const GameId& id) {
+  return id.size >= Board::kMinSize && id.size <= Board::kMaxSize &&
+         id.colourCount >= Board::kMinColours && id.colourCount <= Board::kMaxColours &&
+         id.number >= kMinGameNumber && id.number <= kMaxGameNumber;
+}
+
 NumberedGame MakeGame(const GameId& id) {
-  if (id.size < Board::kMinSize || id.size > Board::kMaxSize ||
-      id.colourCount < Board::kMinColours || id.colourCount > Board::kMaxColours ||
-      id.number < kMinGameNumber || id.number > kMaxGameNumber) {
-    throw std::invalid_argument("no such numbered game");
-  }
+  if (!IsValid(id)) throw std::invalid_argument("no such numbered game");
   const int k = id.colourCount;
   const int least = FewestPressesAtLeast(id.size);
   const int most = FewestPressesAtMost(id.size);

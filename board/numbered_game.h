@@ -1,5 +1,6 @@
 #pragma once
 
+#include <compare>
 #include <vector>
 
 namespace lucen {
@@ -14,8 +15,11 @@ struct GameId {
   int colourCount = 2;
   int number = kMinGameNumber;
 
-  friend bool operator==(const GameId&, const GameId&) = default;
+  friend auto operator<=>(const GameId&, const GameId&) = default;
 };
+
+// Whether every value of `id` is in its range.
+bool IsValid(const GameId& id);
 
 // How hard a numbered game may be: the fewest presses that win it lie between these bounds, so
 // that it takes some thought and a person can still finish it.

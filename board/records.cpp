@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <cstdint>
 #include <stdexcept>
 
 #include "board/board.h"
@@ -20,18 +21,25 @@ std::size_t Index(int size, int colourCount) {
                                   Board::kMinColours);
 }
 
-// Adds two counts of wins; a count that would pass what an int holds stays at the most.
-int AddWins(int won, int more) {
-  return won > INT_MAX - more ? INT_MAX : won + more;
-}
-
-std::optional<int> Better(std::optional<int> best, std::optional<int> result) {
-  if (!result) return best;
-  if (!best) return result;
-  return std::min(*best, *result);
+// One more; a count that would pass what an int holds stays at the most.
+void CountOne(int& count) {
+  if (count < INT_MAX) ++count;
 }
 
 }  // namespace
+
+std::size_t ResultBucket(int result) {
+  const auto above = std::upper_bound(kResultBucketLeast.begin(), kResultBucketLeast.end(), result);
+  if (above == kResultBucketLeast.begin()) return 0;
+  return static_cast<std::size_t>(above - kResultBucketLeast.begin() - 1);
+}
+
+std::optional<double> BoardRecord::AverageResult() const {
+  std::int64_t count = 0;
+  for (const int wins : distribution) count += wins;
+  if (count <= 0) return std::nullopt;
+  return static_cast<double>(resultSum) / static_cast<double>(count);
+}
 
 const BoardRecord& Records::At(int size, int colourCount) const {
   return boards_[Index(size, colourCount)];
@@ -41,17 +49,26 @@ BoardRecord& Records::At(int size, int colourCount) {
   return boards_[Index(size, colourCount)];
 }
 
-void Records::AddWin(int size, int colourCount, std::optional<int> result) {
-  BoardRecord& record = At(size, colourCount);
-  record.won = AddWins(record.won, 1);
-  if (result && *result >= 0 && *result <= kMaxResult) record.best = Better(record.best, result);
-}
-
-void Records::Merge(const Records& other) {
-  for (std::size_t i = 0; i < boards_.size(); ++i) {
-    boards_[i].won = AddWins(boards_[i].won, other.boards_[i].won);
-    boards_[i].best = Better(boards_[i].best, other.boards_[i].best);
+bool Records::Apply(const RecordEvent& event) {
+  const GameInPlay& game = event.game;
+  // Found first, so that a board out of range is refused before anything changes.
+  BoardRecord& record = At(game.id.size, game.id.colourCount);
+  if (event.kind == RecordEvent::Kind::kStart) {
+    if (!played_.Add(game.id)) return false;
+    CountOne(record.played);
+    return true;
   }
+
+  const std::optional<int> result = game.Result();
+  // A negative result cannot come from play, only from damaged data: such a win is not counted.
+  if (!result || *result < 0) return false;
+  CountOne(record.won);
+  CountOne(record.distribution[ResultBucket(*result)]);
+  record.resultSum =
+      record.resultSum > INT64_MAX - *result ? INT64_MAX : record.resultSum + *result;
+  if (*result <= kMaxResult) record.best = std::min(record.best.value_or(*result), *result);
+  if (game.daily) streak_ = CountWin(streak_, *game.daily);
+  return true;
 }
 
 }  // namespace lucen

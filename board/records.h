@@ -1,36 +1,75 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <optional>
 
 #include "board/board.h"
+#include "board/game_in_play.h"
+#include "board/played_games.h"
+#include "board/streak.h"
 
 namespace lucen {
 
-// The records of one board (a size and a colour count): games won, and the best result (presses
-// over the fewest, 0 for a perfect game), none before a win that scored.
+// The groups of results the statistics draw: 0, 1, 2, 3-5, 6-10 and more, each from its least.
+inline constexpr std::array<int, 6> kResultBucketLeast{0, 1, 2, 3, 6, 11};
+inline constexpr std::size_t kResultBuckets = kResultBucketLeast.size();
+// The group of a result (0 or more).
+std::size_t ResultBucket(int result);
+
+// The records of one board (a size and a colour count). Only scored play counts: a game's first
+// start, and a win of that first play without a hint or a restart.
 struct BoardRecord {
-  int won = 0;
-  std::optional<int> best;
+  int played = 0;           // games started for the first time
+  int won = 0;              // of those, won
+  std::optional<int> best;  // the best result (presses over the fewest, 0 for a perfect game)
+  std::array<int, kResultBuckets> distribution{};  // wins with a result, by group
+  std::int64_t resultSum = 0;                      // the sum of those results
+
+  int Perfect() const { return distribution[0]; }
+  // Played as shown: never fewer than won (records carried over from before the played count).
+  int PlayedShown() const { return played > won ? played : won; }
+  // The mean of the results counted in the distribution; nothing before the first.
+  std::optional<double> AverageResult() const;
+  bool Empty() const { return PlayedShown() == 0; }
 
   friend bool operator==(const BoardRecord&, const BoardRecord&) = default;
 };
 
-// The records of every board the game offers, 5..9 cells a side under 2..4 colours. A size or
-// colour count outside those ranges is refused with std::out_of_range.
+// What changes the records: a numbered game started (it counts as played only the first time its
+// code is started) or a numbered game won (it counts only when it scores).
+struct RecordEvent {
+  enum class Kind { kStart, kWin };
+  Kind kind = Kind::kStart;
+  GameInPlay game;
+
+  static RecordEvent Start(const GameId& id) {
+    RecordEvent event;
+    event.game.id = id;
+    return event;
+  }
+  static RecordEvent Win(const GameInPlay& game) { return {Kind::kWin, game}; }
+};
+
+// The records of every board the game offers, 5..9 cells a side under 2..4 colours, the games
+// already played and the streak of games of the day. A size or colour count outside those ranges
+// is refused with std::out_of_range.
 class Records {
  public:
   // The largest result kept as a best: three presses for every cell of the largest board. A win
-  // that scores more still counts as won.
+  // that scores more still counts as won, in the last group.
   static constexpr int kMaxResult = 3 * Board::kMaxSize * Board::kMaxSize;
 
   const BoardRecord& At(int size, int colourCount) const;
   BoardRecord& At(int size, int colourCount);
+  const PlayedGames& Played() const { return played_; }
+  PlayedGames& Played() { return played_; }
+  const Streak& DailyStreak() const { return streak_; }
+  Streak& DailyStreak() { return streak_; }
 
-  // One more win on that board; a result, when the win has one, may become the best.
-  void AddWin(int size, int colourCount, std::optional<int> result);
-  // Adds the wins of `other` board by board, keeping the better best of the two.
-  void Merge(const Records& other);
+  // Applies `event`. For a start, returns whether it was the game's first play (the game then
+  // scores); for a win, whether it changed the records.
+  bool Apply(const RecordEvent& event);
 
   friend bool operator==(const Records&, const Records&) = default;
 
@@ -38,6 +77,8 @@ class Records {
   static constexpr int kBoards =
       (Board::kMaxSize - Board::kMinSize + 1) * (Board::kMaxColours - Board::kMinColours + 1);
   std::array<BoardRecord, kBoards> boards_{};
+  PlayedGames played_;
+  Streak streak_;
 };
 
 }  // namespace lucen

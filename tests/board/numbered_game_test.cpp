@@ -1,6 +1,5 @@
 // Numbered games: every one can be won in a number of presses a person can manage, the solver
-// being the judge, each number stands for the same position everywhere, and a win's result goes
-// to the records.
+// being the judge, and each number stands for the same position everywhere.
 #include "board/numbered_game.h"
 
 #include <gtest/gtest.h>
@@ -10,8 +9,6 @@
 #include <stdexcept>
 
 #include "board/board.h"
-#include "board/game_in_play.h"
-#include "board/records.h"
 #include "board/solver.h"
 
 namespace lucen {
@@ -72,24 +69,6 @@ TEST(NumberedGame, TheBoardStartsFromItAndUndoStopsThere) {
     EXPECT_EQ(board.Steps(), before);
     EXPECT_EQ(board.History(), std::vector<std::string>{"15"});
   }
-}
-
-TEST(Records, EachWinCountsAndTheBestResultIsKept) {
-  Records records;
-  GameInPlay game{{6, 3, 5}, 10, 13, false};
-  for (int used : {13, 10, 12}) {
-    game.pressesUsed = used;
-    records.AddWin(6, 3, game.Result());
-  }
-  EXPECT_EQ(records.At(6, 3), (BoardRecord{3, 0})) << "best of 3, 0 (a perfect game) and 2";
-  game.hintAsked = true;
-  records.AddWin(9, 2, game.Result());
-  records.AddWin(9, 2, Records::kMaxResult + 1);
-  EXPECT_EQ(records.At(9, 2), (BoardRecord{2, std::nullopt})) << "won, neither with a result";
-  records.AddWin(9, 2, 4);
-  EXPECT_EQ(records.At(9, 2), (BoardRecord{3, 4}));
-  EXPECT_EQ(records.At(5, 2), BoardRecord{});
-  EXPECT_THROW(records.AddWin(10, 2, 0), std::out_of_range);
 }
 
 }  // namespace
