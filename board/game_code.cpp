@@ -14,6 +14,11 @@ bool IsBlank(char c) {
 bool IsDigit(char c) {
   return c >= '0' && c <= '9';
 }
+// Only ASCII letters and digits glue a code to its neighbours; punctuation, blanks and any other
+// byte (UTF-8 accents included) set it apart.
+bool IsGlue(char c) {
+  return IsDigit(c) || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+}
 
 // Takes a run of decimal digits off the front of `text`: none, or a leading zero before another
 // digit, is no number. Values above the largest game number stop growing there, which is out of
@@ -65,6 +70,23 @@ std::variant<GameId, CodeError> ReadGameCode(std::string_view text) {
   }
   if (*number < kMinGameNumber || *number > kMaxGameNumber) return CodeError::kNumberOutOfRange;
   return GameId{*rows, *colours, *number};
+}
+
+std::optional<GameId> FindGameCode(std::string_view text) {
+  // No code is longer than the one with the largest values, so each place where a code may begin
+  // is tried with a bounded number of lengths.
+  static const std::size_t longest =
+      GameCode({Board::kMaxSize, Board::kMaxColours, kMaxGameNumber}).size();
+  for (std::size_t from = 0; from < text.size(); ++from) {
+    if (!IsDigit(text[from]) || (from > 0 && IsGlue(text[from - 1]))) continue;
+    for (std::size_t length = 1; length <= longest && from + length <= text.size(); ++length) {
+      const std::size_t end = from + length;
+      if (IsBlank(text[end - 1]) || (end < text.size() && IsGlue(text[end]))) continue;
+      const auto read = ReadGameCode(text.substr(from, length));
+      if (const GameId* id = std::get_if<GameId>(&read)) return *id;
+    }
+  }
+  return std::nullopt;
 }
 
 }  // namespace lucen
