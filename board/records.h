@@ -20,9 +20,9 @@ std::size_t ResultBucket(int result);
 // The records of one board (a size and a colour count). Only scored play counts: a game's first
 // start, and a win of that first play without a hint or a restart.
 struct BoardRecord {
-  int played = 0;           // games started for the first time
-  int won = 0;              // of those, won
-  std::optional<int> best;  // the best result (presses over the fewest, 0 for a perfect game)
+  int played = 0;             // games started for the first time
+  int won = 0;                // of those, won
+  std::optional<int> best{};  // the best result (presses over the fewest, 0 for a perfect game)
   std::array<int, kResultBuckets> distribution{};  // wins with a result, by group
   std::int64_t resultSum = 0;                      // the sum of those results
 
