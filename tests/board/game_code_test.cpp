@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+#include <string>
 #include <vector>
 
 namespace lucen {
@@ -36,6 +38,16 @@ TEST(GameCode, RefusesAnyOtherTextWithItsReason) {
   for (const auto& [error, texts] : refused) {
     for (const char* text : texts) EXPECT_EQ(ReadGameCode(text), Reading(error)) << text;
   }
+}
+
+TEST(GameCode, FindsTheFirstCodeStandingOnItsOwnInText) {
+  const std::pair<std::string, std::optional<GameId>> cases[] = {
+      {"Lucen 7x7-3-123456: 21 pulsaciones (mínimo 18)", GameId{7, 3, 123456}},
+      {"17x7-3-5 or 7x7-3-1234567", {}},
+      {"a9x9-4-1, 7x7-3-0 or (6X6-2-42é)", GameId{6, 2, 42}},
+      {std::string(1'000'000, '7') + " 8x8-4-9", GameId{8, 4, 9}},
+  };
+  for (const auto& [text, id] : cases) EXPECT_EQ(FindGameCode(text), id) << text.substr(0, 50);
 }
 
 }  // namespace
