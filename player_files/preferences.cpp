@@ -1,33 +1,35 @@
 #include "player_files/preferences.h"
 
-#include <QSettings>
-#include <memory>
+#include "player_files/background_writer.h"
+#include "player_files/ini_copy.h"
+#include "player_files/player_paths.h"
+#include "player_files/safe_file.h"
 
 namespace lucen {
-
 namespace {
 
 const char kSymbolsKey[] = "symbols";
 
-std::unique_ptr<QSettings> GameSettings() {
-  return std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope,
-                                     QStringLiteral("lucen"), QStringLiteral("lucen"));
-}
-
 }  // namespace
 
 bool ReadSymbolsShown() {
-  const auto settings = GameSettings();
+  const FileReading file = ReadSafely(PreferencesPath());
+  if (file.outcome != FileReading::Outcome::kRead) return false;
+  IniCopy copy(file.bytes);
   // Only what the game itself writes counts; anything else in the file is the default.
-  return settings->status() == QSettings::NoError &&
-         settings->value(kSymbolsKey).toString() == QLatin1String("true");
+  return copy.WhollyParsed() &&
+         copy.Settings()->value(kSymbolsKey).toString() == QLatin1String("true");
 }
 
 void KeepSymbolsShown(bool shown) {
-  const auto settings = GameSettings();
-  if (settings->status() != QSettings::NoError) return;  // never write over a file we cannot read
-  settings->setValue(kSymbolsKey, shown);
-  settings->sync();
+  BackgroundWriter::Shared().Post([path = PreferencesPath(), shown] {
+    const FileReading file = ReadSafely(path);
+    if (file.outcome == FileReading::Outcome::kUnreadable) return;
+    IniCopy copy(file.bytes);
+    if (!copy.WhollyParsed()) return;  // never write over what could not be read
+    copy.Settings()->setValue(kSymbolsKey, shown);
+    if (const auto bytes = copy.Changed()) WriteSafely(path, *bytes);
+  });
 }
 
 }  // namespace lucen

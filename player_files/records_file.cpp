@@ -1,190 +1,220 @@
 #include "player_files/records_file.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
-#include <QLockFile>
-#include <QSaveFile>
-#include <QSettings>
-#include <QTemporaryFile>
-#include <climits>
-#include <filesystem>
-#include <system_error>
+#include <QJsonDocument>
+#include <algorithm>
+#include <cstdint>
+#include <mutex>
+#include <optional>
+#include <vector>
 
-#ifdef Q_OS_UNIX
-#include <fcntl.h>
-#include <unistd.h>
-#endif
+#include "player_files/background_writer.h"
+#include "player_files/file_lock.h"
+#include "player_files/old_records_ini.h"
+#include "player_files/records_json.h"
+#include "player_files/safe_file.h"
 
 namespace lucen {
-namespace {
 
-// How long a win waits for another copy of the game to finish writing its own.
-constexpr int kLockWaitMs = 5000;
-// More copies of unreadable files than this in one folder and no further one is made.
-constexpr int kMostUnreadableCopies = 100;
+// What the window's thread and the writer share. The writer's tasks hold it, so that it outlives
+// the RecordsFile when they run later.
+struct RecordsFile::State {
+  State(QString file, QString oldIni, RecordsFile* object)
+      : path(std::move(file)), oldIniPath(std::move(oldIni)), owner(object) {}
 
-QString BoardGroup(int size, int colourCount) {
-  return QStringLiteral("%1x%1-%2").arg(size).arg(colourCount);
-}
+  const QString path;
+  const QString oldIniPath;
+  BackgroundWriter& writer = BackgroundWriter::Shared();
 
-// A count 0..most written as plain decimal text, or nothing.
-std::optional<int> ReadCount(const QVariant& value, int most) {
-  if (value.typeId() != QMetaType::QString) return std::nullopt;
-  bool ok = false;
-  const int count = value.toString().toInt(&ok, 10);
-  if (!ok || count < 0 || count > most) return std::nullopt;
-  return count;
-}
-
-struct FileContents {
-  Records records;
-  bool someUnreadable = false;
-  QByteArray bytes;  // the file as it was read, to keep beside it when it held anything unreadable
-  bool wholeRead = true;  // false when its bytes could not be had: it must not be written over
+  std::mutex mutex;                  // guards everything below, never held while the disk is used
+  RecordsFile* owner;                // told of wins; null once it is gone
+  std::vector<RecordEvent> pending;  // this run's events not written yet, oldest first
+  bool cannotKeep = false;
+  bool writeQueued = false;  // a write is queued or waiting to try again
+  // While the file is being replaced, a reader could see it with or without the events being
+  // written: it uses what is being written instead. `replacements` counts each start and end.
+  bool replacing = false;
+  std::uint64_t replacements = 0;
+  Records beingWritten;
+  std::size_t eventsBeingWritten = 0;
+  // Wins are told once for each new outcome.
+  std::optional<WinKept> told;
+  bool winUntold = false;
 };
 
-// What the file at `path` holds that can be read: for each board, "5x5-2/won" and "5x5-2/best".
-FileContents ReadFile(const QString& path) {
-  FileContents contents;
-  QFile file(path);
-  if (!file.exists()) return contents;
-  // QSettings keeps what it parsed of a file for the rest of the process, parses it again only when
-  // its size or time of last change differs (file times advance only with the kernel's clock tick,
-  // so another copy's quick write can go unseen), and reports faults only when it parses. A copy of
-  // the bytes under a name of its own is parsed afresh every time.
-  if (file.open(QIODevice::ReadOnly)) contents.bytes = file.readAll();
-  QTemporaryFile copy;
-  if (file.error() != QFileDevice::NoError || !copy.open() ||
-      copy.write(contents.bytes) != contents.bytes.size() || !copy.flush()) {
-    contents.someUnreadable = true;
-    contents.wholeRead = false;
-    return contents;
+namespace {
+
+// How often a write tries again while another copy of the game holds the file.
+constexpr int kBusyRetryMs = 100;
+// Reads of the file that a replacement may overlap before the last one is taken as it is.
+constexpr int kReadAttempts = 5;
+
+struct OnDisk {
+  FileReading::Outcome outcome = FileReading::Outcome::kMissing;
+  QByteArray bytes;
+  QJsonObject root;  // the file's JSON, to be changed in place
+  Records records;
+  bool someUnreadable = false;
+  bool fileDamaged = false;  // the records file's own bytes: to be kept beside it before a write
+};
+
+OnDisk ReadOnDisk(const QString& path, const QString& oldIniPath) {
+  OnDisk disk;
+  FileReading file = ReadSafely(path);
+  disk.outcome = file.outcome;
+  disk.bytes = std::move(file.bytes);
+  if (disk.outcome == FileReading::Outcome::kMissing) {
+    // Carried over from an earlier version, until the first write makes the records file.
+    OldRecords old = ReadOldRecords(oldIniPath);
+    disk.records = std::move(old.records);
+    disk.someUnreadable = old.someUnreadable;
+  } else if (disk.outcome == FileReading::Outcome::kUnreadable) {
+    disk.someUnreadable = true;
+  } else if (!disk.bytes.trimmed().isEmpty()) {
+    const QJsonDocument document = QJsonDocument::fromJson(disk.bytes);
+    disk.root = document.object();
+    RecordsFromJson read = ReadRecordsJson(disk.root);
+    disk.records = std::move(read.records);
+    disk.fileDamaged = !document.isObject() || read.someUnreadable;
+    disk.someUnreadable = disk.fileDamaged;
   }
-  const QSettings settings(copy.fileName(), QSettings::IniFormat);
-  // A section is parsed when it is first asked about, and only then are its faults found: the
-  // status is read last.
-  const qsizetype keys = settings.allKeys().size();
-  qsizetype known = 0;
-  for (int size = Board::kMinSize; size <= Board::kMaxSize; ++size) {
-    for (int colours = Board::kMinColours; colours <= Board::kMaxColours; ++colours) {
-      const QString group = BoardGroup(size, colours);
-      BoardRecord& record = contents.records.At(size, colours);
-      if (settings.contains(group + "/won")) {
-        ++known;
-        const auto won = ReadCount(settings.value(group + "/won"), INT_MAX);
-        record.won = won.value_or(0);
-        contents.someUnreadable |= !won;
-      }
-      if (settings.contains(group + "/best")) {
-        ++known;
-        record.best = ReadCount(settings.value(group + "/best"), Records::kMaxResult);
-        contents.someUnreadable |= !record.best;
-      }
-    }
-  }
-  contents.someUnreadable |= known != keys || settings.status() != QSettings::NoError;
-  return contents;
+  return disk;
 }
 
-// Keeps `bytes`, those of the file at `path`, beside it under the first of records.ini.unreadable,
-// records.ini.unreadable-2, ... that is free, unless one of those already holds the same bytes.
-bool KeepBeside(const QString& path, const QByteArray& bytes) {
-  for (int copy = 1; copy <= kMostUnreadableCopies; ++copy) {
-    const QString name =
-        path + ".unreadable" + (copy > 1 ? QStringLiteral("-%1").arg(copy) : QString());
-    QFile earlier(name);
-    if (!earlier.exists()) {
-      QSaveFile kept(name);
-      return kept.open(QIODevice::WriteOnly) && kept.write(bytes) == bytes.size() && kept.commit();
-    }
-    if (earlier.open(QIODevice::ReadOnly) && earlier.readAll() == bytes) return true;
-  }
-  return false;
+Records WithEvents(Records records, const std::vector<RecordEvent>& events, std::size_t from = 0) {
+  for (std::size_t event = from; event < events.size(); ++event) records.Apply(events[event]);
+  return records;
 }
 
-// Makes the latest renames in the folder of `path` last through a power cut.
-void SyncFolder(const QString& path) {
-#ifdef Q_OS_UNIX
-  const int folder = ::open(QFile::encodeName(QFileInfo(path).absolutePath()).constData(),
-                            O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (folder >= 0) {
-    ::fsync(folder);
-    ::close(folder);
-  }
-#else
-  Q_UNUSED(path);
-#endif
-}
+void Tell(RecordsFile::State& state, WinKept outcome);
 
-// Writes the whole of `records` in place of the file at `path`: QSettings writes them, synced, to
-// records.ini.new, which then takes the file's place in one step.
-bool WriteFile(const QString& path, const Records& records) {
-  const QString fresh = path + ".new";
-  if (QFileInfo::exists(fresh) && !QFile::remove(fresh)) return false;
+// Writes the file afresh with `events` applied, under the lock. False when it cannot be.
+bool WriteEvents(RecordsFile::State& state, const std::vector<RecordEvent>& events) {
+  OnDisk disk = ReadOnDisk(state.path, state.oldIniPath);
+  if (disk.outcome == FileReading::Outcome::kUnreadable) return false;  // never written over
+  if (disk.fileDamaged && !KeepBeside(state.path, disk.bytes)) return false;
+  const Records records = WithEvents(std::move(disk.records), events);
+  PutRecordsJson(records, disk.root);
+  const QByteArray bytes = QJsonDocument(disk.root).toJson(QJsonDocument::Compact);
   {
-    QSettings settings(fresh, QSettings::IniFormat);
-    for (int size = Board::kMinSize; size <= Board::kMaxSize; ++size) {
-      for (int colours = Board::kMinColours; colours <= Board::kMaxColours; ++colours) {
-        const BoardRecord& record = records.At(size, colours);
-        const QString group = BoardGroup(size, colours);
-        if (record.won > 0) settings.setValue(group + "/won", record.won);
-        if (record.best) settings.setValue(group + "/best", *record.best);
-      }
-    }
-    settings.sync();
-    if (settings.status() != QSettings::NoError) return false;
+    const std::lock_guard lock(state.mutex);
+    state.replacing = true;
+    ++state.replacements;
+    state.beingWritten = records;
+    state.eventsBeingWritten = events.size();
   }
-  std::error_code error;
-  std::filesystem::rename(std::filesystem::path(fresh.toStdU16String()),
-                          std::filesystem::path(path.toStdU16String()), error);
-  if (error) return false;
-  SyncFolder(path);
-  return true;
+  const bool written = WriteSafely(state.path, bytes);
+  const std::lock_guard lock(state.mutex);
+  state.replacing = false;
+  ++state.replacements;
+  if (written) {
+    state.pending.erase(state.pending.begin(),
+                        state.pending.begin() + std::ptrdiff_t(events.size()));
+    state.cannotKeep = false;
+  }
+  return written;
+}
+
+// Writes the events waiting, on the writer's thread.
+void WritePending(const std::shared_ptr<RecordsFile::State>& state) {
+  std::vector<RecordEvent> events;
+  {
+    const std::lock_guard lock(state->mutex);
+    state->writeQueued = false;
+    events = state->pending;
+  }
+  if (events.empty()) return;
+  FileLock lock(state->path);
+  const FileLock::Outcome locked = QDir().mkpath(QFileInfo(state->path).absolutePath())
+                                       ? lock.TryLock()
+                                       : FileLock::Outcome::kCannot;
+  WinKept outcome = WinKept::kCannot;
+  if (locked == FileLock::Outcome::kBusy) {
+    outcome = WinKept::kWaiting;
+    const std::lock_guard guard(state->mutex);
+    if (!state->writeQueued) {
+      state->writeQueued = true;
+      state->writer.PostAfter(kBusyRetryMs, [state] { WritePending(state); });
+    }
+  } else if (locked == FileLock::Outcome::kLocked && WriteEvents(*state, events)) {
+    outcome = WinKept::kWritten;
+  } else {
+    const std::lock_guard guard(state->mutex);
+    state->cannotKeep = true;  // tried again with the next event
+  }
+  const bool anyWin = std::any_of(events.begin(), events.end(), [](const RecordEvent& event) {
+    return event.kind == RecordEvent::Kind::kWin;
+  });
+  if (anyWin) Tell(*state, outcome);
+}
+
+void Tell(RecordsFile::State& state, WinKept outcome) {
+  const std::lock_guard lock(state.mutex);
+  if (!state.winUntold && state.told == outcome) return;
+  state.told = outcome;
+  state.winUntold = false;
+  // Posted while the object is known to be there; if it goes first, Qt drops the call.
+  if (RecordsFile* owner = state.owner) {
+    QMetaObject::invokeMethod(
+        owner, [owner, outcome] { emit owner->winKept(outcome); }, Qt::QueuedConnection);
+  }
 }
 
 }  // namespace
 
-const QString& RecordsFile::Path() {
-  if (path_.isEmpty()) {
-    path_ = QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("lucen"),
-                      QStringLiteral("records"))
-                .fileName();
+RecordsFile::RecordsFile(QString path, QString oldIniPath, QObject* parent)
+    : QObject(parent),
+      state_(std::make_shared<State>(std::move(path), std::move(oldIniPath), this)) {}
+
+RecordsFile::~RecordsFile() {
+  {
+    const std::lock_guard lock(state_->mutex);
+    state_->owner = nullptr;
   }
-  return path_;
+  WaitForWrites(kCloseWaitMs);
 }
 
 RecordsReading RecordsFile::Read() {
-  FileContents file = ReadFile(Path());
-  file.records.Merge(unsaved_);
-  return {file.records, file.someUnreadable, hasUnsaved_};
+  State& state = *state_;
+  RecordsReading reading;
+  for (int attempt = 0; attempt < kReadAttempts; ++attempt) {
+    std::vector<RecordEvent> pending;
+    std::uint64_t replacements = 0;
+    {
+      const std::lock_guard lock(state.mutex);
+      if (state.replacing) {
+        return {WithEvents(state.beingWritten, state.pending, state.eventsBeingWritten), false,
+                state.cannotKeep};
+      }
+      pending = state.pending;
+      replacements = state.replacements;
+      reading.cannotKeep = state.cannotKeep;
+    }
+    OnDisk disk = ReadOnDisk(state.path, state.oldIniPath);
+    reading.records = WithEvents(std::move(disk.records), pending);
+    reading.someUnreadable = disk.someUnreadable;
+    const std::lock_guard lock(state.mutex);
+    if (state.replacements == replacements) break;  // no event counted twice or missed
+  }
+  return reading;
 }
 
-RecordsReading RecordsFile::AddWin(int size, int colourCount, std::optional<int> result) {
-  unsaved_.AddWin(size, colourCount, result);
-  hasUnsaved_ = true;
-  const QString& path = Path();
-  FileContents file;
-  bool written = false;
-  // Another copy of the game may be adding a win of its own: the file is read again and written
-  // while this one holds the lock, so that neither win is lost.
-  QLockFile lock(path + ".update.lock");
-  if (QDir().mkpath(QFileInfo(path).absolutePath()) && lock.tryLock(kLockWaitMs)) {
-    file = ReadFile(path);
-    Records all = file.records;
-    all.Merge(unsaved_);
-    written = file.wholeRead && (!file.someUnreadable || KeepBeside(path, file.bytes)) &&
-              WriteFile(path, all);
-    lock.unlock();
-  } else {
-    file = ReadFile(path);
+void RecordsFile::Record(const RecordEvent& event) {
+  Records().Apply(event);  // refuses a board or game the game does not have, before anything
+  bool post = false;
+  {
+    const std::lock_guard lock(state_->mutex);
+    state_->pending.push_back(event);
+    state_->winUntold |= event.kind == RecordEvent::Kind::kWin;
+    post = !state_->writeQueued;
+    state_->writeQueued = true;
   }
-  file.records.Merge(unsaved_);
-  if (written) {
-    unsaved_ = Records();
-    hasUnsaved_ = false;
-  }
-  return {file.records, file.someUnreadable, hasUnsaved_};
+  if (post) state_->writer.Post([state = state_] { WritePending(state); });
+}
+
+bool RecordsFile::WaitForWrites(int msecs) {
+  return state_->writer.WaitUntilIdle(msecs);
 }
 
 }  // namespace lucen

@@ -1,50 +1,75 @@
 #pragma once
 
+#include <QObject>
 #include <QString>
-#include <optional>
-#include <utility>
+#include <memory>
 
 #include "board/records.h"
+#include "player_files/player_paths.h"
 
 namespace lucen {
 
+class BackgroundWriter;
+
 // The records as the window shows them, and what it should tell the player about them.
 struct RecordsReading {
+  // What the file holds, with this run's events not written yet.
   Records records;
-  // The file held something that could not be read (text that is not settings, a value out of
-  // range, a board the game does not have, or a file that cannot be opened). What could be read is
-  // in `records`; before a win is written over the file, its bytes are kept beside it as
-  // records.ini.unreadable (or records.ini.unreadable-2, and so on, when that name is taken).
+  // The file held something that could not be read (text that is not JSON, a value of the wrong
+  // type or out of range, or a file that cannot be opened). What could be read is in `records`;
+  // before the file is written over, its bytes are kept beside it as records.json.unreadable (or
+  // records.json.unreadable-2, and so on).
   bool someUnreadable = false;
-  // Some win of this run could not be written. It is kept in memory, counted in `records` and
-  // written with the next win that can be, or lost when the game closes.
+  // Some event of this run could not be written. It is kept in memory, counted in `records` and
+  // written with the next event that can be, or lost when the game closes.
   bool cannotKeep = false;
 
   friend bool operator==(const RecordsReading&, const RecordsReading&) = default;
 };
 
-// The player's records in a settings file (INI, through QSettings), shared by every copy of the
-// game that runs at once. Nothing is read or written until Read() or AddWin() is called; neither
-// ever throws for what the file or its folder holds.
-class RecordsFile {
+// What became of a win once its write was tried.
+enum class WinKept {
+  kWritten,  // on disk
+  kWaiting,  // another copy of the game holds the file: written as soon as it lets go
+  kCannot,   // the file cannot be written (a full disk, something that is not a regular file):
+             // kept in memory and tried again with the next event
+};
+
+// The player's records in one JSON file, shared by every copy of the game that runs at once.
+// Reading is quick and done on the caller's thread; writing is done on the background writer, so
+// that the window never waits for the disk. Nothing ever throws for what the file or its folder
+// holds. When there is no records file yet, the records of earlier versions (`oldIniPath`) are
+// carried over into it, and that file is left as it was.
+class RecordsFile : public QObject {
+  Q_OBJECT
+
  public:
-  // The desktop's standard place for settings, found when first used: on Linux,
-  // $XDG_CONFIG_HOME/lucen/records.ini.
-  RecordsFile() = default;
-  explicit RecordsFile(QString path) : path_(std::move(path)) {}
+  explicit RecordsFile(QString path = RecordsPath(), QString oldIniPath = OldRecordsPath(),
+                       QObject* parent = nullptr);
+  // Waits for the writes already queued as WaitForWrites() does, for at most kCloseWaitMs.
+  ~RecordsFile() override;
 
   RecordsReading Read();
-  // Counts a win on the board of that size and colour count, with its result when it has one,
-  // and writes it, on disk before the call returns. A size or colour count that the game does not
-  // have is refused with std::out_of_range, and nothing is counted.
-  RecordsReading AddWin(int size, int colourCount, std::optional<int> result);
+  // Counts `event` in this run's records and queues its write. An event on a board or game the
+  // game does not have is refused with std::out_of_range or std::invalid_argument, and nothing is
+  // counted.
+  void Record(const RecordEvent& event);
+  // Waits until every queued write has been tried (a file held by another copy is tried again
+  // until it is written), or `msecs` have passed; true in the first case.
+  bool WaitForWrites(int msecs);
+
+  static constexpr int kCloseWaitMs = 1000;
+
+  // What this object and its writes on the writer's thread share.
+  struct State;
+
+ signals:
+  // After each write tried with a win in it, on this object's thread. Told once for each new
+  // outcome, not for every retry.
+  void winKept(lucen::WinKept outcome);
 
  private:
-  const QString& Path();
-
-  QString path_;
-  Records unsaved_;  // this run's wins that could not be written yet
-  bool hasUnsaved_ = false;
+  std::shared_ptr<State> state_;
 };
 
 }  // namespace lucen

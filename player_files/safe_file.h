@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+namespace lucen {
+
+// Reading and writing the player's files so that no disk can hang the game or lose what a file
+// held: only regular files are read or written, a read takes at most kMostFileBytes, and a write
+// either replaces the whole file or leaves it as it was.
+
+inline constexpr qint64 kMostFileBytes = 1 << 20;
+
+struct FileReading {
+  enum class Outcome {
+    kMissing,     // nothing at the path (or a folder on the way is missing)
+    kRead,        // `bytes` holds the whole file
+    kUnreadable,  // not a regular file, larger than kMostFileBytes, or a failed read
+  };
+  Outcome outcome = Outcome::kMissing;
+  QByteArray bytes;
+};
+
+FileReading ReadSafely(const QString& path);
+
+// Replaces the file at `path` with `bytes` in one step, making its folder when needed. A link is
+// written through to its final target, which stays a link, as editors do. Fails, leaving
+// everything as it was, when the write fails in any way or the path (or the link's target) is
+// something other than a regular file or a name free in an existing folder.
+bool WriteSafely(const QString& path, const QByteArray& bytes);
+
+// Keeps `bytes`, once read from the file at `path`, beside it before it is written over: under the
+// first of PATH.unreadable, PATH.unreadable-2, ... that is free, unless one of those regular files
+// already holds the same bytes. False when they could not be kept (the file must not be written
+// over then).
+bool KeepBeside(const QString& path, const QByteArray& bytes);
+
+}  // namespace lucen
