@@ -168,11 +168,8 @@ RecordsFile::RecordsFile(QString path, QString oldIniPath, QObject* parent)
       state_(std::make_shared<State>(std::move(path), std::move(oldIniPath), this)) {}
 
 RecordsFile::~RecordsFile() {
-  {
-    const std::lock_guard lock(state_->mutex);
-    state_->owner = nullptr;
-  }
-  WaitForWrites(kCloseWaitMs);
+  const std::lock_guard lock(state_->mutex);
+  state_->owner = nullptr;
 }
 
 RecordsReading RecordsFile::Read() {

@@ -46,7 +46,8 @@ class RecordsFile : public QObject {
  public:
   explicit RecordsFile(QString path = RecordsPath(), QString oldIniPath = OldRecordsPath(),
                        QObject* parent = nullptr);
-  // Waits for the writes already queued as WaitForWrites() does, for at most kCloseWaitMs.
+  // Never waits: the writes already queued are still made, and the writer's own end gives them
+  // time (BackgroundWriter::Stop).
   ~RecordsFile() override;
 
   RecordsReading Read();
@@ -57,8 +58,6 @@ class RecordsFile : public QObject {
   // Waits until every queued write has been tried (a file held by another copy is tried again
   // until it is written), or `msecs` have passed; true in the first case.
   bool WaitForWrites(int msecs);
-
-  static constexpr int kCloseWaitMs = 1000;
 
   // What this object and its writes on the writer's thread share.
   struct State;

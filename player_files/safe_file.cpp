@@ -112,7 +112,8 @@ bool WriteSafely(const QString& path, const QByteArray& bytes) {
   QSaveFile file(target);
   // Writing straight into the file would leave it half written when the disk fills.
   file.setDirectWriteFallback(false);
-  if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+  if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) ||
+      file.write(bytes) != bytes.size() || !file.commit()) {
     return false;  // QSaveFile drops its temporary file and leaves the target as it was
   }
 #ifdef Q_OS_UNIX
