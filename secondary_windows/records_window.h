@@ -1,14 +1,32 @@
 #pragma once
 
-class QWidget;
+#include <QDialog>
+
+#include "board/calendar_date.h"
+
+class QScrollArea;
 
 namespace lucen {
 
 struct RecordsReading;
 
-// "Récords": one row per size and colour count with the numbered games won and the best result
-// (presses over the fewest, 0 for a perfect game), and one note when some records could not be
-// read or cannot be kept. Modal; Escape or "Cerrar" closes it.
-void ShowRecords(QWidget& mainWindow, const RecordsReading& reading);
+// "Récords": the streak of games of the day, and for each board played its games played, won and
+// perfect, the average result and a chart of the results (presses over the fewest: lower is
+// better); when no board has been played, how to start a game. One note more when some records
+// could not be read or cannot be kept. The boards scroll, never sideways. Escape or "Cerrar"
+// closes it.
+class RecordsWindow : public QDialog {
+  Q_OBJECT
+
+ public:
+  // `today` is the player's date, for the streak still standing.
+  RecordsWindow(QWidget* parent, const RecordsReading& reading, const CalendarDate& today);
+
+ private:
+  QScrollArea* boards_ = nullptr;
+};
+
+// Shows the records window modally over `mainWindow`.
+void ShowRecords(QWidget& mainWindow, const RecordsReading& reading, const CalendarDate& today);
 
 }  // namespace lucen

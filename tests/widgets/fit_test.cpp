@@ -3,12 +3,16 @@
 // that shows. Run on Qt's offscreen platform at the scale that QT_SCALE_FACTOR gives.
 #include <QLabel>
 #include <QScreen>
+#include <QScrollArea>
+#include <QTranslator>
 #include <QtTest>
 
 #include "desktop/centring.h"
 #include "main_window/main_window.h"
+#include "player_files/records_file.h"
 #include "program/translations.h"
 #include "secondary_windows/about_window.h"
+#include "secondary_windows/records_window.h"
 #include "tests/widgets/support/game_window_test.h"
 
 using namespace lucen;
@@ -83,6 +87,47 @@ class FitTest : public lucen::testing::GameWindowTest {
         label->contentsRect(), int(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0),
         label->text());
     QVERIFY2(place.translated(-label->pos()).contains(text), qPrintable(QDebug::toString(text)));
+  }
+
+  // The records of every board, with long numbers, in each language: the window lies on the
+  // screen, and its boards fit its width with nothing to scroll sideways.
+  void theRecordsFitTheScreen_data() {
+    QTest::addColumn<QLocale::Language>("language");
+    QTest::newRow("English") << QLocale::English;
+    QTest::newRow("Spanish") << QLocale::Spanish;
+  }
+  void theRecordsFitTheScreen() {
+    QFETCH(QLocale::Language, language);
+    SetLanguage(language);
+    RecordsReading reading;
+    for (int size = Board::kMinSize; size <= Board::kMaxSize; ++size) {
+      for (int colours = Board::kMinColours; colours <= Board::kMaxColours; ++colours) {
+        reading.records.At(size, colours) = {99999, 88888, 7, {12345, 2345, 345, 45678, 5, 12}, 1};
+      }
+    }
+    reading.records.DailyStreak() = {365, 1000, CalendarDate{2026, 12, 9}};
+    reading.someUnreadable = reading.cannotKeep = true;
+    QWidget mainWindow;
+    RecordsWindow window(&mainWindow, reading, CalendarDate{2026, 12, 9});
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    const QSize screen = window.screen()->availableGeometry().size();
+    QVERIFY2(window.frameGeometry().width() <= screen.width() &&
+                 window.frameGeometry().height() <= screen.height(),
+             qPrintable(QDebug::toString(window.frameGeometry())));
+    const auto* boards = window.findChild<QScrollArea*>("TablerosJugados");
+    QVERIFY2(boards->widget()->minimumSizeHint().width() <= boards->viewport()->width(),
+             qPrintable(QDebug::toString(boards->widget()->minimumSizeHint())));
+    SetLanguage(QLocale::English);
+  }
+
+ private:
+  static void SetLanguage(QLocale::Language language) {
+    for (QTranslator* translator : QCoreApplication::instance()->findChildren<QTranslator*>()) {
+      QCoreApplication::removeTranslator(translator);
+      delete translator;
+    }
+    InstallTranslations(*QCoreApplication::instance(), QLocale(language));
   }
 };
 
