@@ -1,5 +1,6 @@
 #pragma once
 
+#include <climits>
 #include <optional>
 
 #include "board/calendar_date.h"
@@ -16,7 +17,9 @@ struct GameInPlay {
   bool scoring = false;
   std::optional<CalendarDate> daily{};  // the day, when it is a game of the day
 
-  void CountPress() { ++pressesUsed; }
+  void CountPress() {
+    if (pressesUsed < INT_MAX) ++pressesUsed;  // a count past the most stays there
+  }
   void AskHint() { scoring = false; }
   // Back to its start: the presses count from zero, and the game no longer scores.
   void Restart() {

@@ -2,21 +2,29 @@
 
 #include <QActionGroup>
 #include <QApplication>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QDate>
+#include <QLabel>
 #include <QLayout>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QRandomGenerator>
 #include <QScreen>
+#include <QStatusBar>
 
+#include "board/daily_game.h"
 #include "board/hint.h"
+#include "board/saved_game.h"
 #include "board_view/board_view.h"
 #include "board_view/cell_button.h"
 #include "desktop/centring.h"
 #include "desktop/program_identity.h"
 #include "desktop/twips.h"
 #include "main_window/program_icon.h"
+#include "player_files/background_writer.h"
 #include "player_files/preferences.h"
 #include "secondary_windows/about_window.h"
 #include "secondary_windows/choose_game_dialog.h"
@@ -38,10 +46,19 @@ QList<QKeySequence> KeysFor(QKeySequence::StandardKey command, const QList<QKeyS
   return keys;
 }
 
+// The date on the computer's clock, where the player is.
+CalendarDate LocalToday() {
+  const QDate today = QDate::currentDate();
+  return {today.year(), today.month(), today.day()};
+}
+
 }  // namespace
 
 MainWindow::MainWindow(DesktopShell& shell, QWidget* parent)
-    : QMainWindow(parent), shell_(shell), endProgram_([] { QCoreApplication::exit(0); }) {
+    : QMainWindow(parent),
+      shell_(shell),
+      endProgram_([] { QCoreApplication::exit(0); }),
+      today_(LocalToday) {
   setObjectName(QStringLiteral("Form1"));
   setWindowTitle(MainWindowCaption());
   setWindowIcon(ProgramIcon());
@@ -57,7 +74,18 @@ MainWindow::MainWindow(DesktopShell& shell, QWidget* parent)
   connect(view_, &BoardView::cellClicked, this,
           [this](int cell) { Run([this, cell] { PressCell(cell); }); });
 
+  // The numbered game in play, under the board; hidden with none, so that the window keeps its own
+  // size.
+  statusBar()->setObjectName(QStringLiteral("BarraPartida"));
+  statusBar()->setSizeGripEnabled(false);
+  gameLine_ = new QLabel(statusBar());
+  gameLine_->setObjectName(QStringLiteral("LineaPartida"));
+  statusBar()->addWidget(gameLine_, 1);
+  statusBar()->hide();
+  connect(&records_, &RecordsFile::winKept, this, &MainWindow::ShowWinKept);
+
   CreateMenus();
+  ShowGameLine();
   layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
 
@@ -94,7 +122,11 @@ void MainWindow::CreateMenus() {
   game->addSeparator();
   AddCommand(game, "MnuPartidaNueva", tr("Partida nueva"), &MainWindow::NewGame,
              KeysFor(QKeySequence::New, {QKeySequence(Qt::CTRL | Qt::Key_N)}));
+  AddCommand(game, "MnuPartidaDia", tr("Partida del día"), &MainWindow::PlayDailyGame,
+             {QKeySequence(Qt::CTRL | Qt::Key_D)});
   AddCommand(game, "MnuElegirPartida", tr("Elegir partida..."), &MainWindow::ChooseGame);
+  restartAction_ = AddCommand(game, "MnuReiniciar", tr("Reiniciar partida"),
+                              &MainWindow::RestartGame, {QKeySequence(Qt::CTRL | Qt::Key_R)});
   AddCommand(game, "MnuRecords", tr("Récords"), &MainWindow::OpenRecords);
 
   // Help for a stuck player.
@@ -177,14 +209,19 @@ void MainWindow::ShowCentred() {
 }
 
 void MainWindow::PressCell(int cell) {
-  if (game_) ++game_->pressesUsed;
+  if (game_) game_->CountPress();
   ShowMove(board_.Press(static_cast<std::size_t>(cell)));
 }
 
 void MainWindow::ShowMove(const MoveResult& move) {
   view_->ShowCells(board_, move.changed);
   UpdateUndoRedo();
-  if (move.solved) AnnounceWin();
+  if (move.solved) {
+    AnnounceWin();
+  } else if (!move.changed.empty()) {
+    ShowGameLine();
+    KeepGame();
+  }
 }
 
 void MainWindow::ShowBoard() {
@@ -206,24 +243,66 @@ void MainWindow::UpdateUndoRedo() {
 
 void MainWindow::AnnounceWin() {
   QString message = tr("Lo lograste!!");
-  if (game_) {
-    // A numbered game's win is on disk before the message shows, so that nothing after it can
-    // lose it.
-    records_.AddWin(game_->id.size, game_->id.colourCount, game_->Result());
-    message += QLatin1Char('\n') + WinLine(*game_);
+  const std::optional<GameInPlay> won = game_;
+  if (won) {
+    // The win goes to the records at once, and the game is no longer one to bring back; the
+    // message says so if the win cannot be written.
+    records_.Record(RecordEvent::Win(*won));
+    EndGame();
+    message += QLatin1Char('\n') + WinLine(*won);
   }
   // The board shows all light green while the message is up. It has no title of its own: the
   // application's title stands in, as for any untitled message.
   QMessageBox box(QMessageBox::NoIcon, ApplicationTitle(), message, QMessageBox::Ok, this);
   box.setObjectName(QStringLiteral("WinMessage"));
+  if (won) {
+    QPushButton* copy = box.addButton(tr("Copiar resultado"), QMessageBox::ActionRole);
+    copy->setObjectName(QStringLiteral("CopiarResultado"));
+    // Copying leaves the message up, unlike the message's own buttons.
+    disconnect(copy, &QPushButton::clicked, nullptr, nullptr);
+    connect(copy, &QPushButton::clicked, this,
+            [line = ShareLine(*won)] { QGuiApplication::clipboard()->setText(line); });
+    box.setDefaultButton(QMessageBox::Ok);
+    winMessage_ = &box;
+  }
   box.exec();
-  game_.reset();
+  winMessage_ = nullptr;
   board_.Clear();
   ShowBoard();
 }
 
-void MainWindow::ChooseSize(int size) {
+void MainWindow::ShowWinKept(WinKept outcome) {
+  if (outcome != WinKept::kCannot || winMessage_ == nullptr) return;
+  const QString line = WinNotKeptLine();
+  if (!winMessage_->text().endsWith(line)) {
+    winMessage_->setText(winMessage_->text() + QLatin1Char('\n') + line);
+  }
+}
+
+void MainWindow::ShowGameLine() {
+  restartAction_->setEnabled(game_.has_value());
+  if (game_) gameLine_->setText(GameLine(*game_));
+  statusBar()->setVisible(game_.has_value());
+}
+
+void MainWindow::KeepGame() {
+  if (!game_) return;
+  if (const std::optional<SavedGame> saved = SaveGame(board_, *game_)) {
+    savedGame_.Keep(*saved);
+  } else {
+    savedGame_.Clear();  // too long a game to keep: the next start is not an older point of it
+  }
+}
+
+void MainWindow::EndGame() {
+  if (!game_) return;
   game_.reset();
+  savedGame_.Clear();
+  ShowGameLine();
+}
+
+void MainWindow::ChooseSize(int size) {
+  EndGame();
   ResizeBoard(size);
 }
 
@@ -238,13 +317,13 @@ void MainWindow::ResizeBoard(int size) {
 }
 
 void MainWindow::ChooseColourCount(int colourCount) {
-  game_.reset();
+  EndGame();
   board_.ChangeColourCount(colourCount);
   ShowBoard();
 }
 
 void MainWindow::ResetBoard() {
-  game_.reset();
+  EndGame();
   board_.Reset();
   ShowBoard();
 }
@@ -254,13 +333,17 @@ void MainWindow::Undo() {
 }
 
 void MainWindow::Redo() {
-  if (game_ && board_.CanRedo()) ++game_->pressesUsed;
+  if (game_ && board_.CanRedo()) game_->CountPress();
   ShowMove(board_.Redo());
 }
 
 void MainWindow::ShowHint() {
   view_->ClearHint();
-  if (game_) game_->hintAsked = true;
+  if (game_ && game_->scoring) {
+    game_->AskHint();
+    ShowGameLine();
+    KeepGame();
+  }
   const Hint hint = HintFor(board_);
   if (hint.kind == Hint::Kind::kNoSolution) {
     QMessageBox::information(
@@ -278,6 +361,25 @@ void MainWindow::NewGame() {
   StartGame({board_.Size(), board_.ColourCount(), number});
 }
 
+void MainWindow::PlayDailyGame() {
+  StartDailyGame();
+}
+
+void MainWindow::StartDailyGame() {
+  const CalendarDate today = today_();
+  StartGame(DailyGame(today), today);
+}
+
+void MainWindow::RestartGame() {
+  if (!game_) return;
+  view_->ClearHint();
+  board_.Start(MakeGame(game_->id).start);
+  game_->Restart();
+  ShowBoard();
+  ShowGameLine();
+  KeepGame();
+}
+
 void MainWindow::ChooseGame() {
   view_->ClearHint();
   ChooseGameDialog dialog(this, game_ ? std::optional<GameId>(game_->id) : std::nullopt);
@@ -286,17 +388,40 @@ void MainWindow::ChooseGame() {
 
 void MainWindow::OpenRecords() {
   view_->ClearHint();
-  ShowRecords(*this, records_.Read());
+  ShowRecords(*this, records_.Read(), today_());
 }
 
-void MainWindow::StartGame(const GameId& id) {
+void MainWindow::StartGame(const GameId& id, std::optional<CalendarDate> daily) {
   const NumberedGame made = MakeGame(id);
+  view_->ClearHint();
   if (id.size != board_.Size()) ResizeBoard(id.size);
   if (id.colourCount != board_.ColourCount()) board_.ChangeColourCount(id.colourCount);
   board_.Start(made.start);
-  game_ = GameInPlay{id, made.fewest};
+  // Only the first play of a code scores: the records know the codes already started.
+  const bool firstPlay = !records_.Read().records.Played().Contains(id);
+  records_.Record(RecordEvent::Start(id));
+  game_ = GameInPlay{id, made.fewest, 0, firstPlay, daily};
   ShowChoices();
   ShowBoard();
+  ShowGameLine();
+  KeepGame();
+}
+
+void MainWindow::ResumeSavedGame() {
+  const std::optional<SavedGame> saved = savedGame_.Read();
+  if (!saved) return;
+  const auto resumed = ResumeGame(*saved);
+  if (!resumed) return;
+  if (resumed->first.Size() != board_.Size()) ResizeBoard(resumed->first.Size());
+  board_ = resumed->first;
+  game_ = resumed->second;
+  ShowChoices();
+  ShowBoard();
+  ShowGameLine();
+}
+
+bool MainWindow::WaitForFiles(int msecs) {
+  return BackgroundWriter::Shared().WaitUntilIdle(msecs);
 }
 
 void MainWindow::ShowSymbols(bool shown) {
@@ -323,7 +448,9 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 }
 
 void MainWindow::EndProgram() {
-  // Closing is never refused and nothing is kept: the program simply ends.
+  // Closing is never refused. The game in play and the records are on their way to disk; they get
+  // a moment to land before the program ends.
+  WaitForFiles(2000);
   endProgram_();
 }
 

@@ -4,12 +4,16 @@
 #include <functional>
 
 #include "board/board.h"
+#include "board/calendar_date.h"
 #include "board/game_in_play.h"
 #include "player_files/records_file.h"
+#include "player_files/saved_game_file.h"
 
 class QAction;
 class QActionGroup;
+class QLabel;
 class QMenu;
+class QMessageBox;
 
 namespace lucen {
 
@@ -30,11 +34,21 @@ class MainWindow : public QMainWindow {
   // about window, shown modally; returns once the player has closed it.
   void StartUp();
   void ShowCentred();
-  // Plays the numbered game `id`, switching to its size and colour count.
-  void StartGame(const GameId& id);
+  // Plays the numbered game `id`, switching to its size and colour count; `daily` is its day when
+  // it is the game of that day. It scores only when it is the game's first play.
+  void StartGame(const GameId& id, std::optional<CalendarDate> daily = std::nullopt);
+  // Plays today's game of the day.
+  void StartDailyGame();
+  // Brings back the numbered game in play when the program last closed, if there was one; a saved
+  // game that cannot be read is set aside, and the board stays as it is.
+  void ResumeSavedGame();
 
   // What ends the program when the window closes; tests replace it.
   void SetProgramEnd(std::function<void()> endProgram) { endProgram_ = std::move(endProgram); }
+  // What tells the player's date; tests replace it.
+  void SetCalendar(std::function<CalendarDate()> today) { today_ = std::move(today); }
+  // Waits, at most `msecs`, for the player's files to be written; false when some are still to be.
+  bool WaitForFiles(int msecs);
 
   const Board& GameBoard() const { return board_; }
 
@@ -61,6 +75,14 @@ class MainWindow : public QMainWindow {
   void ShowChoices();
   void UpdateUndoRedo();
   void AnnounceWin();
+  // The line under the board and the restart command, from the numbered game in play.
+  void ShowGameLine();
+  // Writes the numbered game in play for the next start, or forgets it when there is none.
+  void KeepGame();
+  // No numbered game in play any more: the design's own game goes on, and is never kept.
+  void EndGame();
+  // Adds the line that says so to the win message up, when a win could not be written.
+  void ShowWinKept(WinKept outcome);
 
   // The player's commands, each named for what it does; the menu item or cell that gives it keeps
   // the design's object name (README: "Design names").
@@ -75,16 +97,23 @@ class MainWindow : public QMainWindow {
   void ShowHint();
   void ShowSymbols(bool shown);
   void NewGame();
+  void PlayDailyGame();
   void ChooseGame();
+  void RestartGame();
   void OpenRecords();
   void EndProgram();
 
   DesktopShell& shell_;
   std::function<void()> endProgram_;
+  std::function<CalendarDate()> today_;
   Board board_{5, 2};
   std::optional<GameInPlay> game_;  // the numbered game in play, if any
   RecordsFile records_;
+  SavedGameFile savedGame_;
   BoardView* view_ = nullptr;
+  QLabel* gameLine_ = nullptr;
+  QMessageBox* winMessage_ = nullptr;  // while a numbered game's win message is up
+  QAction* restartAction_ = nullptr;
   QActionGroup* sizes_ = nullptr;
   QActionGroup* colours_ = nullptr;
   QAction* undoAction_ = nullptr;

@@ -20,6 +20,7 @@ class CommandLineTexts {
     return tr("Empieza con la partida numerada <código>, por ejemplo 7x7-3-123456.");
   }
   static QString Code() { return tr("código"); }
+  static QString Daily() { return tr("Empieza con la partida del día."); }
   static QString Description() {
     return tr(
         "Lucen, un rompecabezas de colores: cada clic avanza el color de una casilla y de "
@@ -39,6 +40,9 @@ class CommandLineTexts {
   }
   static QString RepeatedOption(const QString& what) {
     return tr("lucen: la opción «%1» se repite. Pruebe «lucen --help».").arg(what);
+  }
+  static QString GameAndDaily() {
+    return tr("lucen: «--game» y «--daily» no van juntas. Pruebe «lucen --help».");
   }
   static QString PlatformNotInstalled(const QString& asked, const QString& installed) {
     return tr("lucen: plataforma no instalada: «%1». Instaladas: %2.").arg(asked, installed);
@@ -86,7 +90,9 @@ QList<QCommandLineOption> OwnOptions() {
       QCommandLineOption({QStringLiteral("v"), QStringLiteral("version")},
                          CommandLineTexts::Version()),
       QCommandLineOption({QStringLiteral("g"), QStringLiteral("game")}, CommandLineTexts::Game(),
-                         CommandLineTexts::Code())};
+                         CommandLineTexts::Code()),
+      QCommandLineOption({QStringLiteral("d"), QStringLiteral("daily")},
+                         CommandLineTexts::Daily())};
 }
 
 void AddQtOptions(QCommandLineParser& parser) {
@@ -240,6 +246,10 @@ CommandLine ReadCommandLine(const QStringList& arguments) {
     }
     answer.game = std::get<GameId>(reading);
   }
+  answer.daily = parser.isSet(QStringLiteral("daily"));
+  if (answer.game && answer.daily && answer.request == CommandLine::Request::kPlay) {
+    return Refused(Refusal::Kind::kGameAndDaily, QStringLiteral("--daily"));
+  }
   answer.platform = parser.value(QStringLiteral("platform"));
   answer.platformPluginPath = parser.value(QStringLiteral("platformpluginpath"));
   answer.display = parser.value(QStringLiteral("display"));
@@ -268,6 +278,8 @@ QString RefusalText(const Refusal& refusal) {
       return CommandLineTexts::MissingValue(what) + QLatin1Char('\n');
     case Refusal::Kind::kRepeatedOption:
       return CommandLineTexts::RepeatedOption(what) + QLatin1Char('\n');
+    case Refusal::Kind::kGameAndDaily:
+      return CommandLineTexts::GameAndDaily() + QLatin1Char('\n');
     case Refusal::Kind::kBadGameCode:
       return QStringLiteral("lucen: ") + CodeErrorText(refusal.codeError, what) + QLatin1Char('\n');
   }

@@ -17,7 +17,9 @@ struct Refusal {
     kUnexpectedArgument,
     kMissingValue,
     kRepeatedOption,
-    kBadGameCode
+    kBadGameCode,
+    kGameAndDaily  // two games to start with
+
   };
   Kind kind = Kind::kUnknownOption;
   QString what;
@@ -31,8 +33,9 @@ struct CommandLine {
   enum class Request { kPlay, kHelp, kVersion, kRefused };
   Request request = Request::kPlay;
   Refusal refused;
-  // The numbered game to start with (--game CODE).
+  // The numbered game to start with (--game CODE), or today's game of the day (--daily).
   std::optional<GameId> game;
+  bool daily = false;
   // Qt's -platform, -platformpluginpath and -display, when given, for the check that Qt can
   // start.
   QString platform;

@@ -87,7 +87,14 @@ int main(int argc, char* argv[]) {
   lucen::SystemShell shell;
   lucen::MainWindow window(shell);
   window.StartUp();  // returns once the about window has been closed
-  if (commandLine.game) window.StartGame(*commandLine.game);
+  // A game asked for on the command line comes before the one in play at the last close.
+  if (commandLine.game) {
+    window.StartGame(*commandLine.game);
+  } else if (commandLine.daily) {
+    window.StartDailyGame();
+  } else {
+    window.ResumeSavedGame();
+  }
   window.ShowCentred();
   return QApplication::exec();
 }

@@ -62,6 +62,12 @@ ChooseGameDialog::ChooseGameDialog(QWidget* parent, const std::optional<GameId>&
 
 void ChooseGameDialog::accept() {
   const QString text = code_->text();
+  // A friend's whole shared line names its game too: the code is found anywhere in it.
+  if (const std::optional<GameId> found = FindGameCode(text.toStdString())) {
+    chosen_ = found;
+    QDialog::accept();
+    return;
+  }
   const auto reading = ReadGameCode(text.toStdString());
   if (const auto* error = std::get_if<CodeError>(&reading)) {
     problem_->setText(CodeErrorText(*error, text));

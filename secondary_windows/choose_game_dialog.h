@@ -11,8 +11,8 @@ class QLineEdit;
 namespace lucen {
 
 // "Elegir partida...": shows the code of the numbered game in play, selected and ready to copy,
-// and takes the code of a game to play. A text that is no code is refused with its reason, and
-// the dialog stays open.
+// and takes the code of a game to play, alone or anywhere in a pasted line. A text that holds no
+// code is refused with its reason, and the dialog stays open.
 class ChooseGameDialog : public QDialog {
   Q_OBJECT
 

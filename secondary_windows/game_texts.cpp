@@ -2,6 +2,8 @@
 
 #include <QCoreApplication>
 
+#include "desktop/program_identity.h"
+
 namespace lucen {
 
 namespace {
@@ -30,8 +32,18 @@ class GameTexts {
   static QString NotACode(const QString& text, const QString& reason) {
     return tr("«%1» no es un código de partida: %2.").arg(text, reason);
   }
-  static QString Win(const QString& code, int used, int fewest) {
-    return tr("Partida %1: %2 pulsaciones (mínimo %3)").arg(code).arg(used).arg(fewest);
+  static QString Presses(int presses) { return tr("%n pulsaciones", nullptr, presses); }
+  static QString Line(const QString& code, const QString& presses, int fewest) {
+    return tr("%1 · %2 · mínimo %3").arg(code, presses).arg(fewest);
+  }
+  static QString Practice() { return tr("práctica"); }
+  static QString Win(const QString& code, const QString& presses, int fewest) {
+    return tr("Partida %1: %2 (mínimo %3)").arg(code, presses).arg(fewest);
+  }
+  static QString PracticeWin(const QString& win) { return tr("%1, práctica").arg(win); }
+  static QString NotKept() { return tr("No se pudo guardar esta victoria en los récords."); }
+  static QString Share(const QString& game, const QString& presses, int fewest) {
+    return tr("%1: %2 (mínimo %3)").arg(game, presses).arg(fewest);
   }
 };
 
@@ -46,8 +58,31 @@ QString CodeErrorText(CodeError error, const QString& text) {
   return GameTexts::NotACode(text.trimmed(), GameTexts::Error(error));
 }
 
+QString PressesText(int presses) {
+  return GameTexts::Presses(presses);
+}
+
+QString GameLine(const GameInPlay& game) {
+  const QString line =
+      GameTexts::Line(GameCodeText(game.id), PressesText(game.pressesUsed), game.fewest);
+  return game.scoring ? line : line + QStringLiteral(" · ") + GameTexts::Practice();
+}
+
 QString WinLine(const GameInPlay& game) {
-  return GameTexts::Win(GameCodeText(game.id), game.pressesUsed, game.fewest);
+  const QString win =
+      GameTexts::Win(GameCodeText(game.id), PressesText(game.pressesUsed), game.fewest);
+  return game.scoring ? win : GameTexts::PracticeWin(win);
+}
+
+QString WinNotKeptLine() {
+  return GameTexts::NotKept();
+}
+
+QString ShareLine(const GameInPlay& game) {
+  QString name = ApplicationTitle() + QLatin1Char(' ') + GameCodeText(game.id);
+  if (game.daily) name += QLatin1Char(' ') + QString::fromStdString(IsoDate(*game.daily));
+  const QString line = GameTexts::Share(name, PressesText(game.pressesUsed), game.fewest);
+  return game.scoring ? line : GameTexts::PracticeWin(line);
 }
 
 }  // namespace lucen

@@ -138,6 +138,13 @@ TEST(CommandLine, EachSlipGetsOneLineAndItsStatus) {
       // One of the game's options twice is refused in either order, not read as its last value.
       {{"--game", "bogus", "-g", "7x7-3-5"}, "", "", 2, repeated("-g")},
       {{"--game=7x7-3-5", "--game", "bogus"}, "", "", 2, repeated("--game")},
+      {{"--daily", "-d"}, "", "", 2, repeated("-d")},
+      {{"--daily", "--game", "7x7-3-5"},
+       "",
+       "",
+       2,
+       {"lucen: «--game» y «--daily» no van juntas. Pruebe «lucen --help».",
+        "lucen: '--game' and '--daily' cannot be used together. Try 'lucen --help'."}},
       // What is echoed cannot start a line or a terminal sequence of its own.
       {{"--game", "7x7\n\x1b[2Jlucen: ok"},
        "",

@@ -5,6 +5,7 @@
 
 #include "board_view/board_layout.h"
 #include "board_view/cell_button.h"
+#include "player_files/player_paths.h"
 #include "secondary_windows/about_window.h"
 #include "tests/widgets/support/game_window_test.h"
 
@@ -125,7 +126,7 @@ class HighDpiTest : public GameWindowTest {
     Cell(1)->click();
     QVERIFY(!Ink(Cell(1), form->GameBoard().Colour(0)).isEmpty());
 
-    QFile file(settings.path() + QStringLiteral("/lucen/lucen.ini"));
+    QFile file(PreferencesPath());
     QVERIFY(file.open(QIODevice::WriteOnly) && file.write("\xff[\x01symbols=\ntrue") > 0);
     file.close();
     StartGame();

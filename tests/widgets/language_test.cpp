@@ -1,5 +1,6 @@
 // The game in the desktop's language: run with LANG set to a Spanish, an English and the C
 // locale, and LUCEN_TEST_LANGUAGE naming the language the player should then see.
+#include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QtTest>
@@ -50,6 +51,19 @@ class LanguageTest : public GameWindowTest {
     QCOMPARE(text, english ? QStringLiteral("You did it!!") : QStringLiteral("Lo lograste!!"));
     // Qt's own button in the player's language, from Debian's Qt translations.
     QCOMPARE(button, english ? QStringLiteral("OK") : QStringLiteral("Aceptar"));
+  }
+
+  // Counts in good grammar: one press, two presses.
+  void countsInTheLanguage() {
+    form->StartGame({5, 2, 1});
+    const auto* line = form->findChild<QLabel*>("LineaPartida");
+    Click(1);
+    QVERIFY2(line->text().contains(english ? "1 press " : "1 pulsación "),
+             qPrintable(line->text()));
+    Click(1);
+    QVERIFY2(line->text().contains(english ? "2 presses " : "2 pulsaciones "),
+             qPrintable(line->text()));
+    Choose("MnuReset");
   }
 };
 

@@ -1,11 +1,21 @@
-// Numbered games through the window: "Partida nueva", "Elegir partida...", the win and the records.
+// Numbered games through the window: "Partida nueva", "Partida del día", "Elegir partida...",
+// the line under the board, the restart, the win and its result to share, the records, and the
+// game in play kept between runs.
+#include <QClipboard>
+#include <QFormLayout>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QTableWidget>
+#include <QPushButton>
+#include <QStatusBar>
 #include <QtTest>
 
+#include "board/daily_game.h"
 #include "board/game_code.h"
 #include "board/numbered_game.h"
+#include "board/solver.h"
+#include "program/translations.h"
+#include "secondary_windows/game_texts.h"
 #include "tests/widgets/support/game_window_test.h"
 
 using namespace lucen;
@@ -37,20 +47,43 @@ class NumberedGameTest : public GameWindowTest {
     board.Start(MakeGame(id).start);
     return board;
   }
-  // The records window's row for a board: games won and best result.
-  QStringList RecordRow(int size, int colours) {
-    QStringList row;
+  // The records window's numbers for a board: played, won, perfect, average and best; none when
+  // the window does not list the board.
+  QStringList Numbers(int size, int colours) {
+    QStringList found;
     const ModalCloser closer([&](QWidget* window) {
-      const auto* table = window->findChild<QTableWidget*>();
-      const int at = (size - Board::kMinSize) * 3 + colours - Board::kMinColours;
-      row << table->item(at, 0)->text() + "-" + table->item(at, 1)->text()
-          << table->item(at, 2)->text() << table->item(at, 3)->text();
+      const auto* box =
+          window->findChild<QGroupBox*>(QStringLiteral("Tablero_%1x%1-%2").arg(size).arg(colours));
+      const auto* numbers = box ? box->findChild<QFormLayout*>() : nullptr;
+      for (int row = 0; numbers && row < numbers->rowCount(); ++row) {
+        found << qobject_cast<QLabel*>(numbers->itemAt(row, QFormLayout::FieldRole)->widget())
+                     ->text();
+      }
     });
     Choose("MnuRecords");
-    return row;
+    return found;
+  }
+  // The line under the board; empty when it is not shown.
+  QString Line() const {
+    const auto* line = form->findChild<QLabel*>("LineaPartida");
+    return line->isVisibleTo(form.get()) ? line->text() : QString();
+  }
+  // Wins the game in play from its position, in the fewest presses.
+  void WinFromHere() {
+    const Board& board = form->GameBoard();
+    const auto presses = FewestPresses(board.Size(), board.ColourCount(), board.Steps());
+    std::vector<int> cells;
+    for (std::size_t cell = 0; cell < presses->size(); ++cell) {
+      cells.insert(cells.end(), static_cast<std::size_t>((*presses)[cell]),
+                   static_cast<int>(cell) + 1);
+    }
+    for (int cell : cells) Click(cell);
   }
 
  private slots:
+  void initTestCase() {
+    InstallTranslations(*QCoreApplication::instance(), QLocale(QLocale::Spanish));
+  }
   void init() { StartGame(); }
 
   void aNewGameStartsFromItsCodesPositionAndUndoStopsThere() {
@@ -79,33 +112,135 @@ class NumberedGameTest : public GameWindowTest {
     }
   }
 
-  // A win says the code, the presses and the fewest, and goes into the records, which outlast the
-  // window; a win helped by a hint counts as won but not as a best.
-  void winsGoIntoTheRecords() {
+  // A win says the code, the presses and the fewest, and scores in the game's first play only:
+  // a replay, a hint or a restart make it practice, which no record counts. The records outlast
+  // the window.
+  void onlyTheFirstPlayScores() {
     const NumberedGame game = MakeGame({6, 2, 424242});
+    const QString win = QStringLiteral(
+        "Lo lograste!!\nPartida 6x6-2-424242: %1 pulsaciones "
+        "(mínimo %2)");
     QVERIFY(!ChooseGame("6x6-2-424242").second);
     Click(1);  // one press too many, undone, redone and undone again: the redo counts too
     for (const char* command : {"MnuDeshacer", "MnuRehacer", "MnuDeshacer"}) Choose(command);
-    const auto presses = FewestPresses(6, 2, game.start);
-    for (std::size_t cell = 0; cell < presses->size(); ++cell) {
-      for (int i = 0; i < (*presses)[cell]; ++i) Click(static_cast<int>(cell) + 1);
-    }
-    QCOMPARE(messages, QStringList{QStringLiteral("Lo lograste!!\nPartida 6x6-2-424242: %1 "
-                                                  "pulsaciones (mínimo %2)")
-                                       .arg(game.fewest + 2)
-                                       .arg(game.fewest)});
+    WinFromHere();
+    QCOMPARE(messages, QStringList{win.arg(game.fewest + 2).arg(game.fewest)});
     QCOMPARE(DifferencesFrom(Board(6, 2)), QString());
     QCOMPARE(ChooseGame().first, QString());  // the game is over
+    QCOMPARE(Line(), QString());
 
     StartGame();  // a new window reads what the last one wrote
-    QCOMPARE(RecordRow(6, 2), (QStringList{"6x6-2", "1", "2"}));
-    QVERIFY(!ChooseGame("6x6-2-7").second);
-    for (int press = 0; messages.size() < 2 && press <= FewestPressesAtMost(6); ++press) {
-      Press(Qt::Key_H, Qt::ControlModifier);
-      Press(Qt::Key_Space);
+    const QStringList scored{"1", "1", "0", QLocale().toString(2.0, 'f', 1), "2"};
+    QCOMPARE(Numbers(6, 2), scored);
+    QVERIFY(!ChooseGame("6x6-2-424242").second);  // the same game again: practice
+    QVERIFY(Line().endsWith(QStringLiteral(" · práctica")));
+    WinFromHere();
+    QCOMPARE(messages.value(0), win.arg(game.fewest).arg(game.fewest) + ", práctica");
+    QVERIFY(!ChooseGame("6x6-2-7").second);  // a first play, then a hint
+    Press(Qt::Key_H, Qt::ControlModifier);
+    QVERIFY(Line().endsWith(QStringLiteral(" · práctica")));
+    WinFromHere();
+    QCOMPARE(Numbers(6, 2), (QStringList{"2", "1", "0", QLocale().toString(2.0, 'f', 1), "2"}));
+    QCOMPARE(Numbers(5, 2), QStringList());  // never played: not listed
+  }
+
+  // The line under the board follows every press, undo, redo and restart; a size or a colour
+  // choice ends the numbered game, and the window is the design's again.
+  void theLineFollowsTheGameAndEndsWithIt() {
+    const QSize designSize = form->size();
+    QVERIFY(!form->statusBar()->isVisible());
+    QVERIFY(!Item("MnuReiniciar")->isEnabled());
+    for (const auto& [choice, number] : {std::pair("MnuTam_0", 123456), {"MnuC_0", 654321}}) {
+      const GameId id{7, 3, number};
+      const int fewest = MakeGame(id).fewest;
+      const QString line = GameCodeText(id) + QStringLiteral(" · %1 · mínimo %2");
+      QVERIFY(!ChooseGame(GameCodeText(id)).second);
+      QVERIFY(Item("MnuReiniciar")->isEnabled());
+      Click(1);
+      QCOMPARE(Line(), line.arg("1 pulsación").arg(fewest));
+      Choose("MnuDeshacer");
+      Choose("MnuRehacer");
+      QCOMPARE(Line(), line.arg("2 pulsaciones").arg(fewest));
+      Press(Qt::Key_R, Qt::ControlModifier);
+      QCOMPARE(Line(), line.arg("0 pulsaciones").arg(fewest) + " · práctica");
+      QCOMPARE(DifferencesFrom(Start(id)), QString());
+      QVERIFY(!Item("MnuDeshacer")->isEnabled());
+
+      Choose(choice);
+      QCOMPARE(Line(), QString());
+      QVERIFY(!Item("MnuReiniciar")->isEnabled());
+      if (form->GameBoard().Size() == 5) QTRY_COMPARE(form->size(), designSize);
+      // A win on the design's board is no numbered game's.
+      Choose("MnuC_0");
+      Choose("MnuTam_0");
+      messages.clear();
+      for (int cell : SolutionFromBlack(5, 2)) Click(cell);
+      QCOMPARE(messages, QStringList{"Lo lograste!!"});
     }
-    QCOMPARE(RecordRow(6, 2), (QStringList{"6x6-2", "2", "2"}));
-    QCOMPARE(RecordRow(5, 2), (QStringList{"5x5-2", "0", "—"}));
+  }
+
+  // The numbered game in play comes back in the next window exactly as it was; once it is over
+  // (here by a reset), the next window starts on the design's board.
+  void theGameInPlayComesBack() {
+    QVERIFY(!ChooseGame("7x7-3-123456").second);
+    Click(3);
+    Click(9);
+    Click(20);
+    Choose("MnuDeshacer");
+    const Board position = form->GameBoard();
+    const QString line = Line();
+    StartGame();
+    form->ResumeSavedGame();
+    QCOMPARE(DifferencesFrom(position), QString());
+    QCOMPARE(Line(), line);
+    QVERIFY(Item("MnuRehacer")->isEnabled() && Item("MnuTam_2")->isChecked());
+    Choose("MnuRehacer");
+    QCOMPARE(form->GameBoard().History(), (std::vector<std::string>{"3", "9", "20"}));
+    Choose("MnuReset");
+    StartGame();
+    form->ResumeSavedGame();
+    QCOMPARE(Line(), QString());
+    QCOMPARE(DifferencesFrom(Board(5, 2)), QString());
+  }
+
+  // The game of the day is the date's; its win shares one line with the date, which "Elegir
+  // partida..." reads back whole. A win that cannot be written says so in its message.
+  void theDailyGameAndItsResultToShare() {
+    const CalendarDate day{2026, 12, 9};
+    const GameId id = DailyGame(day);
+    // Nowhere to write the records: a file where their folder should be.
+    QFile blocker(settings.filePath("a file"));
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    const QByteArray dataHome = qgetenv("XDG_DATA_HOME");
+    qputenv("XDG_DATA_HOME", blocker.fileName().toUtf8());
+    form = std::make_unique<MainWindow>(shell);  // its records file where the data folder is
+    form->StartUp();
+    form->ShowCentred();
+    QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+    qputenv("XDG_DATA_HOME", dataHome);
+    form->SetCalendar([day] { return day; });
+    Press(Qt::Key_D, Qt::ControlModifier);
+    QVERIFY(Line().startsWith(GameCodeText(id) + " · "));
+    QString text;
+    bool stayedUp = false;
+    {
+      const ModalCloser closer([&](QWidget* window) {
+        auto* box = qobject_cast<QMessageBox*>(window);
+        box->findChild<QPushButton*>("CopiarResultado")->click();
+        stayedUp = box->isVisible();
+        QTRY_VERIFY(box->text().contains('\n' + WinNotKeptLine()));
+        text = box->text();
+      });
+      WinFromHere();
+    }
+    QVERIFY(stayedUp);
+    const QString shared = QGuiApplication::clipboard()->text();
+    QCOMPARE(shared, QStringLiteral("Lucen %1 2026-12-09: %2 (mínimo %3)")
+                         .arg(GameCodeText(id), PressesText(MakeGame(id).fewest))
+                         .arg(MakeGame(id).fewest));
+    QVERIFY(text.startsWith("Lo lograste!!\nPartida " + GameCodeText(id)));
+    QVERIFY(!ChooseGame(shared).second);
+    QVERIFY(Line().startsWith(GameCodeText(id) + " · "));
   }
 };
 

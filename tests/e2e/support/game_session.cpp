@@ -63,21 +63,31 @@ QString WithInherited(const char* name, const std::string& options) {
 // server, so the places are Qt's own layout rather than a guess from the pixels' brightness,
 // which depends on the font's rendering. The test's main keeps its own environment as plain as
 // the game's for this.
-const std::vector<QRect>& MenuTitlePlaces() {
-  static const std::vector<QRect> places = [] {
+// The main window as the game lays it out: the places of the menu titles, and the top of the
+// client area (below the menu bar; the line of a numbered game, when shown, is below the board).
+struct MainWindowLayout {
+  std::vector<QRect> menuTitles;
+  int clientTop = 0;
+};
+const MainWindowLayout& LaidOut() {
+  static const MainWindowLayout layout = [] {
     struct NoShell final : DesktopShell {
       bool Open(const QUrl& /*url*/) override { return true; }
     } shell;
     MainWindow form(shell);
     form.adjustSize();
     const QMenuBar* bar = form.menuBar();
-    std::vector<QRect> found;
+    MainWindowLayout found;
     for (QAction* title : bar->actions()) {
-      found.push_back(bar->actionGeometry(title).translated(bar->pos()));
+      found.menuTitles.push_back(bar->actionGeometry(title).translated(bar->pos()));
     }
+    found.clientTop = form.centralWidget()->y();
     return found;
   }();
-  return places;
+  return layout;
+}
+const std::vector<QRect>& MenuTitlePlaces() {
+  return LaidOut().menuTitles;
 }
 
 }  // namespace
@@ -289,7 +299,7 @@ int GameSession::MenuBarHeight() {
 Rect GameSession::ClientArea() {
   const Rect frame = desktop_->Frame(MainWindowId());
   const int height = ClientSize().height() * scale_;
-  return {frame.x, frame.Bottom() - height, frame.width, height};
+  return {frame.x, frame.y + LaidOut().clientTop * scale_, frame.width, height};
 }
 
 void GameSession::ChooseMenuItem(int title, int downs, std::optional<int> subDowns) {

@@ -12,7 +12,7 @@ int main(int argc, char* argv[]) {
   QTemporaryDir home(QDir::tempPath() + "/lucen-test-home-XXXXXX");
   qputenv("HOME", home.path().toUtf8());
   qputenv("XDG_RUNTIME_DIR", home.path().toUtf8());
-  for (const char* name : {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME",
+  for (const char* name : {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_STATE_HOME", "XDG_CACHE_HOME",
                            "QT_STYLE_OVERRIDE", "QT_QPA_PLATFORMTHEME", "QT_SCALE_FACTOR",
                            "QT_SCREEN_SCALE_FACTORS", "QT_FONT_DPI", "QT_ENABLE_HIGHDPI_SCALING"}) {
     qunsetenv(name);

@@ -50,15 +50,19 @@ inline QColor CentreColour(QWidget* widget) {
 // once, and the text of each message box among them is kept in `messages`.
 class GameWindowTest : public QObject {
  protected:
-  // The game's settings and records go to a folder of the test's own.
+  // The game's settings, records and game in play go to a folder of the test's own.
   GameWindowTest() {
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settings.path());
+    for (const char* name : {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_STATE_HOME"}) {
+      qputenv(name, settings.filePath(QString::fromLatin1(name)).toUtf8());
+    }
   }
 
   // A new game: loaded, the about window closed as soon as it is up (after `lookAtAbout`, when
   // given, has seen it), then shown centred and active. Clears `messages` and the addresses the
   // shell was asked to open.
   void StartGame(const std::function<void(QWidget*)>& lookAtAbout = {}) {
+    if (form) QVERIFY(form->WaitForFiles(5000));  // what the last window wrote, the next one reads
     form.reset();
     shell.opened.clear();
     form = std::make_unique<MainWindow>(shell);
