@@ -52,47 +52,57 @@
         <translation>code</translation>
     </message>
     <message>
-        <location filename="../program/command_line.cpp" line="24"/>
+        <location filename="../program/command_line.cpp" line="23"/>
+        <source>Empieza con la partida del día.</source>
+        <translation>Starts with the game of the day.</translation>
+    </message>
+    <message>
+        <location filename="../program/command_line.cpp" line="25"/>
         <source>Lucen, un rompecabezas de colores: cada clic avanza el color de una casilla y de sus vecinas; el tablero se resuelve cuando todas están en verde claro.</source>
         <translation>Lucen, a colour puzzle: each click advances the colour of a cell and its neighbours; the board is solved when every cell is light green.</translation>
     </message>
     <message>
-        <location filename="../program/command_line.cpp" line="29"/>
+        <location filename="../program/command_line.cpp" line="30"/>
         <source>Acepta también las opciones de Qt, como -display o -platform.</source>
         <translation>Qt&apos;s own options, such as -display or -platform, are accepted too.</translation>
     </message>
     <message>
-        <location filename="../program/command_line.cpp" line="32"/>
+        <location filename="../program/command_line.cpp" line="33"/>
         <source>lucen: opción desconocida «%1». Pruebe «lucen --help».</source>
         <translation>lucen: unknown option &apos;%1&apos;. Try &apos;lucen --help&apos;.</translation>
     </message>
     <message>
-        <location filename="../program/command_line.cpp" line="35"/>
+        <location filename="../program/command_line.cpp" line="36"/>
         <source>lucen: argumento inesperado «%1». Pruebe «lucen --help».</source>
         <translation>lucen: unexpected argument &apos;%1&apos;. Try &apos;lucen --help&apos;.</translation>
     </message>
     <message>
-        <location filename="../program/command_line.cpp" line="38"/>
+        <location filename="../program/command_line.cpp" line="39"/>
         <source>lucen: falta el valor de «%1». Pruebe «lucen --help».</source>
         <translation>lucen: missing value for &apos;%1&apos;. Try &apos;lucen --help&apos;.</translation>
     </message>
     <message>
-        <location filename="../program/command_line.cpp" line="41"/>
+        <location filename="../program/command_line.cpp" line="42"/>
         <source>lucen: la opción «%1» se repite. Pruebe «lucen --help».</source>
-        <translation>lucen: option '%1' is repeated. Try 'lucen --help'.</translation>
+        <translation>lucen: option &apos;%1&apos; is repeated. Try &apos;lucen --help&apos;.</translation>
     </message>
     <message>
-        <location filename="../program/command_line.cpp" line="44"/>
+        <location filename="../program/command_line.cpp" line="45"/>
+        <source>lucen: «--game» y «--daily» no van juntas. Pruebe «lucen --help».</source>
+        <translation>lucen: &apos;--game&apos; and &apos;--daily&apos; cannot be used together. Try &apos;lucen --help&apos;.</translation>
+    </message>
+    <message>
+        <location filename="../program/command_line.cpp" line="48"/>
         <source>lucen: plataforma no instalada: «%1». Instaladas: %2.</source>
         <translation>lucen: platform not installed: &apos;%1&apos;. Installed: %2.</translation>
     </message>
     <message>
-        <location filename="../program/command_line.cpp" line="46"/>
+        <location filename="../program/command_line.cpp" line="50"/>
         <source>ninguna</source>
         <translation>none</translation>
     </message>
     <message>
-        <location filename="../program/command_line.cpp" line="47"/>
+        <location filename="../program/command_line.cpp" line="51"/>
         <source>lucen: no se pudo escribir la respuesta.</source>
         <translation>lucen: could not write the answer.</translation>
     </message>
@@ -100,44 +110,77 @@
 <context>
     <name>GameTexts</name>
     <message>
-        <location filename="../secondary_windows/game_texts.cpp" line="16"/>
+        <location filename="../secondary_windows/game_texts.cpp" line="18"/>
         <source>falta el código de la partida</source>
         <translation>the game code is missing</translation>
     </message>
     <message>
-        <location filename="../secondary_windows/game_texts.cpp" line="18"/>
+        <location filename="../secondary_windows/game_texts.cpp" line="20"/>
         <source>un código tiene la forma 7x7-3-123456</source>
         <translation>a code looks like 7x7-3-123456</translation>
     </message>
     <message>
-        <location filename="../secondary_windows/game_texts.cpp" line="20"/>
+        <location filename="../secondary_windows/game_texts.cpp" line="22"/>
         <source>el tablero es cuadrado: sus dos lados son iguales</source>
         <translation>the board is square: its two sides are equal</translation>
     </message>
     <message>
-        <location filename="../secondary_windows/game_texts.cpp" line="22"/>
+        <location filename="../secondary_windows/game_texts.cpp" line="24"/>
         <source>el tablero tiene de 5x5 a 9x9 casillas</source>
         <translation>the board has from 5x5 to 9x9 cells</translation>
     </message>
     <message>
-        <location filename="../secondary_windows/game_texts.cpp" line="24"/>
+        <location filename="../secondary_windows/game_texts.cpp" line="26"/>
         <source>los colores son 2, 3 o 4</source>
         <translation>the colours are 2, 3 or 4</translation>
     </message>
     <message>
-        <location filename="../secondary_windows/game_texts.cpp" line="26"/>
+        <location filename="../secondary_windows/game_texts.cpp" line="28"/>
         <source>las partidas van del 1 al 999999</source>
         <translation>games go from 1 to 999999</translation>
     </message>
     <message>
-        <location filename="../secondary_windows/game_texts.cpp" line="31"/>
+        <location filename="../secondary_windows/game_texts.cpp" line="33"/>
         <source>«%1» no es un código de partida: %2.</source>
         <translation>&apos;%1&apos; is not a game code: %2.</translation>
     </message>
+    <message numerus="yes">
+        <location filename="../secondary_windows/game_texts.cpp" line="35"/>
+        <source>%n pulsaciones</source>
+        <translation>
+            <numerusform>%n press</numerusform>
+            <numerusform>%n presses</numerusform>
+        </translation>
+    </message>
     <message>
-        <location filename="../secondary_windows/game_texts.cpp" line="34"/>
-        <source>Partida %1: %2 pulsaciones (mínimo %3)</source>
-        <translation>Game %1: %2 presses (fewest %3)</translation>
+        <location filename="../secondary_windows/game_texts.cpp" line="37"/>
+        <source>%1 · %2 · mínimo %3</source>
+        <translation>%1 · %2 · fewest %3</translation>
+    </message>
+    <message>
+        <location filename="../secondary_windows/game_texts.cpp" line="39"/>
+        <source>práctica</source>
+        <translation>practice</translation>
+    </message>
+    <message>
+        <location filename="../secondary_windows/game_texts.cpp" line="41"/>
+        <source>Partida %1: %2 (mínimo %3)</source>
+        <translation>Game %1: won in %2 (the fewest is %3)</translation>
+    </message>
+    <message>
+        <location filename="../secondary_windows/game_texts.cpp" line="43"/>
+        <source>%1, práctica</source>
+        <translation>%1, practice</translation>
+    </message>
+    <message>
+        <location filename="../secondary_windows/game_texts.cpp" line="44"/>
+        <source>No se pudo guardar esta victoria en los récords.</source>
+        <translation>This win could not be saved in the records.</translation>
+    </message>
+    <message>
+        <location filename="../secondary_windows/game_texts.cpp" line="46"/>
+        <source>%1: %2 (mínimo %3)</source>
+        <translation>%1: %2 (fewest %3)</translation>
     </message>
 </context>
 <context>
@@ -168,47 +211,78 @@
 <context>
     <name>RecordsTexts</name>
     <message>
-        <location filename="../secondary_windows/records_window.cpp" line="22"/>
+        <location filename="../secondary_windows/records_window.cpp" line="24"/>
         <source>Récords</source>
         <translation>Records</translation>
     </message>
-    <message>
-        <location filename="../secondary_windows/records_window.cpp" line="24"/>
-        <source>Tablero</source>
-        <translation>Board</translation>
+    <message numerus="yes">
+        <location filename="../secondary_windows/records_window.cpp" line="25"/>
+        <source>Racha actual: %n días</source>
+        <translation>
+            <numerusform>Current streak: %n day</numerusform>
+            <numerusform>Current streak: %n days</numerusform>
+        </translation>
     </message>
-    <message>
-        <location filename="../secondary_windows/records_window.cpp" line="24"/>
-        <source>Colores</source>
-        <translation>Colours</translation>
-    </message>
-    <message>
-        <location filename="../secondary_windows/records_window.cpp" line="24"/>
-        <source>Ganadas</source>
-        <translation>Won</translation>
-    </message>
-    <message>
-        <location filename="../secondary_windows/records_window.cpp" line="24"/>
-        <source>Mejor resultado</source>
-        <translation>Best result</translation>
-    </message>
-    <message>
+    <message numerus="yes">
         <location filename="../secondary_windows/records_window.cpp" line="26"/>
-        <source>0, perfecta</source>
-        <translation>0, perfect</translation>
+        <source>Mejor racha: %n días</source>
+        <translation>
+            <numerusform>Best streak: %n day</numerusform>
+            <numerusform>Best streak: %n days</numerusform>
+        </translation>
     </message>
     <message>
         <location filename="../secondary_windows/records_window.cpp" line="28"/>
-        <source>El resultado cuenta las pulsaciones de más sobre el mínimo: 0 es una partida perfecta. Una partida ganada con ayuda de una pista cuenta como ganada, pero no como récord.</source>
-        <translation>The result counts the presses over the fewest: 0 is a perfect game. A game won with the help of a hint counts as won, but not as a record.</translation>
+        <source>%1x%1, %2 colores</source>
+        <translation>%1x%1, %2 colours</translation>
+    </message>
+    <message>
+        <location filename="../secondary_windows/records_window.cpp" line="30"/>
+        <source>Jugadas:</source>
+        <translation>Played:</translation>
+    </message>
+    <message>
+        <location filename="../secondary_windows/records_window.cpp" line="31"/>
+        <source>Ganadas:</source>
+        <translation>Won:</translation>
+    </message>
+    <message>
+        <location filename="../secondary_windows/records_window.cpp" line="32"/>
+        <source>Perfectas:</source>
+        <translation>Perfect:</translation>
+    </message>
+    <message>
+        <location filename="../secondary_windows/records_window.cpp" line="33"/>
+        <source>Resultado medio:</source>
+        <translation>Average result:</translation>
     </message>
     <message>
         <location filename="../secondary_windows/records_window.cpp" line="34"/>
+        <source>Mejor resultado:</source>
+        <translation>Best result:</translation>
+    </message>
+    <message>
+        <location filename="../secondary_windows/records_window.cpp" line="38"/>
+        <source>más</source>
+        <translation>more</translation>
+    </message>
+    <message>
+        <location filename="../secondary_windows/records_window.cpp" line="41"/>
+        <source>El resultado cuenta las pulsaciones de más sobre el mínimo: menos es mejor, y 0 es una partida perfecta. Cuenta la primera partida de cada código, ganada sin pistas y sin reiniciarla.</source>
+        <translation>The result counts the presses over the fewest: lower is better, and 0 is a perfect game. Only the first play of each code counts, won without a hint and without a restart.</translation>
+    </message>
+    <message>
+        <location filename="../secondary_windows/records_window.cpp" line="47"/>
+        <source>Aún no has jugado ninguna partida numerada. Empieza una con «Partida nueva» o «Partida del día», en el menú «Juego».</source>
+        <translation>You have not played a numbered game yet. Start one with “New Game” or “Game of the Day”, in the “Game” menu.</translation>
+    </message>
+    <message>
+        <location filename="../secondary_windows/records_window.cpp" line="52"/>
         <source>Algunos récords guardados no se pudieron leer; se muestran los demás.</source>
         <translation>Some saved records could not be read; the others are shown.</translation>
     </message>
     <message>
-        <location filename="../secondary_windows/records_window.cpp" line="37"/>
+        <location filename="../secondary_windows/records_window.cpp" line="55"/>
         <source>Los récords no se pueden guardar: se conservan hasta que cierres el juego.</source>
         <translation>The records cannot be saved: they are kept until you close the game.</translation>
     </message>
@@ -315,87 +389,102 @@
 <context>
     <name>lucen::MainWindow</name>
     <message>
-        <location filename="../main_window/main_window.cpp" line="67"/>
+        <location filename="../main_window/main_window.cpp" line="95"/>
         <source>Juego</source>
         <translation>Game</translation>
     </message>
     <message>
-        <location filename="../main_window/main_window.cpp" line="69"/>
+        <location filename="../main_window/main_window.cpp" line="97"/>
         <source>Reset</source>
         <translation>Reset</translation>
     </message>
     <message>
-        <location filename="../main_window/main_window.cpp" line="72"/>
+        <location filename="../main_window/main_window.cpp" line="100"/>
         <source>Tamaño</source>
         <translation>Size</translation>
     </message>
     <message>
-        <location filename="../main_window/main_window.cpp" line="82"/>
+        <location filename="../main_window/main_window.cpp" line="110"/>
         <source>Colores</source>
         <translation>Colours</translation>
     </message>
     <message>
-        <location filename="../main_window/main_window.cpp" line="95"/>
+        <location filename="../main_window/main_window.cpp" line="123"/>
         <source>Partida nueva</source>
         <translation>New Game</translation>
     </message>
     <message>
-        <location filename="../main_window/main_window.cpp" line="97"/>
+        <location filename="../main_window/main_window.cpp" line="125"/>
+        <source>Partida del día</source>
+        <translation>Game of the Day</translation>
+    </message>
+    <message>
+        <location filename="../main_window/main_window.cpp" line="127"/>
         <source>Elegir partida...</source>
         <translation>Choose Game...</translation>
     </message>
     <message>
-        <location filename="../main_window/main_window.cpp" line="98"/>
+        <location filename="../main_window/main_window.cpp" line="128"/>
+        <source>Reiniciar partida</source>
+        <translation>Restart Game</translation>
+    </message>
+    <message>
+        <location filename="../main_window/main_window.cpp" line="130"/>
         <source>Récords</source>
         <translation>Records</translation>
     </message>
     <message>
-        <location filename="../main_window/main_window.cpp" line="102"/>
+        <location filename="../main_window/main_window.cpp" line="134"/>
         <source>Deshacer</source>
         <translation>Undo</translation>
     </message>
     <message>
-        <location filename="../main_window/main_window.cpp" line="105"/>
+        <location filename="../main_window/main_window.cpp" line="137"/>
         <source>Rehacer</source>
         <translation>Redo</translation>
     </message>
     <message>
-        <location filename="../main_window/main_window.cpp" line="108"/>
+        <location filename="../main_window/main_window.cpp" line="140"/>
         <source>Pista</source>
         <translation>Hint</translation>
     </message>
     <message>
-        <location filename="../main_window/main_window.cpp" line="111"/>
+        <location filename="../main_window/main_window.cpp" line="143"/>
         <source>Símbolos</source>
         <translation>Symbols</translation>
     </message>
     <message>
-        <location filename="../main_window/main_window.cpp" line="116"/>
+        <location filename="../main_window/main_window.cpp" line="148"/>
         <source>Ayuda</source>
         <translation>Help</translation>
     </message>
     <message>
-        <location filename="../main_window/main_window.cpp" line="118"/>
+        <location filename="../main_window/main_window.cpp" line="150"/>
         <source>Como Jugar</source>
         <translation>How to Play</translation>
     </message>
     <message>
-        <location filename="../main_window/main_window.cpp" line="119"/>
+        <location filename="../main_window/main_window.cpp" line="151"/>
         <source>Acerca de...</source>
         <translation>About...</translation>
     </message>
     <message>
-        <location filename="../main_window/main_window.cpp" line="208"/>
+        <location filename="../main_window/main_window.cpp" line="245"/>
         <source>Lo lograste!!</source>
         <translation>You did it!!</translation>
     </message>
     <message>
-        <location filename="../main_window/main_window.cpp" line="268"/>
+        <location filename="../main_window/main_window.cpp" line="259"/>
+        <source>Copiar resultado</source>
+        <translation>Copy Result</translation>
+    </message>
+    <message>
+        <location filename="../main_window/main_window.cpp" line="351"/>
         <source>Este tablero no se puede completar con %1 colores. Prueba otro tamaño u otro número de colores.</source>
         <translation>This board cannot be completed with %1 colours. Try another size or number of colours.</translation>
     </message>
     <message>
-        <location filename="../main_window/main_window.cpp" line="312"/>
+        <location filename="../main_window/main_window.cpp" line="437"/>
         <source>Instrucciones.htm</source>
         <translation>Instructions.htm</translation>
     </message>
