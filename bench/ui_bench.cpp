@@ -5,16 +5,25 @@
 //     advances, the win check, the cells' repaint requests), alone and with the repaint that
 //     follows it;
 //   - a hint on a 9 x 9 board under four colours: Ctrl+H to the marked cell painted;
-//   - installing the translations that start-up installs, for a Spanish and an English desktop.
+//   - installing the translations that start-up installs, for a Spanish and an English desktop;
+//   - one move in a numbered game on 9 x 9 under four colours, which also keeps the game in play
+//     for the next start (the writing itself is done off the window's thread);
+//   - opening "Récords" with a year of games of the day in the records: the file read, the
+//     window built and shown.
 // Run with repetitions and read the medians:
 //   ui_bench --benchmark_repetitions=15 --benchmark_report_aggregates_only=true
 // Anything that does not behave as the game should ends the run with status 1.
 #include <benchmark/benchmark.h>
 
+#include <QFileInfo>
+#include <QGroupBox>
 #include <QTranslator>
 #include <cstdio>
 #include <random>
 
+#include "board/daily_game.h"
+#include "player_files/player_paths.h"
+#include "player_files/records_file.h"
 #include "program/translations.h"
 #include "tests/widgets/support/game_window_test.h"
 
@@ -195,6 +204,59 @@ BENCHMARK(BM_InstallTranslations)
     ->Arg(1)
     ->Unit(benchmark::kMillisecond);
 
+// (e) One move in a numbered game on 9 x 9 under four colours: as (b), and the game in play handed
+// to the writer for the next start. The game is restarted (untimed) now and then, so that its
+// undo list stays the length of a real game.
+void BM_MoveInNumberedGame(benchmark::State& state) {
+  LoadedWindow window;
+  if (!window.ready) return Fail(state, "the window did not load");
+  window.form->StartGame({9, 4, 123456});
+  QCoreApplication::processEvents();
+  CellButton* cell = window.Cell(41);
+  std::size_t moves = 0;
+  for (auto _ : state) {
+    state.PauseTiming();
+    if (++moves % 200 == 0) window.Item(QStringLiteral("MnuReiniciar"))->trigger();
+    QCoreApplication::processEvents();
+    state.ResumeTiming();
+
+    cell->click();
+  }
+  if (!window.form->WaitForFiles(5000) || !QFileInfo(lucen::SavedGamePath()).isFile()) {
+    Fail(state, "the game in play was not kept");
+  }
+}
+BENCHMARK(BM_MoveInNumberedGame)->Unit(benchmark::kMicrosecond);
+
+// (f) "Récords" opened with a year of games of the day played and won, from the file on disk:
+// read, built and shown, then closed (the closing untimed as far as it can be).
+void BM_OpenRecordsAfterAYear(benchmark::State& state) {
+  {
+    lucen::RecordsFile records;
+    lucen::CalendarDate day{2026, 1, 1};
+    for (int days = 0; days < 365; ++days, day = lucen::AddDays(day, 1)) {
+      const lucen::GameId id = lucen::DailyGame(day);
+      records.Record(lucen::RecordEvent::Start(id));
+      records.Record(lucen::RecordEvent::Win({id, 20, 20 + days % 12, true, day}));
+    }
+    if (!records.WaitForWrites(10000)) return Fail(state, "the year of records was not written");
+  }
+  LoadedWindow window;
+  if (!window.ready) return Fail(state, "the window did not load");
+  QAction* open = window.Item(QStringLiteral("MnuRecords"));
+  int boardsShown = 0;
+  for (auto _ : state) {
+    const lucen::testing::ModalCloser closer([&](QWidget* records) {
+      state.PauseTiming();
+      boardsShown = static_cast<int>(records->findChildren<QGroupBox*>().size());
+    });
+    open->trigger();
+    state.ResumeTiming();
+  }
+  if (boardsShown != 7) Fail(state, "the records window did not show the week's seven boards");
+}
+BENCHMARK(BM_OpenRecordsAfterAYear)->Unit(benchmark::kMillisecond);
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -206,6 +268,9 @@ int main(int argc, char* argv[]) {
   // The game reads the player's choices at start-up: from a folder of the benchmark's own.
   const QTemporaryDir settings;
   QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settings.path());
+  for (const char* name : {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_STATE_HOME"}) {
+    qputenv(name, settings.filePath(QString::fromLatin1(name)).toUtf8());
+  }
   benchmark::RunSpecifiedBenchmarks();
   benchmark::Shutdown();
   if (failed) std::fputs("ui_bench: a benchmark did not behave as the game should\n", stderr);
