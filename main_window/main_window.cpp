@@ -122,7 +122,7 @@ void MainWindow::CreateMenus() {
   game->addSeparator();
   AddCommand(game, "MnuPartidaNueva", tr("Partida nueva"), &MainWindow::NewGame,
              KeysFor(QKeySequence::New, {QKeySequence(Qt::CTRL | Qt::Key_N)}));
-  AddCommand(game, "MnuPartidaDia", tr("Partida del día"), &MainWindow::PlayDailyGame,
+  AddCommand(game, "MnuPartidaDia", tr("Partida del día"), &MainWindow::StartDailyGame,
              {QKeySequence(Qt::CTRL | Qt::Key_D)});
   AddCommand(game, "MnuElegirPartida", tr("Elegir partida..."), &MainWindow::ChooseGame);
   restartAction_ = AddCommand(game, "MnuReiniciar", tr("Reiniciar partida"),
@@ -359,10 +359,6 @@ void MainWindow::ShowHint() {
 void MainWindow::NewGame() {
   const int number = QRandomGenerator::global()->bounded(kMinGameNumber, kMaxGameNumber + 1);
   StartGame({board_.Size(), board_.ColourCount(), number});
-}
-
-void MainWindow::PlayDailyGame() {
-  StartDailyGame();
 }
 
 void MainWindow::StartDailyGame() {

@@ -97,7 +97,6 @@ class MainWindow : public QMainWindow {
   void ShowHint();
   void ShowSymbols(bool shown);
   void NewGame();
-  void PlayDailyGame();
   void ChooseGame();
   void RestartGame();
   void OpenRecords();

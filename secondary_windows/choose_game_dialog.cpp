@@ -68,16 +68,13 @@ void ChooseGameDialog::accept() {
     QDialog::accept();
     return;
   }
+  // No code anywhere: the text is read as one, to say what is wrong with it.
   const auto reading = ReadGameCode(text.toStdString());
-  if (const auto* error = std::get_if<CodeError>(&reading)) {
-    problem_->setText(CodeErrorText(*error, text));
-    problem_->show();
-    code_->setFocus();
-    code_->selectAll();
-    return;
-  }
-  chosen_ = std::get<GameId>(reading);
-  QDialog::accept();
+  const auto* error = std::get_if<CodeError>(&reading);
+  problem_->setText(CodeErrorText(error != nullptr ? *error : CodeError::kNotACode, text));
+  problem_->show();
+  code_->setFocus();
+  code_->selectAll();
 }
 
 }  // namespace lucen
