@@ -21,10 +21,10 @@
 #include <cstdio>
 #include <random>
 
-#include "board/daily_game.h"
 #include "player_files/player_paths.h"
 #include "player_files/records_file.h"
 #include "program/translations.h"
+#include "progress/daily_game.h"
 #include "tests/widgets/support/game_window_test.h"
 
 namespace {

@@ -15,9 +15,7 @@
 #include <QScreen>
 #include <QStatusBar>
 
-#include "board/daily_game.h"
 #include "board/hint.h"
-#include "board/saved_game.h"
 #include "board_view/board_view.h"
 #include "board_view/cell_button.h"
 #include "desktop/centring.h"
@@ -26,11 +24,13 @@
 #include "main_window/program_icon.h"
 #include "player_files/background_writer.h"
 #include "player_files/preferences.h"
+#include "progress/daily_game.h"
+#include "progress/saved_game.h"
 #include "secondary_windows/about_window.h"
 #include "secondary_windows/choose_game_dialog.h"
-#include "secondary_windows/game_texts.h"
 #include "secondary_windows/instructions_window.h"
 #include "secondary_windows/records_window.h"
+#include "texts/game_texts.h"
 
 namespace lucen {
 

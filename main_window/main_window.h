@@ -4,10 +4,10 @@
 #include <functional>
 
 #include "board/board.h"
-#include "board/calendar_date.h"
-#include "board/game_in_play.h"
 #include "player_files/records_file.h"
 #include "player_files/saved_game_file.h"
+#include "progress/calendar_date.h"
+#include "progress/game_in_play.h"
 
 class QAction;
 class QActionGroup;

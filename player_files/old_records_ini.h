@@ -2,7 +2,7 @@
 
 #include <QString>
 
-#include "board/records.h"
+#include "progress/records.h"
 
 namespace lucen {
 

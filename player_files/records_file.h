@@ -4,8 +4,8 @@
 #include <QString>
 #include <memory>
 
-#include "board/records.h"
 #include "player_files/player_paths.h"
+#include "progress/records.h"
 
 namespace lucen {
 

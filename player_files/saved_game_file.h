@@ -4,8 +4,8 @@
 #include <memory>
 #include <optional>
 
-#include "board/saved_game.h"
 #include "player_files/player_paths.h"
+#include "progress/saved_game.h"
 
 namespace lucen {
 

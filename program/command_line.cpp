@@ -3,7 +3,7 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 
-#include "secondary_windows/game_texts.h"
+#include "texts/game_texts.h"
 
 namespace lucen {
 

@@ -10,7 +10,7 @@
 #include <QPushButton>
 
 #include "board/game_code.h"
-#include "secondary_windows/game_texts.h"
+#include "texts/game_texts.h"
 
 namespace lucen {
 

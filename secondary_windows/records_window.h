@@ -2,7 +2,7 @@
 
 #include <QDialog>
 
-#include "board/calendar_date.h"
+#include "progress/calendar_date.h"
 
 class QScrollArea;
 

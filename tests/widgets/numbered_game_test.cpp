@@ -10,13 +10,13 @@
 #include <QStatusBar>
 #include <QtTest>
 
-#include "board/daily_game.h"
 #include "board/game_code.h"
 #include "board/numbered_game.h"
 #include "board/solver.h"
 #include "program/translations.h"
-#include "secondary_windows/game_texts.h"
+#include "progress/daily_game.h"
 #include "tests/widgets/support/game_window_test.h"
+#include "texts/game_texts.h"
 
 using namespace lucen;
 using namespace lucen::testing;

@@ -2,8 +2,8 @@
 
 #include <array>
 
-#include "board/calendar_date.h"
 #include "board/numbered_game.h"
+#include "progress/calendar_date.h"
 
 namespace lucen {
 

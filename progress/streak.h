@@ -2,7 +2,7 @@
 
 #include <optional>
 
-#include "board/calendar_date.h"
+#include "progress/calendar_date.h"
 
 namespace lucen {
 

@@ -1,4 +1,4 @@
-#include "board/records.h"
+#include "progress/records.h"
 
 #include <algorithm>
 #include <climits>

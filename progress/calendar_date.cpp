@@ -1,4 +1,4 @@
-#include "board/calendar_date.h"
+#include "progress/calendar_date.h"
 
 #include <array>
 #include <cstdio>

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "board/board.h"
-#include "board/game_in_play.h"
+#include "progress/game_in_play.h"
 
 namespace lucen {
 

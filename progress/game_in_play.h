@@ -3,8 +3,8 @@
 #include <climits>
 #include <optional>
 
-#include "board/calendar_date.h"
 #include "board/numbered_game.h"
+#include "progress/calendar_date.h"
 
 namespace lucen {
 

@@ -3,7 +3,7 @@
 #include <QString>
 
 #include "board/game_code.h"
-#include "board/game_in_play.h"
+#include "progress/game_in_play.h"
 
 namespace lucen {
 

@@ -1,4 +1,4 @@
-#include "board/streak.h"
+#include "progress/streak.h"
 
 #include <algorithm>
 #include <climits>

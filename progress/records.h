@@ -5,9 +5,9 @@
 #include <optional>
 
 #include "board/board.h"
-#include "board/game_in_play.h"
-#include "board/played_games.h"
-#include "board/streak.h"
+#include "progress/game_in_play.h"
+#include "progress/played_games.h"
+#include "progress/streak.h"
 
 namespace lucen {
 

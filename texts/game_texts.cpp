@@ -1,4 +1,4 @@
-#include "secondary_windows/game_texts.h"
+#include "texts/game_texts.h"
 
 #include <QCoreApplication>
 

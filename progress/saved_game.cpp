@@ -1,4 +1,4 @@
-#include "board/saved_game.h"
+#include "progress/saved_game.h"
 
 #include <algorithm>
 #include <ranges>

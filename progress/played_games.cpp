@@ -1,4 +1,4 @@
-#include "board/played_games.h"
+#include "progress/played_games.h"
 
 #include <algorithm>
 #include <stdexcept>

@@ -1,4 +1,4 @@
-#include "board/daily_game.h"
+#include "progress/daily_game.h"
 
 #include <cstdint>
 #include <stdexcept>
