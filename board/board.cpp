@@ -72,14 +72,14 @@ void Board::ForgetUndo() {
   redo_.clear();
 }
 
-void Board::Clear() {
+void Board::TurnBlack() {
   std::fill(steps_.begin(), steps_.end(), 0);
   ForgetUndo();
 }
 
 void Board::Reset() {
   moves_.clear();
-  Clear();
+  TurnBlack();
 }
 
 void Board::Resize(int size) {

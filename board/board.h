@@ -48,9 +48,9 @@ class Board {
   // Records `cell` in the history and advances it and its neighbours.
   MoveResult Press(std::size_t cell);
 
-  // Every cell black, the history kept: the end of a won game.
-  void Clear();
-  // Every cell black and the history emptied.
+  // Every cell black, the history kept: the end of a won game. Nothing before it can be undone.
+  void TurnBlack();
+  // Every cell black and the history emptied: the player's "Reset".
   void Reset();
   // A black board of another size (or the same), the history and colour count kept.
   void Resize(int size);

@@ -8,21 +8,22 @@
 #include "player_files/saved_game_file.h"
 #include "progress/calendar_date.h"
 #include "progress/game_in_play.h"
+#include "progress/game_session.h"
 
 class QAction;
 class QActionGroup;
 class QLabel;
 class QMenu;
-class QMessageBox;
 
 namespace lucen {
 
 class BoardView;
 class DesktopShell;
+class WinMessage;
 
 // The game's main window (object name "Form1"): the board and the menus "Juego" and "Ayuda". It
-// is the only window that lives for the whole run; it forwards the player's commands to the board
-// and shows the result.
+// is the only window that lives for the whole run; it forwards the player's commands to the game
+// session, draws what they changed and hands the session's records and saved game to the files.
 class MainWindow : public QMainWindow {
   Q_OBJECT
 
@@ -34,9 +35,8 @@ class MainWindow : public QMainWindow {
   // about window, shown modally; returns once the player has closed it.
   void StartUp();
   void ShowCentred();
-  // Plays the numbered game `id`, switching to its size and colour count; `daily` is its day when
-  // it is the game of that day. It scores only when it is the game's first play.
-  void StartGame(const GameId& id, std::optional<CalendarDate> daily = std::nullopt);
+  // Plays the numbered game `id`, switching to its size and colour count.
+  void StartGame(const GameId& id);
   // Plays today's game of the day.
   void StartDailyGame();
   // Brings back the numbered game in play when the program last closed, if there was one; a saved
@@ -47,10 +47,11 @@ class MainWindow : public QMainWindow {
   void SetProgramEnd(std::function<void()> endProgram) { endProgram_ = std::move(endProgram); }
   // What tells the player's date; tests replace it.
   void SetCalendar(std::function<CalendarDate()> today) { today_ = std::move(today); }
+  const GameSession& Session() const { return session_; }
   // Waits, at most `msecs`, for the player's files to be written; false when some are still to be.
   bool WaitForFiles(int msecs);
 
-  const Board& GameBoard() const { return board_; }
+  const Board& GameBoard() const { return session_.GameBoard(); }
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -65,22 +66,15 @@ class MainWindow : public QMainWindow {
                      int value, bool checked);
   // A fresh board on the view, its cells named as the design names them.
   void BuildBoard();
-  // A fresh black board of `size`, as a size choice makes it.
-  void ResizeBoard(int size);
-  // Shows what a press, an undo or a redo changed, and the win when it solved the board.
-  void ShowMove(const MoveResult& move);
-  // Shows the whole board after a reset, a clear or a new colour count.
-  void ShowBoard();
+  // Draws what a command of the session changed, hands its records and saved game to the files,
+  // and announces the win when it solved the board.
+  void Show(const SessionChange& change);
   // The check marks of the size and colour items, from the board.
   void ShowChoices();
   void UpdateUndoRedo();
-  void AnnounceWin();
+  void AnnounceWin(const std::optional<GameInPlay>& won);
   // The line under the board and the restart command, from the numbered game in play.
   void ShowGameLine();
-  // Writes the numbered game in play for the next start, or forgets it when there is none.
-  void KeepGame();
-  // No numbered game in play any more: the design's own game goes on, and is never kept.
-  void EndGame();
   // Adds the line that says so to the win message up, when a win could not be written.
   void ShowWinKept(WinKept outcome);
 
@@ -105,13 +99,12 @@ class MainWindow : public QMainWindow {
   DesktopShell& shell_;
   std::function<void()> endProgram_;
   std::function<CalendarDate()> today_;
-  Board board_{5, 2};
-  std::optional<GameInPlay> game_;  // the numbered game in play, if any
+  GameSession session_;
   RecordsFile records_;
   SavedGameFile savedGame_;
   BoardView* view_ = nullptr;
   QLabel* gameLine_ = nullptr;
-  QMessageBox* winMessage_ = nullptr;  // while a numbered game's win message is up
+  WinMessage* winMessage_ = nullptr;  // while a numbered game's win message is up
   QAction* restartAction_ = nullptr;
   QActionGroup* sizes_ = nullptr;
   QActionGroup* colours_ = nullptr;

@@ -70,7 +70,7 @@ std::optional<SavedGame> FromJson(const QJsonObject& root) {
   SavedGame saved{
       GameInPlay{std::get<GameId>(id), *fewest, *presses, root.value("scoring").toBool(), daily},
       *undo, *redo};
-  if (!ResumeGame(saved)) return std::nullopt;
+  if (!Rebuild(saved)) return std::nullopt;
   return saved;
 }
 

@@ -20,7 +20,6 @@ struct GameInPlay {
   void CountPress() {
     if (pressesUsed < INT_MAX) ++pressesUsed;  // a count past the most stays there
   }
-  void AskHint() { scoring = false; }
   // Back to its start: the presses count from zero, and the game no longer scores.
   void Restart() {
     pressesUsed = 0;

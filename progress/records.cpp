@@ -61,7 +61,7 @@ bool Records::Apply(const RecordEvent& event) {
 
   const std::optional<int> result = game.Result();
   // A negative result cannot come from play, only from damaged data: such a win is not counted.
-  if (!result || *result < 0) return false;
+  if (!result || *result < 0 || !won_.Add(game.id)) return false;
   CountOne(record.won);
   CountOne(record.distribution[ResultBucket(*result)]);
   record.resultSum =

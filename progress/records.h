@@ -43,9 +43,11 @@ struct RecordEvent {
   Kind kind = Kind::kStart;
   GameInPlay game;
 
-  static RecordEvent Start(const GameId& id) {
+  // `firstPlay`: whether the game was taken for its first play, and scores.
+  static RecordEvent Start(const GameId& id, bool firstPlay = false) {
     RecordEvent event;
     event.game.id = id;
+    event.game.scoring = firstPlay;
     return event;
   }
   static RecordEvent Win(const GameInPlay& game) { return {Kind::kWin, game}; }
@@ -64,6 +66,8 @@ class Records {
   BoardRecord& At(int size, int colourCount);
   const PlayedGames& Played() const { return played_; }
   PlayedGames& Played() { return played_; }
+  // The games won in scored play: none scores twice, whatever a saved game says.
+  const PlayedGames& Won() const { return won_; }
   const Streak& DailyStreak() const { return streak_; }
   Streak& DailyStreak() { return streak_; }
 
@@ -78,6 +82,7 @@ class Records {
       (Board::kMaxSize - Board::kMinSize + 1) * (Board::kMaxColours - Board::kMinColours + 1);
   std::array<BoardRecord, kBoards> boards_{};
   PlayedGames played_;
+  PlayedGames won_;
   Streak streak_;
 };
 

@@ -110,42 +110,42 @@
 <context>
     <name>GameTexts</name>
     <message>
-        <location filename="../secondary_windows/game_texts.cpp" line="18"/>
+        <location filename="../texts/game_texts.cpp" line="18"/>
         <source>falta el código de la partida</source>
         <translation>the game code is missing</translation>
     </message>
     <message>
-        <location filename="../secondary_windows/game_texts.cpp" line="20"/>
+        <location filename="../texts/game_texts.cpp" line="20"/>
         <source>un código tiene la forma 7x7-3-123456</source>
         <translation>a code looks like 7x7-3-123456</translation>
     </message>
     <message>
-        <location filename="../secondary_windows/game_texts.cpp" line="22"/>
+        <location filename="../texts/game_texts.cpp" line="22"/>
         <source>el tablero es cuadrado: sus dos lados son iguales</source>
         <translation>the board is square: its two sides are equal</translation>
     </message>
     <message>
-        <location filename="../secondary_windows/game_texts.cpp" line="24"/>
+        <location filename="../texts/game_texts.cpp" line="24"/>
         <source>el tablero tiene de 5x5 a 9x9 casillas</source>
         <translation>the board has from 5x5 to 9x9 cells</translation>
     </message>
     <message>
-        <location filename="../secondary_windows/game_texts.cpp" line="26"/>
+        <location filename="../texts/game_texts.cpp" line="26"/>
         <source>los colores son 2, 3 o 4</source>
         <translation>the colours are 2, 3 or 4</translation>
     </message>
     <message>
-        <location filename="../secondary_windows/game_texts.cpp" line="28"/>
+        <location filename="../texts/game_texts.cpp" line="28"/>
         <source>las partidas van del 1 al 999999</source>
         <translation>games go from 1 to 999999</translation>
     </message>
     <message>
-        <location filename="../secondary_windows/game_texts.cpp" line="33"/>
+        <location filename="../texts/game_texts.cpp" line="33"/>
         <source>«%1» no es un código de partida: %2.</source>
         <translation>&apos;%1&apos; is not a game code: %2.</translation>
     </message>
     <message numerus="yes">
-        <location filename="../secondary_windows/game_texts.cpp" line="35"/>
+        <location filename="../texts/game_texts.cpp" line="35"/>
         <source>%n pulsaciones</source>
         <translation>
             <numerusform>%n press</numerusform>
@@ -153,32 +153,32 @@
         </translation>
     </message>
     <message>
-        <location filename="../secondary_windows/game_texts.cpp" line="37"/>
+        <location filename="../texts/game_texts.cpp" line="37"/>
         <source>%1 · %2 · mínimo %3</source>
         <translation>%1 · %2 · fewest %3</translation>
     </message>
     <message>
-        <location filename="../secondary_windows/game_texts.cpp" line="39"/>
+        <location filename="../texts/game_texts.cpp" line="39"/>
         <source>práctica</source>
         <translation>practice</translation>
     </message>
     <message>
-        <location filename="../secondary_windows/game_texts.cpp" line="41"/>
+        <location filename="../texts/game_texts.cpp" line="41"/>
         <source>Partida %1: %2 (mínimo %3)</source>
         <translation>Game %1: won in %2 (the fewest is %3)</translation>
     </message>
     <message>
-        <location filename="../secondary_windows/game_texts.cpp" line="43"/>
+        <location filename="../texts/game_texts.cpp" line="43"/>
         <source>%1, práctica</source>
         <translation>%1, practice</translation>
     </message>
     <message>
-        <location filename="../secondary_windows/game_texts.cpp" line="44"/>
+        <location filename="../texts/game_texts.cpp" line="44"/>
         <source>No se pudo guardar esta victoria en los récords.</source>
         <translation>This win could not be saved in the records.</translation>
     </message>
     <message>
-        <location filename="../secondary_windows/game_texts.cpp" line="46"/>
+        <location filename="../texts/game_texts.cpp" line="46"/>
         <source>%1: %2 (mínimo %3)</source>
         <translation>%1: %2 (fewest %3)</translation>
     </message>
@@ -389,104 +389,107 @@
 <context>
     <name>lucen::MainWindow</name>
     <message>
-        <location filename="../main_window/main_window.cpp" line="95"/>
+        <location filename="../main_window/menus.cpp" line="25"/>
         <source>Juego</source>
         <translation>Game</translation>
     </message>
     <message>
-        <location filename="../main_window/main_window.cpp" line="97"/>
+        <location filename="../main_window/menus.cpp" line="27"/>
         <source>Reset</source>
         <translation>Reset</translation>
     </message>
     <message>
-        <location filename="../main_window/main_window.cpp" line="100"/>
+        <location filename="../main_window/menus.cpp" line="30"/>
         <source>Tamaño</source>
         <translation>Size</translation>
     </message>
     <message>
-        <location filename="../main_window/main_window.cpp" line="110"/>
+        <location filename="../main_window/menus.cpp" line="40"/>
         <source>Colores</source>
         <translation>Colours</translation>
     </message>
     <message>
-        <location filename="../main_window/main_window.cpp" line="123"/>
+        <location filename="../main_window/menus.cpp" line="53"/>
         <source>Partida nueva</source>
         <translation>New Game</translation>
     </message>
     <message>
-        <location filename="../main_window/main_window.cpp" line="125"/>
+        <location filename="../main_window/menus.cpp" line="55"/>
         <source>Partida del día</source>
         <translation>Game of the Day</translation>
     </message>
     <message>
-        <location filename="../main_window/main_window.cpp" line="127"/>
+        <location filename="../main_window/menus.cpp" line="57"/>
         <source>Elegir partida...</source>
         <translation>Choose Game...</translation>
     </message>
     <message>
-        <location filename="../main_window/main_window.cpp" line="128"/>
+        <location filename="../main_window/menus.cpp" line="58"/>
         <source>Reiniciar partida</source>
         <translation>Restart Game</translation>
     </message>
     <message>
-        <location filename="../main_window/main_window.cpp" line="130"/>
+        <location filename="../main_window/menus.cpp" line="60"/>
         <source>Récords</source>
         <translation>Records</translation>
     </message>
     <message>
-        <location filename="../main_window/main_window.cpp" line="134"/>
+        <location filename="../main_window/menus.cpp" line="64"/>
         <source>Deshacer</source>
         <translation>Undo</translation>
     </message>
     <message>
-        <location filename="../main_window/main_window.cpp" line="137"/>
+        <location filename="../main_window/menus.cpp" line="67"/>
         <source>Rehacer</source>
         <translation>Redo</translation>
     </message>
     <message>
-        <location filename="../main_window/main_window.cpp" line="140"/>
+        <location filename="../main_window/menus.cpp" line="70"/>
         <source>Pista</source>
         <translation>Hint</translation>
     </message>
     <message>
-        <location filename="../main_window/main_window.cpp" line="143"/>
+        <location filename="../main_window/menus.cpp" line="73"/>
         <source>Símbolos</source>
         <translation>Symbols</translation>
     </message>
     <message>
-        <location filename="../main_window/main_window.cpp" line="148"/>
+        <location filename="../main_window/menus.cpp" line="78"/>
         <source>Ayuda</source>
         <translation>Help</translation>
     </message>
     <message>
-        <location filename="../main_window/main_window.cpp" line="150"/>
+        <location filename="../main_window/menus.cpp" line="80"/>
         <source>Como Jugar</source>
         <translation>How to Play</translation>
     </message>
     <message>
-        <location filename="../main_window/main_window.cpp" line="151"/>
+        <location filename="../main_window/menus.cpp" line="81"/>
         <source>Acerca de...</source>
         <translation>About...</translation>
     </message>
     <message>
-        <location filename="../main_window/main_window.cpp" line="245"/>
-        <source>Lo lograste!!</source>
-        <translation>You did it!!</translation>
-    </message>
-    <message>
-        <location filename="../main_window/main_window.cpp" line="259"/>
-        <source>Copiar resultado</source>
-        <translation>Copy Result</translation>
-    </message>
-    <message>
-        <location filename="../main_window/main_window.cpp" line="351"/>
+        <location filename="../main_window/main_window.cpp" line="191"/>
         <source>Este tablero no se puede completar con %1 colores. Prueba otro tamaño u otro número de colores.</source>
         <translation>This board cannot be completed with %1 colours. Try another size or number of colours.</translation>
     </message>
     <message>
-        <location filename="../main_window/main_window.cpp" line="437"/>
+        <location filename="../main_window/main_window.cpp" line="248"/>
         <source>Instrucciones.htm</source>
         <translation>Instructions.htm</translation>
+    </message>
+</context>
+<context>
+    <name>lucen::WinMessage</name>
+    <message>
+        <location filename="../secondary_windows/win_message.cpp" line="14"/>
+        <source>Lo lograste!!</source>
+        <translation>You did it!!</translation>
+    </message>
+    <message>
+        <location filename="../secondary_windows/win_message.cpp" line="19"/>
+        <source>Copiar resultado</source>
+        <translation>Copy Result</translation>
     </message>
 </context>
 </TS>

@@ -4,7 +4,7 @@
 <context>
     <name>GameTexts</name>
     <message numerus="yes">
-        <location filename="../secondary_windows/game_texts.cpp" line="35"/>
+        <location filename="../texts/game_texts.cpp" line="35"/>
         <source>%n pulsaciones</source>
         <translation>
             <numerusform>%n pulsación</numerusform>

@@ -77,7 +77,7 @@ TEST(Board, FifteenPressesSolveTheFiveByFiveOnTheLastOnly) {
   }
   EXPECT_EQ(NotBlack(board).size(), 25U);
 
-  board.Clear();
+  board.TurnBlack();
   EXPECT_TRUE(NotBlack(board).empty());
   EXPECT_EQ(board.History(), (std::vector<std::string>{"22", "2", "3", "5", "7", "8", "9", "13",
                                                        "14", "15", "16", "17", "19", "20", "21"}))
@@ -167,7 +167,7 @@ TEST(Board, UndoStopsAtAResetSizeColourChoiceOrWin) {
   EXPECT_EQ(board.History(), std::vector<std::string>{"13"});
 
   PressCell(board, 1);
-  board.Clear();  // as after a win
+  board.TurnBlack();  // as after a win
   EXPECT_FALSE(board.CanUndo());
   EXPECT_FALSE(board.CanRedo());
   PressCell(board, 2);

@@ -138,7 +138,7 @@ TEST(RecordsFile, KeepsWhatItDoesNotKnowAndCarriesOverEarlierRecords) {
 TEST(SavedGameFile, KeepsAGameAndSetsADamagedOneAside) {
   const GameId id{7, 3, 123456};
   const SavedGame saved{{id, MakeGame(id).fewest, 3, true, kDay}, {0, 8}, {40}};
-  ASSERT_TRUE(ResumeGame(saved));
+  ASSERT_TRUE(Rebuild(saved));
   const QByteArray good = R"({"format":1,"code":"7x7-3-123456","fewest":)" +
                           QByteArray::number(saved.game.fewest) +
                           R"(,"presses":3,"scoring":true,"daily":"2026-12-09","undo":[0,8],)"

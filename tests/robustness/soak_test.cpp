@@ -39,7 +39,7 @@ class SoakTest : public GameWindowTest {
     QCoreApplication::processEvents();
     const bool solved = onModel();
     QCOMPARE(wins, winsBefore + (solved ? 1 : 0));
-    if (solved) model.Clear();
+    if (solved) model.TurnBlack();
     // Each button shows the model's colour, and paints it.
     QCOMPARE(Cell(Size() * Size() + 1), nullptr);
     for (std::size_t i = 0; i < model.CellCount(); ++i) {

@@ -1,0 +1,101 @@
+#pragma once
+
+#include <cstddef>
+#include <functional>
+#include <optional>
+#include <utility>
+#include <vector>
+
+#include "board/board.h"
+#include "board/hint.h"
+#include "progress/calendar_date.h"
+#include "progress/game_in_play.h"
+#include "progress/records.h"
+#include "progress/saved_game.h"
+
+namespace lucen {
+
+// What a command of the player changed, for a screen to draw and for the player's files to write.
+struct SessionChange {
+  enum class Cells {
+    kNone,      // no cell changed
+    kSome,      // the cells in `changed`
+    kAll,       // any cell may have changed: a start, a reset, a colour count, a restart
+    kNewBoard,  // a board of another size: its cells are made afresh
+  };
+  Cells cells = Cells::kNone;
+  std::vector<std::size_t> changed;
+  // Every cell light green: the win, which a screen announces before TurnBlack().
+  bool solved = false;
+  // The numbered game the win ended, as it was won (practice too); nothing for the design's game.
+  std::optional<GameInPlay> won;
+  // For the records, oldest first.
+  std::vector<RecordEvent> events;
+  // What the saved game should hold now: unchanged, `snapshot`, or nothing at all.
+  enum class Saved { kUnchanged, kSave, kRemove };
+  Saved saved = Saved::kUnchanged;
+  SavedGame snapshot;
+};
+
+// One game being played, whatever screen shows it: the board and the numbered game in play, and
+// the rules that decide what a command means for the player's progress. Only a numbered game's
+// first play on this computer scores: its first start, won without a hint and without a restart.
+// Every press and every redo counts; an undo takes none back. Each command returns what it
+// changed; the session itself neither draws nor writes.
+class GameSession {
+ public:
+  // `today` tells the player's date, for the game of the day and its streak.
+  explicit GameSession(std::function<CalendarDate()> today);
+
+  const Board& GameBoard() const { return board_; }
+  // The numbered game in play, if any: its code, presses, fewest and whether it still scores.
+  const std::optional<GameInPlay>& Game() const { return game_; }
+  // The records as this session knows them: the last ones read, with its own events applied.
+  const Records& KnownRecords() const { return records_; }
+
+  SessionChange Press(std::size_t cell);
+  SessionChange Undo();
+  SessionChange Redo();
+  // A cell of a solution with the fewest presses; asking turns a game that scores to practice.
+  std::pair<Hint, SessionChange> AskHint();
+  // The numbered game in play back at its start, as practice; nothing without one.
+  SessionChange Restart();
+
+  // Plays numbered game `id` (a chosen code), switching to its size and colour count.
+  SessionChange Start(const GameId& id);
+  // Plays game `number` at the board's size and colour count ("Partida nueva").
+  SessionChange StartNumber(int number);
+  // Plays today's game of the day.
+  SessionChange StartDaily();
+  // Plays on a saved game exactly where it was left; nothing changes when it cannot be rebuilt.
+  SessionChange Resume(const SavedGame& saved);
+
+  // The design's own commands: each ends a numbered game in play.
+  SessionChange ChooseSize(int size);
+  SessionChange ChooseColourCount(int colourCount);
+  SessionChange Reset();
+  // Every cell black after a win has been announced.
+  SessionChange TurnBlack();
+
+  // The records as the files now hold them. A game in play that they show has already scored, or
+  // whose start another copy made first, is practice from here on.
+  SessionChange RecordsRead(const Records& records, const std::vector<GameId>& notFirstPlays);
+
+ private:
+  SessionChange StartGame(const GameId& id, std::optional<CalendarDate> daily);
+  // After a press, an undo or a redo: the win, or the game in play saved.
+  SessionChange AfterMove(const MoveResult& move);
+  // The numbered game in play no longer scores.
+  void MakePractice(SessionChange& change);
+  // No numbered game any more; its saved form goes.
+  void EndGame(SessionChange& change);
+  void Save(SessionChange& change) const;
+  void Record(const RecordEvent& event, SessionChange& change);
+
+  std::function<CalendarDate()> today_;
+  Board board_{Board::kMinSize, Board::kMinColours};
+  std::optional<GameInPlay> game_;
+  Records records_;
+};
+
+}  // namespace lucen
