@@ -18,11 +18,13 @@
 #include "desktop/program_identity.h"
 #include "desktop/twips.h"
 #include "main_window/program_icon.h"
+#include "main_window/solution_player.h"
 #include "player_files/background_writer.h"
 #include "player_files/preferences.h"
 #include "secondary_windows/about_window.h"
 #include "secondary_windows/choose_game_dialog.h"
 #include "secondary_windows/instructions_window.h"
+#include "secondary_windows/question_box.h"
 #include "secondary_windows/records_window.h"
 #include "secondary_windows/win_message.h"
 #include "texts/game_texts.h"
@@ -71,6 +73,15 @@ MainWindow::MainWindow(DesktopShell& shell, QWidget* parent)
   connect(&records_, &RecordsFile::winKept, this, &MainWindow::ShowWinKept);
   session_.RecordsRead(records_.Read().records, {});
 
+  solution_ = new SolutionPlayer(this);
+  connect(solution_, &SolutionPlayer::markCell, view_, &BoardView::MarkHint);
+  connect(solution_, &SolutionPlayer::pressCell, this,
+          [this](std::size_t cell) { Show(session_.Press(cell)); });
+  connect(solution_, &SolutionPlayer::finished, this, [this] {
+    view_->ClearHint();
+    if (GameBoard().Solved()) Show(session_.TurnBlack());  // its end: no message, no record
+  });
+
   CreateMenus();
   ShowGameLine();
   layout()->setSizeConstraint(QLayout::SetFixedSize);
@@ -86,11 +97,15 @@ void MainWindow::Run(const std::function<void()>& command) {
     ShowChoices();  // a refused size or colour keeps the check mark where it was
     return;
   }
+  solution_->Stop();  // any command ends the solution being shown
   command();
 }
 
 void MainWindow::StartUp() {
-  symbolsAction_->setChecked(ReadSymbolsShown());
+  const Choices choices = ReadChoices();
+  askBeforeHint_ = choices.askBeforeHint;
+  askBeforeLeaving_ = choices.askBeforeLeaving;
+  symbolsAction_->setChecked(choices.symbolsShown);
   view_->SetSymbolsShown(symbolsAction_->isChecked());
   BuildBoard();
   UpdateUndoRedo();
@@ -129,21 +144,12 @@ void MainWindow::Show(const SessionChange& change) {
   ShowChoices();
   UpdateUndoRedo();
   ShowGameLine();
-  if (change.solved) AnnounceWin(change.won);
+  if (change.solved && !solution_->Playing()) AnnounceWin(change.won);
 }
 
 void MainWindow::UpdateUndoRedo() {
   undoAction_->setEnabled(GameBoard().CanUndo());
   redoAction_->setEnabled(GameBoard().CanRedo());
-}
-
-void MainWindow::AnnounceWin(const std::optional<GameInPlay>& won) {
-  // The board shows all light green while the message is up.
-  WinMessage message(this, won);
-  if (won) winMessage_ = &message;
-  message.exec();
-  winMessage_ = nullptr;
-  Show(session_.TurnBlack());
 }
 
 void MainWindow::ShowWinKept(WinKept outcome) {
@@ -153,7 +159,7 @@ void MainWindow::ShowWinKept(WinKept outcome) {
 void MainWindow::ShowGameLine() {
   const std::optional<GameInPlay>& game = session_.Game();
   restartAction_->setEnabled(game.has_value());
-  if (game) gameLine_->setText(GameLine(*game));
+  if (game) gameLine_->setText(GameLine(*game, today_(), {session_.RemainingTold(), notSaved_}));
   statusBar()->setVisible(game.has_value());
 }
 
@@ -162,15 +168,25 @@ void MainWindow::PressCell(int cell) {
 }
 
 void MainWindow::ChooseSize(int size) {
-  Show(session_.ChooseSize(size));
+  if (MayLeaveScore()) Show(session_.ChooseSize(size));
 }
 
 void MainWindow::ChooseColourCount(int colourCount) {
-  Show(session_.ChooseColourCount(colourCount));
+  if (MayLeaveScore()) Show(session_.ChooseColourCount(colourCount));
 }
 
 void MainWindow::ResetBoard() {
-  Show(session_.Reset());
+  if (MayLeaveScore()) Show(session_.Reset());
+}
+
+bool MainWindow::MayLeaveScore() {
+  if (!session_.WouldAbandonScore() || !askBeforeLeaving_) return true;
+  view_->ClearHint();
+  const bool leave = AskBeforeCost(this, LeavingScoreQuestion(GameCodeText(session_.Game()->id)),
+                                   askBeforeLeaving_);
+  if (!askBeforeLeaving_) SaveChoice(kAskBeforeLeavingKey, false);
+  ShowChoices();  // a refused size or colour keeps the check mark where it was
+  return leave;
 }
 
 void MainWindow::Undo() {
@@ -181,63 +197,13 @@ void MainWindow::Redo() {
   Show(session_.Redo());
 }
 
-void MainWindow::ShowHint() {
-  view_->ClearHint();
-  const auto [hint, change] = session_.AskHint();
-  Show(change);
-  if (hint.kind == Hint::Kind::kNoSolution) {
-    QMessageBox::information(
-        this, ApplicationTitle(),
-        tr("Este tablero no se puede completar con %1 colores. Prueba otro tamaño u otro "
-           "número de colores.")
-            .arg(GameBoard().ColourCount()));
-    return;
-  }
-  if (hint.kind == Hint::Kind::kPress) view_->MarkHint(hint.cell);
-}
-
-void MainWindow::NewGame() {
-  Show(session_.StartNumber(
-      QRandomGenerator::global()->bounded(kMinGameNumber, kMaxGameNumber + 1)));
-}
-
-void MainWindow::StartDailyGame() {
-  Show(session_.StartDaily());
-}
-
-void MainWindow::RestartGame() {
-  Show(session_.Restart());
-}
-
-void MainWindow::ChooseGame() {
-  view_->ClearHint();
-  const std::optional<GameInPlay>& game = session_.Game();
-  ChooseGameDialog dialog(this, game ? std::optional<GameId>(game->id) : std::nullopt);
-  if (dialog.exec() == QDialog::Accepted && dialog.Chosen()) StartGame(*dialog.Chosen());
-}
-
-void MainWindow::OpenRecords() {
-  view_->ClearHint();
-  RecordsReading reading = records_.Read();
-  reading.records = session_.KnownRecords();
-  ShowRecords(*this, reading, today_());
-}
-
-void MainWindow::StartGame(const GameId& id) {
-  Show(session_.Start(id));
-}
-
-void MainWindow::ResumeSavedGame() {
-  if (const std::optional<SavedGame> saved = savedGame_.Read()) Show(session_.Resume(*saved));
-}
-
 bool MainWindow::WaitForFiles(int msecs) {
   return BackgroundWriter::Shared().WaitUntilIdle(msecs);
 }
 
 void MainWindow::ShowSymbols(bool shown) {
   view_->SetSymbolsShown(shown);
-  KeepSymbolsShown(shown);
+  SaveChoice(kSymbolsKey, shown);
 }
 
 void MainWindow::ShowHowToPlay() {

@@ -19,6 +19,7 @@ namespace lucen {
 
 class BoardView;
 class DesktopShell;
+class SolutionPlayer;
 class WinMessage;
 
 // The game's main window (object name "Form1"): the board and the menus "Juego" and "Ayuda". It
@@ -73,6 +74,9 @@ class MainWindow : public QMainWindow {
   void ShowChoices();
   void UpdateUndoRedo();
   void AnnounceWin(const std::optional<GameInPlay>& won);
+  // Whether a command may end or restart the game in play: a first play that still scores is left
+  // only once the player says so (unless told not to ask).
+  bool MayLeaveScore();
   // The line under the board and the restart command, from the numbered game in play.
   void ShowGameLine();
   // Adds the line that says so to the win message up, when a win could not be written.
@@ -104,7 +108,12 @@ class MainWindow : public QMainWindow {
   SavedGameFile savedGame_;
   BoardView* view_ = nullptr;
   QLabel* gameLine_ = nullptr;
-  WinMessage* winMessage_ = nullptr;  // while a numbered game's win message is up
+  WinMessage* winMessage_ = nullptr;
+  SolutionPlayer* solution_ = nullptr;  // plays the solution after "Ver solución"
+  bool askBeforeHint_ = true;           // before a hint that costs the score
+  bool askBeforeLeaving_ = true;        // before a command that leaves a scored first play
+  bool notSaved_ = false;  // the game in play cannot be saved for the next start  // while a
+                           // numbered game's win message is up
   QAction* restartAction_ = nullptr;
   QActionGroup* sizes_ = nullptr;
   QActionGroup* colours_ = nullptr;

@@ -6,28 +6,33 @@
 #include "player_files/safe_file.h"
 
 namespace lucen {
-namespace {
 
-const char kSymbolsKey[] = "symbols";
-
-}  // namespace
-
-bool ReadSymbolsShown() {
+Choices ReadChoices() {
+  Choices choices;
   const FileReading file = ReadSafely(PreferencesPath());
-  if (file.outcome != FileReading::Outcome::kRead) return false;
+  if (file.outcome != FileReading::Outcome::kRead) return choices;
   IniCopy copy(file.bytes);
+  if (!copy.WhollyParsed()) return choices;
   // Only what the game itself writes counts; anything else in the file is the default.
-  return copy.WhollyParsed() &&
-         copy.Settings()->value(kSymbolsKey).toString() == QLatin1String("true");
+  const auto flag = [&copy](const char* key, bool fallback) {
+    const QString value = copy.Settings()->value(key).toString();
+    if (value == QLatin1String("true")) return true;
+    if (value == QLatin1String("false")) return false;
+    return fallback;
+  };
+  choices.symbolsShown = flag(kSymbolsKey, choices.symbolsShown);
+  choices.askBeforeHint = flag(kAskBeforeHintKey, choices.askBeforeHint);
+  choices.askBeforeLeaving = flag(kAskBeforeLeavingKey, choices.askBeforeLeaving);
+  return choices;
 }
 
-void KeepSymbolsShown(bool shown) {
-  BackgroundWriter::Shared().Post([path = PreferencesPath(), shown] {
+void SaveChoice(const char* key, bool value) {
+  BackgroundWriter::Shared().Post([path = PreferencesPath(), key, value] {
     const FileReading file = ReadSafely(path);
     if (file.outcome == FileReading::Outcome::kUnreadable) return;
     IniCopy copy(file.bytes);
     if (!copy.WhollyParsed()) return;  // never write over what could not be read
-    copy.Settings()->setValue(kSymbolsKey, shown);
+    copy.Settings()->setValue(key, value);
     if (const auto bytes = copy.Changed()) WriteSafely(path, *bytes);
   });
 }

@@ -8,6 +8,13 @@
 
 namespace lucen {
 
+// The stars of a scored win: three at the fewest presses, two up to a quarter more than the fewest
+// (rounded up), one beyond that.
+constexpr int StarsFor(int presses, int fewest) {
+  if (presses <= fewest) return 3;
+  return presses <= fewest + (fewest + 3) / 4 ? 2 : 1;
+}
+
 // A numbered game being played, as its result needs it.
 struct GameInPlay {
   GameId id;
@@ -16,6 +23,8 @@ struct GameInPlay {
   // Whether a win still scores: only in the game's first play, and until a hint or a restart.
   bool scoring = false;
   std::optional<CalendarDate> daily{};  // the day, when it is a game of the day
+  // Whether the free first hint of a scored game has told how many presses remain.
+  bool countTold = false;
 
   void CountPress() {
     if (pressesUsed < INT_MAX) ++pressesUsed;  // a count past the most stays there
@@ -30,6 +39,12 @@ struct GameInPlay {
   std::optional<int> Result() const {
     if (!scoring) return std::nullopt;
     return pressesUsed - fewest;
+  }
+
+  // The stars a win now would earn; none for practice.
+  std::optional<int> Stars() const {
+    if (!scoring) return std::nullopt;
+    return StarsFor(pressesUsed, fewest);
   }
 
   friend bool operator==(const GameInPlay&, const GameInPlay&) = default;

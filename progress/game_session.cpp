@@ -36,6 +36,7 @@ SessionChange GameSession::Redo() {
 SessionChange GameSession::AfterMove(const MoveResult& move) {
   SessionChange change;
   if (move.changed.empty()) return change;
+  remainingTold_.reset();
   change.cells = SessionChange::Cells::kSome;
   change.changed = move.changed;
   change.solved = move.solved;
@@ -55,10 +56,26 @@ SessionChange GameSession::AfterMove(const MoveResult& move) {
   return change;
 }
 
-std::pair<Hint, SessionChange> GameSession::AskHint() {
-  SessionChange change;
-  MakePractice(change);
-  return {HintFor(board_), change};
+GameSession::HintStep GameSession::NextHint() const {
+  if (!game_ || !game_->scoring) return HintStep::kMark;
+  return game_->countTold ? HintStep::kCostsTheScore : HintStep::kCountOnly;
+}
+
+GameSession::HintAnswer GameSession::AskHint() {
+  HintAnswer answer{HintFor(board_)};
+  if (NextHint() == HintStep::kCountOnly) {
+    game_->countTold = true;
+    Save(answer.change);
+  } else {
+    answer.markCell = true;
+    MakePractice(answer.change);
+  }
+  if (game_ && answer.hint.kind == Hint::Kind::kPress) remainingTold_ = answer.hint.remaining;
+  return answer;
+}
+
+bool GameSession::WouldAbandonScore() const {
+  return game_ && game_->scoring && game_->pressesUsed > 0;
 }
 
 SessionChange GameSession::Restart() {
@@ -66,25 +83,31 @@ SessionChange GameSession::Restart() {
   if (!game_) return change;
   board_.Start(MakeGame(game_->id).start);
   game_->Restart();
+  remainingTold_.reset();
   change.cells = SessionChange::Cells::kAll;
   Save(change);
   return change;
 }
 
 SessionChange GameSession::Start(const GameId& id) {
-  return StartGame(id, std::nullopt);
+  return StartGame(id, std::nullopt, Play::kAsRecorded);
 }
 
 SessionChange GameSession::StartNumber(int number) {
-  return StartGame({board_.Size(), board_.ColourCount(), number}, std::nullopt);
+  return StartGame({board_.Size(), board_.ColourCount(), number}, std::nullopt, Play::kAsRecorded);
 }
 
 SessionChange GameSession::StartDaily() {
   const CalendarDate today = today_();
-  return StartGame(DailyGame(today), today);
+  return StartGame(DailyGame(today), today, Play::kAsRecorded);
 }
 
-SessionChange GameSession::StartGame(const GameId& id, std::optional<CalendarDate> daily) {
+SessionChange GameSession::ReplayAsPractice(const GameId& id) {
+  return StartGame(id, std::nullopt, Play::kAsPractice);
+}
+
+SessionChange GameSession::StartGame(const GameId& id, std::optional<CalendarDate> daily,
+                                     Play play) {
   NumberedGame made = MakeGame(id);  // refuses an id out of range before anything changes
   SessionChange change;
   change.cells =
@@ -93,8 +116,9 @@ SessionChange GameSession::StartGame(const GameId& id, std::optional<CalendarDat
   if (id.colourCount != board_.ColourCount()) board_.ChangeColourCount(id.colourCount);
   board_.Start(std::move(made.start));
   // Only the first play of a code scores; the records know the codes already started.
-  const bool firstPlay = !records_.Played().Contains(id);
-  Record(RecordEvent::Start(id, firstPlay), change);
+  const bool firstPlay = play == Play::kAsRecorded && !records_.Played().Contains(id);
+  if (play == Play::kAsRecorded) Record(RecordEvent::Start(id, firstPlay), change);
+  remainingTold_.reset();
   game_ = GameInPlay{id, made.fewest, 0, firstPlay, daily};
   Save(change);
   return change;
@@ -108,6 +132,7 @@ SessionChange GameSession::Resume(const SavedGame& saved) {
                                                         : SessionChange::Cells::kAll;
   board_ = std::move(rebuilt->first);
   game_ = rebuilt->second;
+  remainingTold_.reset();
   if (game_->daily && DailyGame(*game_->daily) != game_->id) game_->daily.reset();
   if (records_.Won().Contains(game_->id)) MakePractice(change);
   return change;
@@ -165,6 +190,7 @@ void GameSession::MakePractice(SessionChange& change) {
 void GameSession::EndGame(SessionChange& change) {
   if (!game_) return;
   game_.reset();
+  remainingTold_.reset();
   change.saved = SessionChange::Saved::kRemove;
 }
 

@@ -56,10 +56,26 @@ class GameSession {
   SessionChange Press(std::size_t cell);
   SessionChange Undo();
   SessionChange Redo();
-  // A cell of a solution with the fewest presses; asking turns a game that scores to practice.
-  std::pair<Hint, SessionChange> AskHint();
+
+  // What "Pista" does next. In a game that still scores, the first only tells how many presses
+  // the fewest route still needs; a later one marks a cell and costs the score, so a screen asks
+  // first. Otherwise it marks a cell at once.
+  enum class HintStep { kCountOnly, kCostsTheScore, kMark };
+  HintStep NextHint() const;
+  struct HintAnswer {
+    Hint hint;
+    bool markCell = false;  // whether to show the player the hint's cell
+    SessionChange change;
+  };
+  HintAnswer AskHint();
+  // The presses the fewest route still needs, once a hint has told it; nothing after a move.
+  std::optional<int> RemainingTold() const { return remainingTold_; }
+
   // The numbered game in play back at its start, as practice; nothing without one.
   SessionChange Restart();
+  // Whether ending or restarting the game now would give up a first play that still scores and
+  // has begun: it would count as played and not won.
+  bool WouldAbandonScore() const;
 
   // Plays numbered game `id` (a chosen code), switching to its size and colour count.
   SessionChange Start(const GameId& id);
@@ -69,6 +85,11 @@ class GameSession {
   SessionChange StartDaily();
   // Plays on a saved game exactly where it was left; nothing changes when it cannot be rebuilt.
   SessionChange Resume(const SavedGame& saved);
+  // Plays `id` again as practice, with no record of it: the start of "Ver solución", whose presses
+  // follow SolutionRoute().
+  SessionChange ReplayAsPractice(const GameId& id);
+  // Every press of a route with the fewest presses from the position, in order.
+  std::vector<std::size_t> SolutionRoute() const { return lucen::SolutionRoute(board_); }
 
   // The design's own commands: each ends a numbered game in play.
   SessionChange ChooseSize(int size);
@@ -82,7 +103,8 @@ class GameSession {
   SessionChange RecordsRead(const Records& records, const std::vector<GameId>& notFirstPlays);
 
  private:
-  SessionChange StartGame(const GameId& id, std::optional<CalendarDate> daily);
+  enum class Play { kAsRecorded, kAsPractice };
+  SessionChange StartGame(const GameId& id, std::optional<CalendarDate> daily, Play play);
   // After a press, an undo or a redo: the win, or the game in play saved.
   SessionChange AfterMove(const MoveResult& move);
   // The numbered game in play no longer scores.
@@ -95,6 +117,7 @@ class GameSession {
   std::function<CalendarDate()> today_;
   Board board_{Board::kMinSize, Board::kMinColours};
   std::optional<GameInPlay> game_;
+  std::optional<int> remainingTold_;
   Records records_;
 };
 

@@ -33,19 +33,30 @@ class GameTexts {
     return tr("«%1» no es un código de partida: %2.").arg(text, reason);
   }
   static QString Presses(int presses) { return tr("%n pulsaciones", nullptr, presses); }
-  static QString Line(const QString& code, const QString& presses, int fewest) {
-    return tr("%1 · %2 · mínimo %3").arg(code, presses).arg(fewest);
-  }
+  static QString Fewest(int fewest) { return tr("mínimo %1").arg(fewest); }
+  static QString Remaining(int presses) { return tr("faltan %n", nullptr, presses); }
+  static QString Today() { return tr("Partida del día"); }
+  static QString OfDay(const QString& date) { return tr("Partida del %1").arg(date); }
   static QString Practice() { return tr("práctica"); }
+  static QString NotSaved() { return tr("no se puede guardar"); }
   static QString Win(const QString& code, const QString& presses, int fewest) {
     return tr("Partida %1: %2 (mínimo %3)").arg(code, presses).arg(fewest);
   }
   static QString PracticeWin(const QString& win) { return tr("%1, práctica").arg(win); }
+  static QString Perfect() { return tr("¡Perfecta!"); }
+  static QString Streak(int days) { return tr("Racha: %n días", nullptr, days); }
   static QString NotKept() { return tr("No se pudo guardar esta victoria en los récords."); }
   static QString Share(const QString& game, const QString& presses, int fewest) {
     return tr("%1: %2 (mínimo %3)").arg(game, presses).arg(fewest);
   }
 };
+
+// Parts of a line, between middle dots.
+const QString kBetween = QStringLiteral(" · ");
+
+QString DateText(const CalendarDate& date) {
+  return QString::fromStdString(IsoDate(date));
+}
 
 }  // namespace
 
@@ -62,27 +73,47 @@ QString PressesText(int presses) {
   return GameTexts::Presses(presses);
 }
 
-QString GameLine(const GameInPlay& game) {
-  const QString line =
-      GameTexts::Line(GameCodeText(game.id), PressesText(game.pressesUsed), game.fewest);
-  return game.scoring ? line : line + QStringLiteral(" · ") + GameTexts::Practice();
+QString StarsText(int stars) {
+  return QString(stars, QChar(0x2605)) + QString(3 - stars, QChar(0x2606));
 }
 
-QString WinLine(const GameInPlay& game) {
+QString GameLine(const GameInPlay& game, const CalendarDate& today, const LineNotes& notes) {
+  QStringList parts;
+  if (game.daily) {
+    parts << (*game.daily == today ? GameTexts::Today() : GameTexts::OfDay(DateText(*game.daily)));
+  }
+  parts << GameCodeText(game.id) << PressesText(game.pressesUsed) << GameTexts::Fewest(game.fewest);
+  if (notes.remaining) parts << GameTexts::Remaining(*notes.remaining);
+  if (!game.scoring) parts << GameTexts::Practice();
+  if (notes.notSaved) parts << GameTexts::NotSaved();
+  return parts.join(kBetween);
+}
+
+QString WinLines(const GameInPlay& game, int streak) {
   const QString win =
       GameTexts::Win(GameCodeText(game.id), PressesText(game.pressesUsed), game.fewest);
-  return game.scoring ? win : GameTexts::PracticeWin(win);
+  if (!game.scoring) return GameTexts::PracticeWin(win);
+  QString lines = win + QLatin1Char('\n') + StarsText(*game.Stars());
+  if (game.pressesUsed <= game.fewest) lines += QLatin1Char(' ') + GameTexts::Perfect();
+  if (game.daily) {
+    lines += QLatin1Char('\n') + GameTexts::OfDay(DateText(*game.daily)) + kBetween +
+             GameTexts::Streak(streak);
+  }
+  return lines;
 }
 
 QString WinNotKeptLine() {
   return GameTexts::NotKept();
 }
 
-QString ShareLine(const GameInPlay& game) {
+QString ShareLine(const GameInPlay& game, int streak) {
   QString name = ApplicationTitle() + QLatin1Char(' ') + GameCodeText(game.id);
-  if (game.daily) name += QLatin1Char(' ') + QString::fromStdString(IsoDate(*game.daily));
+  if (game.daily) name += QLatin1Char(' ') + DateText(*game.daily);
   const QString line = GameTexts::Share(name, PressesText(game.pressesUsed), game.fewest);
-  return game.scoring ? line : GameTexts::PracticeWin(line);
+  if (!game.scoring) return GameTexts::PracticeWin(line);
+  QString shared = line + QLatin1Char(' ') + StarsText(*game.Stars());
+  if (game.daily) shared += kBetween + GameTexts::Streak(streak);
+  return shared;
 }
 
 }  // namespace lucen

@@ -153,32 +153,68 @@
         </translation>
     </message>
     <message>
+        <location filename="../texts/game_texts.cpp" line="36"/>
+        <source>mínimo %1</source>
+        <translation>fewest %1</translation>
+    </message>
+    <message numerus="yes">
         <location filename="../texts/game_texts.cpp" line="37"/>
-        <source>%1 · %2 · mínimo %3</source>
-        <translation>%1 · %2 · fewest %3</translation>
+        <source>faltan %n</source>
+        <translation>
+            <numerusform>%n to go</numerusform>
+            <numerusform>%n to go</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location filename="../texts/game_texts.cpp" line="38"/>
+        <source>Partida del día</source>
+        <translation>Game of the day</translation>
     </message>
     <message>
         <location filename="../texts/game_texts.cpp" line="39"/>
+        <source>Partida del %1</source>
+        <translation>Game of %1</translation>
+    </message>
+    <message>
+        <location filename="../texts/game_texts.cpp" line="40"/>
         <source>práctica</source>
         <translation>practice</translation>
     </message>
     <message>
         <location filename="../texts/game_texts.cpp" line="41"/>
+        <source>no se puede guardar</source>
+        <translation>cannot be saved</translation>
+    </message>
+    <message>
+        <location filename="../texts/game_texts.cpp" line="43"/>
         <source>Partida %1: %2 (mínimo %3)</source>
         <translation>Game %1: won in %2 (the fewest is %3)</translation>
     </message>
     <message>
-        <location filename="../texts/game_texts.cpp" line="43"/>
+        <location filename="../texts/game_texts.cpp" line="45"/>
         <source>%1, práctica</source>
         <translation>%1, practice</translation>
     </message>
     <message>
-        <location filename="../texts/game_texts.cpp" line="44"/>
+        <location filename="../texts/game_texts.cpp" line="46"/>
+        <source>¡Perfecta!</source>
+        <translation>Perfect!</translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../texts/game_texts.cpp" line="47"/>
+        <source>Racha: %n días</source>
+        <translation>
+            <numerusform>Streak: %n day</numerusform>
+            <numerusform>Streak: %n days</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location filename="../texts/game_texts.cpp" line="48"/>
         <source>No se pudo guardar esta victoria en los récords.</source>
         <translation>This win could not be saved in the records.</translation>
     </message>
     <message>
-        <location filename="../texts/game_texts.cpp" line="46"/>
+        <location filename="../texts/game_texts.cpp" line="50"/>
         <source>%1: %2 (mínimo %3)</source>
         <translation>%1: %2 (fewest %3)</translation>
     </message>
@@ -206,6 +242,44 @@
 </source>
         <translation>lucen: no graphical display is available
 </translation>
+    </message>
+</context>
+<context>
+    <name>Questions</name>
+    <message>
+        <location filename="../secondary_windows/question_box.cpp" line="17"/>
+        <source>Con una pista, esta partida ya no cuenta para los récords.</source>
+        <translation>With a hint, this game no longer counts for the records.</translation>
+    </message>
+    <message>
+        <location filename="../secondary_windows/question_box.cpp" line="18"/>
+        <source>Ver pista</source>
+        <translation>Show Hint</translation>
+    </message>
+    <message>
+        <location filename="../secondary_windows/question_box.cpp" line="19"/>
+        <source>Cancelar</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <location filename="../secondary_windows/question_box.cpp" line="21"/>
+        <source>La partida %1 aún cuenta para los récords. Si la dejas, contará como jugada y no ganada.</source>
+        <translation>Game %1 still counts for the records. If you leave it, it will count as played and not won.</translation>
+    </message>
+    <message>
+        <location filename="../secondary_windows/question_box.cpp" line="25"/>
+        <source>Dejarla</source>
+        <translation>Leave It</translation>
+    </message>
+    <message>
+        <location filename="../secondary_windows/question_box.cpp" line="26"/>
+        <source>Seguir jugando</source>
+        <translation>Keep Playing</translation>
+    </message>
+    <message>
+        <location filename="../secondary_windows/question_box.cpp" line="27"/>
+        <source>No volver a preguntar</source>
+        <translation>Don&apos;t ask again</translation>
     </message>
 </context>
 <context>
@@ -416,7 +490,7 @@
     <message>
         <location filename="../main_window/menus.cpp" line="55"/>
         <source>Partida del día</source>
-        <translation>Game of the Day</translation>
+        <translation>Game of the day</translation>
     </message>
     <message>
         <location filename="../main_window/menus.cpp" line="57"/>
@@ -469,12 +543,12 @@
         <translation>About...</translation>
     </message>
     <message>
-        <location filename="../main_window/main_window.cpp" line="191"/>
+        <location filename="../main_window/numbered_games.cpp" line="61"/>
         <source>Este tablero no se puede completar con %1 colores. Prueba otro tamaño u otro número de colores.</source>
         <translation>This board cannot be completed with %1 colours. Try another size or number of colours.</translation>
     </message>
     <message>
-        <location filename="../main_window/main_window.cpp" line="248"/>
+        <location filename="../main_window/main_window.cpp" line="214"/>
         <source>Instrucciones.htm</source>
         <translation>Instructions.htm</translation>
     </message>
@@ -482,14 +556,30 @@
 <context>
     <name>lucen::WinMessage</name>
     <message>
-        <location filename="../secondary_windows/win_message.cpp" line="14"/>
+        <location filename="../secondary_windows/win_message.cpp" line="21"/>
         <source>Lo lograste!!</source>
         <translation>You did it!!</translation>
     </message>
     <message>
-        <location filename="../secondary_windows/win_message.cpp" line="19"/>
-        <source>Copiar resultado</source>
-        <translation>Copy Result</translation>
+        <location filename="../secondary_windows/win_message.cpp" line="26"/>
+        <source>Otra &amp;partida</source>
+        <translation>&amp;Another Game</translation>
+    </message>
+    <message>
+        <location filename="../secondary_windows/win_message.cpp" line="28"/>
+        <source>&amp;Ver solución</source>
+        <translation>&amp;Watch Solution</translation>
+    </message>
+    <message>
+        <location filename="../secondary_windows/win_message.cpp" line="30"/>
+        <location filename="../secondary_windows/win_message.cpp" line="37"/>
+        <source>&amp;Copiar resultado</source>
+        <translation>&amp;Copy Result</translation>
+    </message>
+    <message>
+        <location filename="../secondary_windows/win_message.cpp" line="38"/>
+        <source>Copiado</source>
+        <translation>Copied</translation>
     </message>
 </context>
 </TS>

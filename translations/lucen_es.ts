@@ -11,6 +11,22 @@
             <numerusform>%n pulsaciones</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <location filename="../texts/game_texts.cpp" line="37"/>
+        <source>faltan %n</source>
+        <translation>
+            <numerusform>falta %n</numerusform>
+            <numerusform>faltan %n</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../texts/game_texts.cpp" line="47"/>
+        <source>Racha: %n días</source>
+        <translation>
+            <numerusform>Racha: %n día</numerusform>
+            <numerusform>Racha: %n días</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>RecordsTexts</name>

@@ -264,7 +264,7 @@ TEST(PlayerFiles, BadDisksNeitherHangNorLoseARecord) {
     RecordsFile file;
     const RecordsReading first = file.Read();
     const std::vector<WinKept> told = RecordAll(file, kLater);
-    KeepSymbolsShown(true);
+    SaveChoice(kSymbolsKey, true);
     SavedGameFile saved;
     saved.Read();
     saved.Keep(game);
@@ -286,7 +286,7 @@ TEST(PlayerFiles, BadDisksNeitherHangNorLoseARecord) {
     if (c.keptAs) {
       EXPECT_EQ(Bytes(records + c.keptAs), "{damaged");
     }
-    EXPECT_EQ(ReadSymbolsShown(), c.choiceKept);
+    EXPECT_EQ(ReadChoices().symbolsShown, c.choiceKept);
     if (c.choiceKept) {
       EXPECT_TRUE(Bytes(PreferencesPath()).contains("other=1"));
     }

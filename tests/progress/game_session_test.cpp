@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <numeric>
 #include <string>
 
 #include "board/game_code.h"
@@ -76,7 +77,7 @@ struct Player {
           Take(session.Redo());
           break;
         case 'h':
-          Take(session.AskHint().second);
+          Take(session.AskHint().change);
           break;
         case 'R':
           Take(session.Restart());
@@ -118,7 +119,8 @@ TEST(GameSession, OnlyAFirstPlayWonWithoutHintOrRestartScores) {
   const Case cases[] = {
       {"aw", 1, 1, 0},
       {"apuruw", 1, 1, 2},  // a press, its undo, a redo and its undo: the redo counts too
-      {"ahw", 1, 0, {}},    // a hint
+      {"ahw", 1, 1, 0},     // the first hint only tells how many presses remain
+      {"ahhw", 1, 0, {}},   // the next one shows a cell
       {"aRw", 1, 0, {}},    // a restart
       {"awaw", 1, 1, 0},    // a second start of the same code
       {"abw", 2, 1, 0},     // another code abandoned, the second won
@@ -149,7 +151,7 @@ TEST(GameSession, TheGameInPlayCountsItsPressesAndIsSavedUntilItEnds) {
   };
   const Case cases[] = {
       {"a", true, 0, true},      {"apu", true, 1, true},   {"apur", true, 2, true},
-      {"apuu", true, 1, true},   {"apR", true, 0, false},  {"aph", true, 1, false},
+      {"apuu", true, 1, true},   {"apR", true, 0, false},  {"aphh", true, 1, false},
       {"apupq", true, 2, true},  {"aw", false, 0, false},  {"awq", false, 0, false},
       {"apz", false, 0, false},  {"apc", false, 0, false}, {"apx", false, 0, false},
       {"akwq", true, -1, false},  // back one press short of the win, which has scored already
@@ -175,11 +177,11 @@ TEST(GameSession, TheGameInPlayCountsItsPressesAndIsSavedUntilItEnds) {
 
 TEST(GameSession, TheGameOfTheDayCountsForTheStreakOnlyOnItsOwnDay) {
   const std::pair<const char*, int> cases[] = {
-      {"dw", 1},     {"dhw", 0}, {"d>w", 0},  // won after midnight: a win, but no longer the day's
-      {"dw>dw", 2},                           // two days in a row
-      {"dpq>w", 0},                           // resumed on a later day
-      {"dw>>dw", 1},                          // a day missed
-      {"dwdw", 1},                            // the same day twice
+      {"dw", 1},     {"dhhw", 0}, {"d>w", 0},  // won after midnight: a win, but no longer the day's
+      {"dw>dw", 2},                            // two days in a row
+      {"dpq>w", 0},                            // resumed on a later day
+      {"dw>>dw", 1},                           // a day missed
+      {"dwdw", 1},                             // the same day twice
   };
   for (const auto& [script, streak] : cases) {
     Player player;
@@ -190,6 +192,60 @@ TEST(GameSession, TheGameOfTheDayCountsForTheStreakOnlyOnItsOwnDay) {
   player.Play("d");
   EXPECT_EQ(player.session.Game()->id, DailyGame(kDay));
   EXPECT_EQ(player.session.Game()->daily, kDay);
+}
+
+TEST(GameSession, StarsStepHintsAndTheAbandonRuleWarnsBeforeAScoreIsLost) {
+  const std::tuple<int, int, int> stars[] = {
+      {18, 18, 3}, {18, 19, 2}, {18, 23, 2}, {18, 24, 1}, {21, 27, 2},
+      {21, 28, 1}, {5, 7, 2},   {5, 8, 1},   {1, 2, 2},   {1, 3, 1},
+  };
+  for (const auto& [fewest, presses, expected] : stars) {
+    EXPECT_EQ(StarsFor(presses, fewest), expected) << presses << " for " << fewest;
+  }
+
+  using Step = GameSession::HintStep;
+  struct Case {
+    const char* script;
+    Step next;
+    bool abandonAsks;
+    bool countTold;  // the line shows how many presses remain
+    bool scoring;
+  };
+  const Case cases[] = {
+      {"", Step::kMark, false, false, false},  // the design's own game
+      {"a", Step::kCountOnly, false, false, true},
+      {"ap", Step::kCountOnly, true, false, true},
+      {"aph", Step::kCostsTheScore, true, true, true},
+      {"aphp", Step::kCostsTheScore, true, false, true},  // a move makes the count old
+      {"aphq", Step::kCostsTheScore, true, false, true},  // the free hint is used for good
+      {"aphh", Step::kMark, false, true, false},
+      {"apR", Step::kMark, false, false, false},
+      {"awa", Step::kMark, false, false, false},  // a replay
+  };
+  for (const Case& c : cases) {
+    Player player;
+    player.Play(c.script);
+    const GameSession& session = player.session;
+    EXPECT_EQ(session.NextHint(), c.next) << c.script;
+    EXPECT_EQ(session.WouldAbandonScore(), c.abandonAsks) << c.script;
+    EXPECT_EQ(session.Game() && session.Game()->scoring, c.scoring) << c.script;
+    ASSERT_EQ(session.RemainingTold().has_value(), c.countTold) << c.script;
+    if (c.countTold) {
+      const Board& board = session.GameBoard();
+      const auto presses = FewestPresses(board.Size(), board.ColourCount(), board.Steps()).value();
+      EXPECT_EQ(*session.RemainingTold(), std::accumulate(presses.begin(), presses.end(), 0));
+    }
+  }
+
+  Player player;
+  player.Play("apuw");
+  const SessionChange replay = player.session.ReplayAsPractice(kGameA);
+  EXPECT_TRUE(replay.events.empty()) << "watching the solution changes no record";
+  EXPECT_FALSE(player.session.Game()->scoring);
+  Board board = player.session.GameBoard();
+  for (const std::size_t cell : player.session.SolutionRoute()) board.Press(cell);
+  EXPECT_TRUE(board.Solved());
+  EXPECT_EQ(player.session.SolutionRoute().size(), std::size_t(MakeGame(kGameA).fewest));
 }
 
 // Another copy of the game, or records not read yet, can make a start that looked like a first

@@ -97,7 +97,7 @@ class NumberedGameTest : public GameWindowTest {
     for (int i = 0; i < 2; ++i) Choose("MnuDeshacer");
     QCOMPARE(DifferencesFrom(Start(id)), QString());
     QVERIFY(History().empty());
-    Choose("MnuReset");  // the design's game again
+    ChooseAnswering("MnuReset", "Dejarla");  // the design's game again
     QCOMPARE(ChooseGame().first, QString());
     QCOMPARE(DifferencesFrom(Board(5, 3)), QString());
   }
@@ -119,7 +119,8 @@ class NumberedGameTest : public GameWindowTest {
     const QString win = QStringLiteral("Lo lograste!!\nPartida 6x6-2-424242: %1 (mínimo %2)");
     QVERIFY(!ChooseGame("6x6-2-424242").second);
     WinFromHere();
-    QCOMPARE(messages, QStringList{win.arg(PressesText(game.fewest)).arg(game.fewest)});
+    QCOMPARE(messages,
+             QStringList{win.arg(PressesText(game.fewest)).arg(game.fewest) + "\n★★★ ¡Perfecta!"});
     QCOMPARE(DifferencesFrom(Board(6, 2)), QString());
     QCOMPARE(ChooseGame().first, QString());  // the game is over
     QCOMPARE(Line(), QString());
@@ -150,7 +151,7 @@ class NumberedGameTest : public GameWindowTest {
       Choose("MnuDeshacer");
       Choose("MnuRehacer");
       QCOMPARE(Line(), line.arg("2 pulsaciones").arg(fewest));
-      Press(Qt::Key_R, Qt::ControlModifier);
+      ChooseAnswering("MnuReiniciar", "Dejarla");
       QCOMPARE(Line(), line.arg("0 pulsaciones").arg(fewest) + " · práctica");
       QCOMPARE(DifferencesFrom(Start(id)), QString());
       QVERIFY(!Item("MnuDeshacer")->isEnabled());
@@ -185,7 +186,7 @@ class NumberedGameTest : public GameWindowTest {
     QVERIFY(Item("MnuRehacer")->isEnabled() && Item("MnuTam_2")->isChecked());
     Choose("MnuRehacer");
     QCOMPARE(form->GameBoard().History(), (std::vector<std::string>{"3", "9", "20"}));
-    Choose("MnuReset");
+    ChooseAnswering("MnuReset", "Dejarla");
     StartGame();
     form->ResumeSavedGame();
     QCOMPARE(Line(), QString());
@@ -209,7 +210,7 @@ class NumberedGameTest : public GameWindowTest {
     qputenv("XDG_DATA_HOME", dataHome);
     form->SetCalendar([day] { return day; });
     Press(Qt::Key_D, Qt::ControlModifier);
-    QVERIFY(Line().startsWith(GameCodeText(id) + " · "));
+    QVERIFY(Line().startsWith("Partida del día · " + GameCodeText(id) + " · "));
     QString text;
     bool stayedUp = false;
     {
@@ -224,7 +225,7 @@ class NumberedGameTest : public GameWindowTest {
     }
     QVERIFY(stayedUp);
     const QString shared = QGuiApplication::clipboard()->text();
-    QCOMPARE(shared, QStringLiteral("Lucen %1 2026-12-09: %2 (mínimo %3)")
+    QCOMPARE(shared, QStringLiteral("Lucen %1 2026-12-09: %2 (mínimo %3) ★★★ · Racha: 1 día")
                          .arg(GameCodeText(id), PressesText(MakeGame(id).fewest))
                          .arg(MakeGame(id).fewest));
     QVERIFY(text.startsWith("Lo lograste!!\nPartida " + GameCodeText(id)));

@@ -84,6 +84,19 @@ class GameWindowTest : public QObject {
   QAction* Item(const QString& name) const { return form->findChild<QAction*>(name); }
   // Chooses a menu item by its name, as a click on it would.
   void Choose(const QString& name) const { Item(name)->trigger(); }
+  // Chooses a menu item whose command asks first, and answers with the button `answer`; returns
+  // the question.
+  QString ChooseAnswering(const QString& name, const QString& answer) const {
+    QString question;
+    const ModalCloser closer([&](QWidget* box) {
+      question = qobject_cast<QMessageBox*>(box)->text();
+      for (auto* button : box->findChildren<QAbstractButton*>()) {
+        if (button->text() == answer) button->click();
+      }
+    });
+    Choose(name);
+    return question;
+  }
   // A click as the desktop sends it: to the window, at the cell's place.
   void Click(int number) const {
     QTest::mouseClick(form->windowHandle(), Qt::LeftButton, {},
