@@ -68,6 +68,7 @@ MainWindow::MainWindow(DesktopShell& shell, QWidget* parent)
   statusBar()->setSizeGripEnabled(false);
   gameLine_ = new QLabel(statusBar());
   gameLine_->setObjectName(QStringLiteral("LineaPartida"));
+  gameLine_->setWordWrap(true);  // a second line rather than a word cut at the window's edge
   statusBar()->addWidget(gameLine_, 1);
   statusBar()->hide();
   connect(&records_, &RecordsFile::winKept, this, &MainWindow::ShowWinKept);

@@ -80,6 +80,11 @@ AboutWindow::AboutWindow(const QWidget& mainWindow, DesktopShell& shell)
          "Para ponerlo en su web, pida antes permiso al autor vía email."),
       kSilver, FontByName(QStringLiteral("Arial"), 9));
   notice_->setWordWrap(true);
+  // The notice's place reaches past the window's right edge, where the window clips it: its words
+  // wrap inside the part that shows, left of the frame line.
+  const float hidden =
+      kNoticePlace.left + kNoticePlace.width - (kAboutWindow.width - kTwipsPerPixel);
+  notice_->setContentsMargins(0, 0, TwipsToPixels({0, 0, hidden, 0}).width(), 0);
   closeNote_ = AddLabel("lblClick", {2805, 5955, 1320, 210}, tr("[click para cerrar]"),
                         kLightYellow, DialogFont());
   closeNote_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);

@@ -63,30 +63,68 @@ class FitTest : public lucen::testing::GameWindowTest {
   }
 
   // Each English caption within the part of its label that shows: inside the window, and left of
-  // the link that covers the end of the "Email: " and "Web:" labels.
-  void englishTextsFitTheirPlaces_data() {
+  // the link that covers the end of the "Email: " and "Web:" labels; the notice in Spanish too.
+  void textsFitTheirPlaces_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("coveredBy");
+    QTest::addColumn<QLocale::Language>("language");
     for (const char* name : {"lblCreadoPor", "lblTexto", "lblClick"})
-      QTest::newRow(name) << name << "";
+      QTest::newRow(name) << name << "" << QLocale::English;
     QTest::newRow("lblTexEmail") << "lblTexEmail"
-                                 << "lblMail";
+                                 << "lblMail" << QLocale::English;
     QTest::newRow("lblTexWeb") << "lblTexWeb"
-                               << "lblURL";
+                               << "lblURL" << QLocale::English;
+    QTest::newRow("lblTexto in Spanish") << "lblTexto"
+                                         << "" << QLocale::Spanish;
   }
-  void englishTextsFitTheirPlaces() {
+  void textsFitTheirPlaces() {
     QFETCH(QString, name);
     QFETCH(QString, coveredBy);
+    QFETCH(QLocale::Language, language);
+    SetLanguage(language);
     const QWidget mainWindow;
     const AboutWindow about(mainWindow, shell);
     const QLabel* label = about.findChild<QLabel*>(name);
-    QRect place = label->geometry() & about.rect();
+    QRect place = label->geometry() & about.rect().adjusted(1, 1, -1, -1);  // inside the frame
     if (!coveredBy.isEmpty()) place.setRight(about.findChild<QLabel*>(coveredBy)->x() - 1);
     // Laid out as the label lays out plain text: in its contents, aligned and wrapped as it is.
     const QRect text = label->fontMetrics().boundingRect(
         label->contentsRect(), int(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0),
         label->text());
+    SetLanguage(QLocale::English);
     QVERIFY2(place.translated(-label->pos()).contains(text), qPrintable(QDebug::toString(text)));
+  }
+
+  // The line under the board shows every word whole at every size and colour count, in each
+  // language: a numbered game with many presses, the presses still to make told, in practice.
+  void theGameLineFits_data() { theRecordsFitTheScreen_data(); }
+  void theGameLineFits() {
+    QFETCH(QLocale::Language, language);
+    SetLanguage(language);
+    StartGame();
+    for (int size = Board::kMinSize; size <= Board::kMaxSize; ++size) {
+      for (int colours = Board::kMinColours; colours <= Board::kMaxColours; ++colours) {
+        form->StartGame({size, colours, kMaxGameNumber});
+        for (int press = 0; press < 10; ++press) Click(size * size);
+        Press(Qt::Key_H, Qt::ControlModifier);
+        const auto* line = form->findChild<QLabel*>("LineaPartida");
+        {
+          const lucen::testing::ModalCloser seeHint([](QWidget* box) {
+            qobject_cast<QMessageBox*>(box)->buttons().constFirst()->click();
+          });
+          Press(Qt::Key_H, Qt::ControlModifier);
+        }
+        QTRY_VERIFY(line->isVisible());
+        const QRect shown = line->contentsRect();
+        const QRect needed = line->fontMetrics().boundingRect(
+            shown, int(line->alignment()) | Qt::TextWordWrap, line->text());
+        QVERIFY2(
+            shown.contains(needed) && form->rect().contains(line->geometry().translated(
+                                          line->parentWidget()->mapTo(form.get(), QPoint(0, 0)))),
+            qPrintable(line->text()));
+      }
+    }
+    SetLanguage(QLocale::English);
   }
 
   // The records of every board, with long numbers, in each language: the window lies on the

@@ -134,6 +134,47 @@ class NumberedGameTest : public GameWindowTest {
     QCOMPARE(Numbers(5, 2), QStringList());  // never played: not listed
   }
 
+  // The win message's buttons: OK is the default; "Copiar resultado" copies, says so and stays up;
+  // "Otra partida" starts a new game of the same board once the board has turned black; "Ver
+  // solución" plays the fewest presses on the game again, as practice, and a click stops it.
+  void theWinMessageLeadsOn() {
+    const auto winAnd = [this](const char* button) {
+      QString copied;
+      const ModalCloser closer([&](QWidget* window) {
+        auto* box = qobject_cast<QMessageBox*>(window);
+        QCOMPARE(box->defaultButton(), box->button(QMessageBox::Ok));
+        auto* copy = box->findChild<QPushButton*>("CopiarResultado");
+        copy->click();
+        copied = copy->text();
+        QTRY_COMPARE_WITH_TIMEOUT(copy->text(), QStringLiteral("&Copiar resultado"), 3000);
+        if (button) box->findChild<QPushButton*>(button)->click();
+      });
+      WinFromHere();
+      return copied;
+    };
+    QVERIFY(!ChooseGame("5x5-2-3").second);
+    QCOMPARE(winAnd("OtraPartida"), QStringLiteral("Copiado"));
+    QVERIFY(QGuiApplication::clipboard()->text().startsWith("Lucen 5x5-2-3: "));
+    const QString next = ChooseGame().first;
+    QVERIFY(next.startsWith("5x5-2-") && next != "5x5-2-3");
+
+    QVERIFY(!ChooseGame("5x5-2-3").second);
+    winAnd("VerSolucion");
+    QVERIFY(Line().startsWith("5x5-2-3 · 0 pulsaciones") && Line().endsWith("práctica"));
+    QTRY_COMPARE_WITH_TIMEOUT(Line(), QString(), 5000);  // played to the end, then black
+    QTRY_COMPARE_WITH_TIMEOUT(DifferencesFrom(Board(5, 2)), QString(), 2000);
+    QVERIFY(messages.isEmpty());
+
+    QVERIFY(!ChooseGame("5x5-2-3").second);
+    winAnd("VerSolucion");
+    QTRY_VERIFY(Line().startsWith("5x5-2-3 · 1 pulsación"));
+    Click(25);  // stops it where it is, and plays on from there
+    const QString stopped = Line();
+    QTest::qWait(1000);
+    QVERIFY(stopped.startsWith("5x5-2-3 · ") && stopped.endsWith("práctica"));
+    QCOMPARE(Line(), stopped);
+  }
+
   // The line under the board follows every press, undo, redo and restart; a size or a colour
   // choice ends the numbered game, and the window is the design's again.
   void theLineFollowsTheGameAndEndsWithIt() {
