@@ -58,4 +58,14 @@ NumberedGame MakeGame(const GameId& id) {
   }
 }
 
+int NumberForLevel(int size, int colourCount, Level level, std::uint64_t seed) {
+  const FewestBand band = BandOf(level, size);
+  SplitMix64 random(seed);
+  for (;;) {
+    const GameId id{size, colourCount, kMinGameNumber + random.Below(kMaxGameNumber)};
+    const int fewest = MakeGame(id).fewest;
+    if (fewest >= band.least && fewest <= band.most) return id.number;
+  }
+}
+
 }  // namespace lucen

@@ -112,8 +112,9 @@ class MainWindow : public QMainWindow {
   SolutionPlayer* solution_ = nullptr;  // plays the solution after "Ver solución"
   bool askBeforeHint_ = true;           // before a hint that costs the score
   bool askBeforeLeaving_ = true;        // before a command that leaves a scored first play
-  bool notSaved_ = false;  // the game in play cannot be saved for the next start  // while a
-                           // numbered game's win message is up
+  bool notSaved_ = false;
+  Level level_ = Level::kNormal;  // of "Partida nueva"  // the game in play cannot be saved for the
+                                  // next start  // while a numbered game's win message is up
   QAction* restartAction_ = nullptr;
   QActionGroup* sizes_ = nullptr;
   QActionGroup* colours_ = nullptr;

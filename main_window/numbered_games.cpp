@@ -17,8 +17,7 @@ namespace lucen {
 
 void MainWindow::NewGame() {
   if (!MayLeaveScore()) return;
-  Show(session_.StartNumber(
-      QRandomGenerator::global()->bounded(kMinGameNumber, kMaxGameNumber + 1)));
+  Show(session_.StartNew(level_, QRandomGenerator::global()->generate64()));
 }
 
 void MainWindow::StartDailyGame() {

@@ -93,7 +93,8 @@ SessionChange GameSession::Start(const GameId& id) {
   return StartGame(id, std::nullopt, Play::kAsRecorded);
 }
 
-SessionChange GameSession::StartNumber(int number) {
+SessionChange GameSession::StartNew(Level level, std::uint64_t seed) {
+  const int number = NumberForLevel(board_.Size(), board_.ColourCount(), level, seed);
   return StartGame({board_.Size(), board_.ColourCount(), number}, std::nullopt, Play::kAsRecorded);
 }
 

@@ -79,8 +79,9 @@ class GameSession {
 
   // Plays numbered game `id` (a chosen code), switching to its size and colour count.
   SessionChange Start(const GameId& id);
-  // Plays game `number` at the board's size and colour count ("Partida nueva").
-  SessionChange StartNumber(int number);
+  // Plays a game of `level` at the board's size and colour count ("Partida nueva"), its number
+  // drawn from `seed`.
+  SessionChange StartNew(Level level, std::uint64_t seed);
   // Plays today's game of the day.
   SessionChange StartDaily();
   // Plays on a saved game exactly where it was left; nothing changes when it cannot be rebuilt.

@@ -46,5 +46,26 @@ TEST(NumberedGame, TheSameNumberGivesTheSamePositionEverywhere) {
   EXPECT_THROW(MakeGame({5, 2, 1'000'000}), std::invalid_argument);
 }
 
+TEST(NumberedGame, EveryLevelHoldsGamesOnEveryBoardAndDrawsFromItsBand) {
+  for (int size = Board::kMinSize; size <= Board::kMaxSize; ++size) {
+    // The three bands share N..3N out between them, in order, none empty.
+    int next = FewestPressesAtLeast(size);
+    for (const Level level : {Level::kEasy, Level::kNormal, Level::kHard}) {
+      const FewestBand band = BandOf(level, size);
+      EXPECT_EQ(band.least, next) << size;
+      EXPECT_LE(band.least, band.most) << size;
+      next = band.most + 1;
+      for (int colours = Board::kMinColours; colours <= Board::kMaxColours; ++colours) {
+        for (std::uint64_t seed = 1; seed <= 4; ++seed) {
+          const GameId id{size, colours, NumberForLevel(size, colours, level, seed)};
+          const int fewest = MakeGame(id).fewest;
+          EXPECT_TRUE(fewest >= band.least && fewest <= band.most) << GameCode(id) << " " << fewest;
+        }
+      }
+    }
+    EXPECT_EQ(next, FewestPressesAtMost(size) + 1) << size;
+  }
+}
+
 }  // namespace
 }  // namespace lucen
