@@ -18,7 +18,7 @@
 #include <cstdlib>
 #include <stdexcept>
 
-#include "tests/e2e/support/game_session.h"
+#include "tests/e2e/support/running_game.h"
 
 namespace lucen::e2e {
 namespace {

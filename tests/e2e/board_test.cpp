@@ -8,7 +8,7 @@
 namespace lucen::e2e {
 namespace {
 
-using BoardTest = MainWindowTest;
+using BoardTest = PastTheAboutWindowTest;
 
 TEST_F(BoardTest, CellsSitAtTheirTwipsPlacesAndStartBlack) {
   EXPECT_TRUE(CellsAt(*game, 5));

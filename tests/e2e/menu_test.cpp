@@ -17,12 +17,12 @@ constexpr int kSizes = 2;
 constexpr int kColours = 3;
 constexpr int kAbout = 2;
 
-using MenuTest = MainWindowTest;
+using MenuTest = PastTheAboutWindowTest;
 
-void ChooseSize(GameSession& game, int size) {
+void ChooseSize(RunningGame& game, int size) {
   game.ChooseMenuItem(kGame, kSizes, size - 5);
 }
-void ChooseColours(GameSession& game, int count) {
+void ChooseColours(RunningGame& game, int count) {
   game.ChooseMenuItem(kGame, kColours, count - 2);
 }
 

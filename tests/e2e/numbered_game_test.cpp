@@ -17,7 +17,7 @@ TEST_F(ScreenReaderTest, AGameWonWithHintsIsPlayedButNotWon) {
   GameOptions options = OnDesktop("es_ES.UTF-8");
   options.home = folder_.path().toStdString() + "/home";
   {
-    GameSession game(options);
+    RunningGame game(options);
     const TopLevel main = game.PassAboutWindow();
     const std::vector<Node> cells = BoardCells(WaitForWindow(game, ATSPI_ROLE_FRAME));
     ASSERT_EQ(cells.size(), 25u);
@@ -61,7 +61,7 @@ TEST_F(ScreenReaderTest, AGameWonWithHintsIsPlayedButNotWon) {
     EXPECT_EQ(game.SanitizerReport(), "");
   }
 
-  GameSession again(options);
+  RunningGame again(options);
   again.PassAboutWindow();
   again.ChooseMenuItem(0, 7);  // Juego > Récords
   const Node records = WaitForWindow(again, ATSPI_ROLE_DIALOG, "Récords");
@@ -83,7 +83,7 @@ TEST_F(ScreenReaderTest, AGameWonWithHintsIsPlayedButNotWon) {
 TEST(CommandLineGame, StartsWithTheGameItNames) {
   GameOptions options;
   options.arguments = {"--game", "6x6-3-42"};
-  GameSession game(options);
+  RunningGame game(options);
   game.PassAboutWindow();
   Board start(6, 3);
   start.Start(MakeGame({6, 3, 42}).start);
@@ -99,7 +99,7 @@ TEST(GameInPlay, ComesBackAfterTheGameIsKilled) {
   Board board(6, 3);
   board.Start(MakeGame({6, 3, 42}).start);
   {
-    GameSession game(options);
+    RunningGame game(options);
     game.PassAboutWindow();
     for (int cell : {1, 8, 36}) ASSERT_TRUE(Play(game, board, cell));
     // The game in play goes to disk off the window's thread, just after each press.
@@ -110,7 +110,7 @@ TEST(GameInPlay, ComesBackAfterTheGameIsKilled) {
     ASSERT_TRUE(status && status->signal == SIGKILL);
   }
   options.arguments.clear();
-  GameSession again(options);
+  RunningGame again(options);
   again.PassAboutWindow();
   EXPECT_TRUE(Shows(again, board));
   EXPECT_EQ(again.SanitizerReport(), "");

@@ -23,7 +23,7 @@ TEST(PackagedGame, StartsPlaysOpensItsInstructionsAndEnds) {
   ASSERT_TRUE(std::filesystem::exists(command)) << "LUCEN_PACKAGED_GAME: " << command;
   GameOptions options;
   options.executable = command;
-  GameSession game(options);
+  RunningGame game(options);
 
   const Window first = game.Desktop().NextMapped(game.Process().Pid(), None,
                                                  [&] { return !game.Process().Running(); });

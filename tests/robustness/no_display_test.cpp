@@ -6,7 +6,7 @@
 #include <optional>
 #include <string>
 
-#include "tests/e2e/support/game_session.h"
+#include "tests/e2e/support/running_game.h"
 
 namespace lucen::e2e {
 namespace {

@@ -22,7 +22,7 @@ void GameTest::TearDown() {
   game.reset();
 }
 
-::testing::AssertionResult Shows(GameSession& game, const Board& board) {
+::testing::AssertionResult Shows(RunningGame& game, const Board& board) {
   std::vector<Rgb> expected(1);  // element 0 unused, as in CellColours
   for (std::size_t cell = 0; cell < board.CellCount(); ++cell) {
     expected.push_back(board.Colour(cell));
@@ -38,13 +38,13 @@ void GameTest::TearDown() {
   return ::testing::AssertionFailure() << "the board differs:" << wrong.str();
 }
 
-::testing::AssertionResult Play(GameSession& game, Board& board, int index) {
+::testing::AssertionResult Play(RunningGame& game, Board& board, int index) {
   board.Press(static_cast<std::size_t>(index - 1));
   game.ClickCell(board.Size(), index);
   return Shows(game, board) << " after a click on cell " << index;
 }
 
-::testing::AssertionResult AboutAloneAndAnswering(GameSession& game, const TopLevel& about) {
+::testing::AssertionResult AboutAloneAndAnswering(RunningGame& game, const TopLevel& about) {
   if (!game.SyncWithAboutWindow(about.frame)) {
     return ::testing::AssertionFailure() << "the about window does not answer";
   }
@@ -53,7 +53,7 @@ void GameTest::TearDown() {
   return ::testing::AssertionFailure() << windows.size() << " windows shown, not the about alone";
 }
 
-::testing::AssertionResult ClickAboutAway(GameSession& game, const TopLevel& about) {
+::testing::AssertionResult ClickAboutAway(RunningGame& game, const TopLevel& about) {
   game.Desktop().Click(about.frame.x + 5, about.frame.y + 5);
   if (!game.WaitUntilGone(about.id)) return ::testing::AssertionFailure() << "the about stayed";
   if (!game.WaitForMainWindow()) return ::testing::AssertionFailure() << "no main window came";
@@ -64,10 +64,10 @@ namespace {
 
 // Each cell's centre black, and its one-pixel bevel light at its first pixel and dark at its last:
 // exactly where the twips layout puts it.
-::testing::AssertionResult CellsAtNow(GameSession& game, int size) {
+::testing::AssertionResult CellsAtNow(RunningGame& game, int size) {
   const Rect client = game.ClientArea();
   const Snapshot shot = game.Desktop().Grab(client);
-  const auto rects = CellRects(size);
+  const auto rects = CellPixelRects(size);
   struct Point {
     const char* what;
     int x, y;
@@ -94,7 +94,7 @@ namespace {
 
 }  // namespace
 
-::testing::AssertionResult CellsAt(GameSession& game, int size) {
+::testing::AssertionResult CellsAt(RunningGame& game, int size) {
   WaitUntil([&] { return static_cast<bool>(CellsAtNow(game, size)); });
   return CellsAtNow(game, size);
 }

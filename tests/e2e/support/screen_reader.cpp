@@ -147,7 +147,7 @@ GameOptions ScreenReaderTest::OnDesktop(const std::string& locale) const {
   return options;
 }
 
-Node ScreenReaderTest::WaitForWindow(GameSession& game, AtspiRole role, const std::string& name) {
+Node ScreenReaderTest::WaitForWindow(RunningGame& game, AtspiRole role, const std::string& name) {
   Node found;
   WaitUntil([&] {
     for (const Node& application : Children(desktop_)) {

@@ -48,7 +48,7 @@ class ScreenReaderTest : public ::testing::Test {
   GameOptions OnDesktop(const std::string& locale) const;
   // The game's top-level object with `role` (dialog: the about window; frame: the main window)
   // and, when given, `name`, once the game has registered with the accessibility bus and has one.
-  Node WaitForWindow(GameSession& game, AtspiRole role, const std::string& name = "");
+  Node WaitForWindow(RunningGame& game, AtspiRole role, const std::string& name = "");
 
   QTemporaryDir folder_{QDir::tempPath() + "/lucen-a11y-XXXXXX"};
   std::string address_;

@@ -23,7 +23,7 @@ QSize ClientSize();
 
 // Where each cell of an N x N board sits in the main window's client area, in pixels, from the
 // game's own twips layout: element i is cell i (1-based, row by row); element 0 is unused.
-std::vector<Rect> CellRects(int size);
+std::vector<Rect> CellPixelRects(int size);
 
 // What answers the game's requests to the desktop for opening a document or an address.
 enum class Opener {
@@ -77,12 +77,12 @@ std::string LocalPath(const std::string& url);
 
 // The game running on a private X server of its own, with a test acting as the player. The game,
 // the server and the stand-in openers are ended, and the folder removed, with the object.
-class GameSession {
+class RunningGame {
  public:
-  explicit GameSession(GameOptions options = {});
-  ~GameSession();
-  GameSession(const GameSession&) = delete;
-  GameSession& operator=(const GameSession&) = delete;
+  explicit RunningGame(GameOptions options = {});
+  ~RunningGame();
+  RunningGame(const RunningGame&) = delete;
+  RunningGame& operator=(const RunningGame&) = delete;
 
   XDesktop& Desktop() { return *desktop_; }
   ChildProcess& Process() { return *game_; }

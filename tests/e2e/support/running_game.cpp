@@ -9,7 +9,7 @@
 #include <QDir>
 #include <QMenuBar>
 
-#include "tests/e2e/support/game_session.h"
+#include "tests/e2e/support/running_game.h"
 
 #include <X11/keysym.h>
 #include <signal.h>
@@ -100,7 +100,7 @@ QSize ClientSize() {
   return TwipsToPixels(kClientArea).size();
 }
 
-std::vector<Rect> CellRects(int size) {
+std::vector<Rect> CellPixelRects(int size) {
   std::vector<Rect> rects(1);
   for (const TwipsRect& place : ::lucen::CellRects(size)) {
     const QRect pixels = TwipsToPixels(place);
@@ -165,14 +165,14 @@ Finished RunWithoutDisplay(const GameOptions& options) {
   return {*status, ReadFile(path / "game.out"), ReadFile(path / "game.err")};
 }
 
-GameSession::GameSession(GameOptions options)
+RunningGame::RunningGame(GameOptions options)
     : folder_(QDir::tempPath() + "/lucen-e2e-XXXXXX"), scale_(options.scale) {
   server_ = std::make_unique<XvfbServer>(Path("xvfb.log"));
   desktop_ = std::make_unique<XDesktop>(server_->DisplayName());
   game_ = StartGame(options, folder_.path().toStdString(), server_->DisplayName());
 }
 
-GameSession::~GameSession() {
+RunningGame::~RunningGame() {
   game_.reset();
   // A slow opener was started detached from the game and outlives it: end each one by its id,
   // once it is known still to be the stand-in's sleep.
@@ -184,15 +184,15 @@ GameSession::~GameSession() {
   server_.reset();
 }
 
-std::filesystem::path GameSession::Path(const char* name) const {
+std::filesystem::path RunningGame::Path(const char* name) const {
   return std::filesystem::path(folder_.path().toStdString()) / name;
 }
 
-std::string GameSession::ErrorOutput() const {
+std::string RunningGame::ErrorOutput() const {
   return ReadFile(Path("game.err"));
 }
 
-std::string GameSession::SanitizerReport() const {
+std::string RunningGame::SanitizerReport() const {
   const std::string output = ErrorOutput();
   for (const char* marker : {"ERROR: AddressSanitizer", "ERROR: LeakSanitizer", "runtime error:"}) {
     const std::size_t at = output.find(marker);
@@ -201,7 +201,7 @@ std::string GameSession::SanitizerReport() const {
   return {};
 }
 
-std::optional<TopLevel> GameSession::WaitForWindow(
+std::optional<TopLevel> RunningGame::WaitForWindow(
     const std::function<bool(const TopLevel&)>& wanted, std::chrono::milliseconds limit) {
   std::optional<TopLevel> found;
   WaitUntil(
@@ -215,7 +215,7 @@ std::optional<TopLevel> GameSession::WaitForWindow(
   return found;
 }
 
-bool GameSession::WaitUntilGone(Window window) {
+bool RunningGame::WaitUntilGone(Window window) {
   return WaitUntil([&] {
     const auto windows = desktop_->MappedTopLevels();
     return std::none_of(windows.begin(), windows.end(),
@@ -223,21 +223,21 @@ bool GameSession::WaitUntilGone(Window window) {
   });
 }
 
-std::optional<TopLevel> GameSession::WaitForAbout() {
+std::optional<TopLevel> RunningGame::WaitForAbout() {
   const QSize size = AboutSize() * scale_;
   return WaitForWindow([&](const TopLevel& w) {
     return w.frame.width == size.width() && w.frame.height == size.height();
   });
 }
 
-std::optional<TopLevel> GameSession::WaitForMainWindow() {
+std::optional<TopLevel> RunningGame::WaitForMainWindow() {
   auto main =
       WaitForWindow([](const TopLevel& w) { return w.name == MainWindowCaption().toStdString(); });
   if (main) main_ = main->id;
   return main;
 }
 
-TopLevel GameSession::PassAboutWindow() {
+TopLevel RunningGame::PassAboutWindow() {
   const auto about = WaitForAbout();
   if (!about) throw std::runtime_error("the about window did not appear");
   desktop_->MovePointer(about->frame.x + 5, about->frame.y + 5);
@@ -248,19 +248,19 @@ TopLevel GameSession::PassAboutWindow() {
   return *main;
 }
 
-std::pair<int, int> GameSession::Scaled(const Rect& window, QPoint point) const {
+std::pair<int, int> RunningGame::Scaled(const Rect& window, QPoint point) const {
   return {window.x + point.x() * scale_, window.y + point.y() * scale_};
 }
 
-std::pair<int, int> GameSession::MailLink(const Rect& about) const {
+std::pair<int, int> RunningGame::MailLink(const Rect& about) const {
   return Scaled(about, TwipsToPixels(kMailLinkPlace).center());
 }
 
-std::pair<int, int> GameSession::WebLink(const Rect& about) const {
+std::pair<int, int> RunningGame::WebLink(const Rect& about) const {
   return Scaled(about, TwipsToPixels(kWebLinkPlace).center());
 }
 
-bool GameSession::MailLinkUnderlined(const Rect& about) {
+bool RunningGame::MailLinkUnderlined(const Rect& about) {
   // The underline is a row of the link that is blue for most of the link's design width; a row
   // of letters never is. The link takes the size of its text from its corner, with room for the
   // underline below the design height.
@@ -279,7 +279,7 @@ bool GameSession::MailLinkUnderlined(const Rect& about) {
   return false;
 }
 
-bool GameSession::SyncWithAboutWindow(const Rect& about) {
+bool RunningGame::SyncWithAboutWindow(const Rect& about) {
   const auto [x, y] = MailLink(about);
   desktop_->MovePointer(x, y);
   if (!WaitUntil([&] { return MailLinkUnderlined(about); })) return false;
@@ -287,22 +287,22 @@ bool GameSession::SyncWithAboutWindow(const Rect& about) {
   return WaitUntil([&] { return !MailLinkUnderlined(about); });
 }
 
-Window GameSession::MainWindowId() {
+Window RunningGame::MainWindowId() {
   if (!main_ && !WaitForMainWindow()) throw std::runtime_error("no main window");
   return *main_;
 }
 
-int GameSession::MenuBarHeight() {
+int RunningGame::MenuBarHeight() {
   return desktop_->Frame(MainWindowId()).height - ClientSize().height() * scale_;
 }
 
-Rect GameSession::ClientArea() {
+Rect RunningGame::ClientArea() {
   const Rect frame = desktop_->Frame(MainWindowId());
   const int height = ClientSize().height() * scale_;
   return {frame.x, frame.y + LaidOut().clientTop * scale_, frame.width, height};
 }
 
-void GameSession::ChooseMenuItem(int title, int downs, std::optional<int> subDowns) {
+void RunningGame::ChooseMenuItem(int title, int downs, std::optional<int> subDowns) {
   const auto& places = MenuTitlePlaces();
   if (static_cast<int>(places.size()) <= title) {
     throw std::runtime_error("the main window has " + std::to_string(places.size()) + " menus");
@@ -335,12 +335,12 @@ void GameSession::ChooseMenuItem(int title, int downs, std::optional<int> subDow
   }
 }
 
-std::pair<int, int> GameSession::CellCentre(const Rect& client, int size, int index) const {
-  const Rect cell = CellRects(size).at(static_cast<std::size_t>(index));
+std::pair<int, int> RunningGame::CellCentre(const Rect& client, int size, int index) const {
+  const Rect cell = CellPixelRects(size).at(static_cast<std::size_t>(index));
   return Scaled(client, {cell.x + cell.width / 2, cell.y + cell.height / 2});
 }
 
-std::vector<Rgb> GameSession::CellColours(int size) {
+std::vector<Rgb> RunningGame::CellColours(int size) {
   const Rect client = ClientArea();
   const Snapshot shot = desktop_->Grab(client);
   std::vector<Rgb> colours(1);
@@ -351,12 +351,12 @@ std::vector<Rgb> GameSession::CellColours(int size) {
   return colours;
 }
 
-void GameSession::ClickCell(int size, int index) {
+void RunningGame::ClickCell(int size, int index) {
   const auto [x, y] = CellCentre(ClientArea(), size, index);
   desktop_->Click(x, y);
 }
 
-std::vector<Rgb> GameSession::WaitForCells(int size, const std::vector<Rgb>& expected) {
+std::vector<Rgb> RunningGame::WaitForCells(int size, const std::vector<Rgb>& expected) {
   std::vector<Rgb> seen;
   WaitUntil([&] {
     seen = CellColours(size);
@@ -365,17 +365,17 @@ std::vector<Rgb> GameSession::WaitForCells(int size, const std::vector<Rgb>& exp
   return seen;
 }
 
-std::vector<OpenerCall> GameSession::OpenerCalls() const {
+std::vector<OpenerCall> RunningGame::OpenerCalls() const {
   return ReadOpenerCalls(folder_.path().toStdString());
 }
 
-std::vector<OpenerCall> GameSession::WaitForOpenerCalls(std::size_t count) {
+std::vector<OpenerCall> RunningGame::WaitForOpenerCalls(std::size_t count) {
   std::vector<OpenerCall> calls;
   WaitUntil([&] { return (calls = OpenerCalls()).size() >= count; });
   return calls;
 }
 
-void GameSession::SaveScreen(const std::filesystem::path& file) {
+void RunningGame::SaveScreen(const std::filesystem::path& file) {
   desktop_->Grab(desktop_->ScreenRect()).image.save(QString::fromStdString(file.string()));
 }
 
