@@ -57,7 +57,7 @@ class DoubleDensityTest : public PastTheAboutWindowTest {
 // exact colour where the layout puts it, and a move works as ever. (The widget test sees any gap
 // between the cells in device pixels.)
 TEST_F(DoubleDensityTest, TheGameScalesWhole) {
-  EXPECT_EQ(main.frame.width, 2 * ClientSize().width());
+  EXPECT_EQ(main.frame.width(), 2 * ClientSize().width());
   EXPECT_GT(game->MenuBarHeight(), 0);
   Board model(5, 2);
   ASSERT_TRUE(Shows(*game, model));

@@ -35,8 +35,8 @@ TEST_F(MenuTest, SizesRebuildTheBoardBlackAndCentreTheWindow) {
   for (const int size : {7, 9, 6, 8, 5}) {
     ChooseSize(*game, size);
     EXPECT_TRUE(CellsAt(*game, size));
-    const Rect frame = game->Desktop().Frame(main.id);
-    EXPECT_EQ(QPoint(frame.x, frame.y), CentredTopLeft({frame.width, frame.height}, area));
+    const QRect frame = game->Desktop().Frame(main.id);
+    EXPECT_EQ(frame.topLeft(), CentredTopLeft(frame.size(), area));
     if (size != 7) continue;
     Board seven(7, 2);
     ASSERT_TRUE(Play(*game, seven, 28));  // an edge cell, whose group must not wrap

@@ -7,6 +7,7 @@
 #include <regex>
 
 #include "board/game_code.h"
+#include "player_files/player_paths.h"
 #include "tests/e2e/support/game_test.h"
 #include "tests/e2e/support/screen_reader.h"
 
@@ -15,7 +16,7 @@ namespace {
 
 TEST_F(ScreenReaderTest, AGameWonWithHintsIsPlayedButNotWon) {
   GameOptions options = OnDesktop("es_ES.UTF-8");
-  options.home = folder_.path().toStdString() + "/home";
+  options.playerFiles = folder_.path();
   {
     RunningGame game(options);
     const TopLevel main = game.PassAboutWindow();
@@ -56,7 +57,7 @@ TEST_F(ScreenReaderTest, AGameWonWithHintsIsPlayedButNotWon) {
     game.Desktop().Key(XK_Return);
     ASSERT_TRUE(WaitUntil([&] { return Descriptions(cells) == black; }));
     ASSERT_TRUE(game.Desktop().RequestClose(main.id));
-    const auto status = game.Process().WaitFor(kPatience);
+    const auto status = game.Process().WaitFor();
     ASSERT_TRUE(status && status->exited && status->code == 0) << "no clean end on a close";
     EXPECT_EQ(game.SanitizerReport(), "");
   }
@@ -92,9 +93,9 @@ TEST(CommandLineGame, StartsWithTheGameItNames) {
 
 // A numbered game killed in the middle comes back where it was, once the about window is closed.
 TEST(GameInPlay, ComesBackAfterTheGameIsKilled) {
-  const QTemporaryDir home;
+  const testing::PrivateFolders player;  // where SavedGamePath() looks too
   GameOptions options;
-  options.home = home.path().toStdString();
+  options.playerFiles = player.path();
   options.arguments = {"--game", "6x6-3-42"};
   Board board(6, 3);
   board.Start(MakeGame({6, 3, 42}).start);
@@ -103,10 +104,10 @@ TEST(GameInPlay, ComesBackAfterTheGameIsKilled) {
     game.PassAboutWindow();
     for (int cell : {1, 8, 36}) ASSERT_TRUE(Play(game, board, cell));
     // The game in play goes to disk off the window's thread, just after each press.
-    const std::filesystem::path saved = options.home / ".local/state/lucen/game-in-play.json";
+    const std::string saved = SavedGamePath().toStdString();
     ASSERT_TRUE(WaitUntil([&] { return ReadFile(saved).find("35") != std::string::npos; }));
     ::kill(game.Process().Pid(), SIGKILL);
-    const auto status = game.Process().WaitFor(kPatience);
+    const auto status = game.Process().WaitFor();
     ASSERT_TRUE(status && status->signal == SIGKILL);
   }
   options.arguments.clear();

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <memory>
-#include <vector>
 
 #include "board/board.h"
 #include "tests/e2e/support/running_game.h"
@@ -49,8 +48,8 @@ class PastTheAboutWindowTest : public GameTest {
 ::testing::AssertionResult ClickAboutAway(RunningGame& game, const TopLevel& about);
 
 // Whether the main window shows an all-black N x N board exactly where the twips layout puts it:
-// each face black with the light bevel on its first pixel and the dark one on its last, and the
-// window's background just outside the board. Waits for it first.
+// each face black with the light bevel on its first pixel and the dark one on its last. Waits for
+// it first.
 ::testing::AssertionResult CellsAt(RunningGame& game, int size);
 
 }  // namespace lucen::e2e

@@ -19,7 +19,6 @@ struct Unref {
 };
 using Node = std::unique_ptr<AtspiAccessible, Unref>;
 
-std::string Name(const Node& node);
 std::vector<Node> Children(const Node& node);
 // Every object with `role` from `node` down, depth first.
 std::vector<Node> All(const Node& node, AtspiRole role);
@@ -33,7 +32,7 @@ void DoFirstAction(const Node& node);
 
 // The cells of the board in the main window `frame`, row by row.
 std::vector<Node> BoardCells(const Node& frame);
-// What the cells of a two-colour board should tell a screen reader, row by row.
+// What the cells of `board` should tell a screen reader in Spanish, row by row.
 std::vector<std::string> Described(const Board& board);
 
 // A private session bus, the game's and this test's, which starts the accessibility bus and
