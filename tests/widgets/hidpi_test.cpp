@@ -3,7 +3,6 @@
 #include <QLabel>
 #include <QtTest>
 
-#include "board_view/board_layout.h"
 #include "board_view/cell_button.h"
 #include "secondary_windows/about_window.h"
 #include "tests/widgets/support/game_window_test.h"
@@ -26,7 +25,16 @@ class HighDpiTest : public GameWindowTest {
 
   void theLayoutKeepsItsLogicalSize() {
     QCOMPARE(form->centralWidget()->size(), kClientAreaPixels);
-    QCOMPARE(Cell(25)->geometry(), TwipsToPixels(CellRects(5).back()));
+    // The cells tile the board's square without gaps or overlaps, in logical pixels.
+    QRegion covered;
+    int area = 0;
+    for (int i = 1; i <= 25; ++i) {
+      covered += Cell(i)->geometry();
+      area += Cell(i)->width() * Cell(i)->height();
+    }
+    QCOMPARE(covered.rectCount(), 1);
+    QCOMPARE(covered.boundingRect(), kBoardPixels);
+    QCOMPARE(area, kBoardPixels.width() * kBoardPixels.height());
   }
 
   void cellsTileWithoutGapsInDevicePixels() {

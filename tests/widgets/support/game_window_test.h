@@ -17,8 +17,10 @@
 namespace lucen::testing {
 
 // The design's sizes in pixels, pinned here once: the main window's client area of 4020 x 4005
-// twips and the about window of 4260 x 6300 twips.
+// twips, the board's square of 3615 twips from the template cell's corner at (180, 180) twips,
+// and the about window of 4260 x 6300 twips.
 inline constexpr QSize kClientAreaPixels(268, 267);
+inline constexpr QRect kBoardPixels(12, 12, 241, 241);
 inline constexpr QSize kAboutWindowPixels(284, 420);
 
 // Stands in for the desktop and remembers every address it was asked to open; it takes each
