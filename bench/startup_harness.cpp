@@ -18,7 +18,7 @@
 #include <cstdlib>
 #include <stdexcept>
 
-#include "tests/e2e/support/game_session.h"
+#include "tests/e2e/support/running_game.h"
 
 namespace lucen::e2e {
 namespace {
@@ -80,7 +80,7 @@ Sample Run(XDesktop& desktop, const std::string& display, const std::filesystem:
            const Program& program) {
   GameOptions options;
   options.executable = program.path;
-  options.utf8Locale = false;  // the harness's own language, if it has one
+  options.environment.clear();  // the harness's own language, if it has one
   if (const char* lang = std::getenv("LANG")) options.environment["LANG"] = lang;
   const auto child = StartGame(options, folder, display);
   const pid_t pid = child->Pid();
@@ -93,11 +93,10 @@ Sample Run(XDesktop& desktop, const std::string& display, const std::filesystem:
   if (first == None) Fail(program.label + " mapped no window");
   Window last = first;
   if (program.isGame) {
-    const Rect about = desktop.Frame(first);
-    if (about.width != AboutSize().width() || about.height != AboutSize().height()) {
+    const QRect about = desktop.Frame(first);
+    if (about.size() != AboutSize())
       Fail(program.label + ": the first window is not the about window");
-    }
-    desktop.Click(about.x + about.width / 2, about.y + about.height / 2);
+    desktop.Click(about.center());
     last = desktop.NextMapped(pid, first, ended);
     sample.mainWindowMs = Milliseconds(Clock::now() - child->Started());
     if (last == None) Fail(program.label + " showed no main window after the about window");

@@ -8,7 +8,7 @@
 namespace lucen::e2e {
 namespace {
 
-using BoardTest = MainWindowTest;
+using BoardTest = PastTheAboutWindowTest;
 
 TEST_F(BoardTest, CellsSitAtTheirTwipsPlacesAndStartBlack) {
   EXPECT_TRUE(CellsAt(*game, 5));
@@ -33,8 +33,9 @@ TEST_F(BoardTest, TheLastClickOfASolutionWinsAndEnterLeavesTheBoardBlack) {
   EXPECT_EQ(message->name, "Lucen");
   // While the message is up, the whole board is light green. The message opens over the board;
   // it is moved aside to see every cell.
-  game->Desktop().MoveWindow(message->id, 0, 0);
-  ASSERT_TRUE(WaitUntil([&] { return game->Desktop().Frame(message->id).Right() < main.frame.x; }));
+  game->Desktop().MoveWindow(message->id, {0, 0});
+  ASSERT_TRUE(
+      WaitUntil([&] { return game->Desktop().Frame(message->id).right() < main.frame.x(); }));
   model.Press(static_cast<std::size_t>(last - 1));
   ASSERT_TRUE(Shows(*game, model));
   EXPECT_EQ(game->Desktop().MappedTopLevels().size(), 2u);

@@ -8,7 +8,7 @@
 namespace lucen::e2e {
 namespace {
 
-using KeyboardTest = MainWindowTest;
+using KeyboardTest = PastTheAboutWindowTest;
 
 // The focus starts on cell 1; the arrows walk the grid (and stop at its edges: Up and Left do
 // nothing here); Space plays. Every edge is keyboard_access_test's.
@@ -44,7 +44,7 @@ TEST_F(KeyboardTest, UndoAndRedoThroughTheShortcuts) {
   EXPECT_TRUE(Shows(*game, model));
 }
 
-class DoubleDensityTest : public MainWindowTest {
+class DoubleDensityTest : public PastTheAboutWindowTest {
  protected:
   GameOptions Options() const override {
     GameOptions options;
@@ -57,7 +57,7 @@ class DoubleDensityTest : public MainWindowTest {
 // exact colour where the layout puts it, and a move works as ever. (The widget test sees any gap
 // between the cells in device pixels.)
 TEST_F(DoubleDensityTest, TheGameScalesWhole) {
-  EXPECT_EQ(main.frame.width, 2 * ClientSize().width());
+  EXPECT_EQ(main.frame.width(), 2 * ClientSize().width());
   EXPECT_GT(game->MenuBarHeight(), 0);
   Board model(5, 2);
   ASSERT_TRUE(Shows(*game, model));

@@ -17,12 +17,12 @@ constexpr int kSizes = 2;
 constexpr int kColours = 3;
 constexpr int kAbout = 2;
 
-using MenuTest = MainWindowTest;
+using MenuTest = PastTheAboutWindowTest;
 
-void ChooseSize(GameSession& game, int size) {
+void ChooseSize(RunningGame& game, int size) {
   game.ChooseMenuItem(kGame, kSizes, size - 5);
 }
-void ChooseColours(GameSession& game, int count) {
+void ChooseColours(RunningGame& game, int count) {
   game.ChooseMenuItem(kGame, kColours, count - 2);
 }
 
@@ -35,8 +35,8 @@ TEST_F(MenuTest, SizesRebuildTheBoardBlackAndCentreTheWindow) {
   for (const int size : {7, 9, 6, 8, 5}) {
     ChooseSize(*game, size);
     EXPECT_TRUE(CellsAt(*game, size));
-    const Rect frame = game->Desktop().Frame(main.id);
-    EXPECT_EQ(QPoint(frame.x, frame.y), CentredTopLeft({frame.width, frame.height}, area));
+    const QRect frame = game->Desktop().Frame(main.id);
+    EXPECT_EQ(frame.topLeft(), CentredTopLeft(frame.size(), area));
     if (size != 7) continue;
     Board seven(7, 2);
     ASSERT_TRUE(Play(*game, seven, 28));  // an edge cell, whose group must not wrap

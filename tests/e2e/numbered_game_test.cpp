@@ -7,6 +7,7 @@
 #include <regex>
 
 #include "board/game_code.h"
+#include "player_files/player_paths.h"
 #include "tests/e2e/support/game_test.h"
 #include "tests/e2e/support/screen_reader.h"
 
@@ -15,9 +16,9 @@ namespace {
 
 TEST_F(ScreenReaderTest, AGameWonWithHintsIsPlayedButNotWon) {
   GameOptions options = OnDesktop("es_ES.UTF-8");
-  options.home = folder_.path().toStdString() + "/home";
+  options.playerFiles = folder_.path();
   {
-    GameSession game(options);
+    RunningGame game(options);
     const TopLevel main = game.PassAboutWindow();
     const std::vector<Node> cells = BoardCells(WaitForWindow(game, ATSPI_ROLE_FRAME));
     ASSERT_EQ(cells.size(), 25u);
@@ -56,12 +57,12 @@ TEST_F(ScreenReaderTest, AGameWonWithHintsIsPlayedButNotWon) {
     game.Desktop().Key(XK_Return);
     ASSERT_TRUE(WaitUntil([&] { return Descriptions(cells) == black; }));
     ASSERT_TRUE(game.Desktop().RequestClose(main.id));
-    const auto status = game.Process().WaitFor(kPatience);
+    const auto status = game.Process().WaitFor();
     ASSERT_TRUE(status && status->exited && status->code == 0) << "no clean end on a close";
     EXPECT_EQ(game.SanitizerReport(), "");
   }
 
-  GameSession again(options);
+  RunningGame again(options);
   again.PassAboutWindow();
   again.ChooseMenuItem(0, 7);  // Juego > Récords
   const Node records = WaitForWindow(again, ATSPI_ROLE_DIALOG, "Récords");
@@ -83,7 +84,7 @@ TEST_F(ScreenReaderTest, AGameWonWithHintsIsPlayedButNotWon) {
 TEST(CommandLineGame, StartsWithTheGameItNames) {
   GameOptions options;
   options.arguments = {"--game", "6x6-3-42"};
-  GameSession game(options);
+  RunningGame game(options);
   game.PassAboutWindow();
   Board start(6, 3);
   start.Start(MakeGame({6, 3, 42}).start);
@@ -92,25 +93,25 @@ TEST(CommandLineGame, StartsWithTheGameItNames) {
 
 // A numbered game killed in the middle comes back where it was, once the about window is closed.
 TEST(GameInPlay, ComesBackAfterTheGameIsKilled) {
-  const QTemporaryDir home;
+  const testing::PrivateFolders player;  // where SavedGamePath() looks too
   GameOptions options;
-  options.home = home.path().toStdString();
+  options.playerFiles = player.path();
   options.arguments = {"--game", "6x6-3-42"};
   Board board(6, 3);
   board.Start(MakeGame({6, 3, 42}).start);
   {
-    GameSession game(options);
+    RunningGame game(options);
     game.PassAboutWindow();
     for (int cell : {1, 8, 36}) ASSERT_TRUE(Play(game, board, cell));
     // The game in play goes to disk off the window's thread, just after each press.
-    const std::filesystem::path saved = options.home / ".local/state/lucen/game-in-play.json";
+    const std::string saved = SavedGamePath().toStdString();
     ASSERT_TRUE(WaitUntil([&] { return ReadFile(saved).find("35") != std::string::npos; }));
     ::kill(game.Process().Pid(), SIGKILL);
-    const auto status = game.Process().WaitFor(kPatience);
+    const auto status = game.Process().WaitFor();
     ASSERT_TRUE(status && status->signal == SIGKILL);
   }
   options.arguments.clear();
-  GameSession again(options);
+  RunningGame again(options);
   again.PassAboutWindow();
   EXPECT_TRUE(Shows(again, board));
   EXPECT_EQ(again.SanitizerReport(), "");

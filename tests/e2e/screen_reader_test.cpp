@@ -15,7 +15,7 @@ std::vector<std::string> MenuTitles(const Node& frame) {
 }
 
 TEST_F(ScreenReaderTest, ReadsTheLinksTheCellsAMoveAndTheMenus) {
-  GameSession game(OnDesktop("es_ES.UTF-8"));
+  RunningGame game(OnDesktop("es_ES.UTF-8"));
   const Node about = WaitForWindow(game, ATSPI_ROLE_DIALOG);
   ASSERT_TRUE(about) << "no about window on the accessibility bus";
   // The addresses are links whose action opens them as a click does.
@@ -53,7 +53,7 @@ TEST_F(ScreenReaderTest, ReadsTheLinksTheCellsAMoveAndTheMenus) {
 
 // On an English desktop a screen reader hears the menus in English.
 TEST_F(ScreenReaderTest, ReadsTheMenusInEnglishOnAnEnglishDesktop) {
-  GameSession game(OnDesktop("en_US.UTF-8"));
+  RunningGame game(OnDesktop("en_US.UTF-8"));
   game.PassAboutWindow();
   const Node frame = WaitForWindow(game, ATSPI_ROLE_FRAME);
   ASSERT_TRUE(frame) << "no main window on the accessibility bus";

@@ -21,29 +21,28 @@ TEST_F(StartUpTest, TheAboutWindowComesFirstAloneAndFramedInWhite) {
   const auto windows = game->Desktop().MappedTopLevels();
   ASSERT_EQ(windows.size(), 1u);
   ASSERT_EQ(windows[0].id, first);
-  const Rect about = windows[0].frame;
-  EXPECT_EQ(about.width, AboutSize().width());
-  EXPECT_EQ(about.height, AboutSize().height());
+  const QRect about = windows[0].frame;
+  EXPECT_EQ(about.size(), AboutSize());
 
   // Black with a one-pixel white frame.
   const Rgb white{255, 255, 255};
-  ASSERT_TRUE(WaitUntil([&] { return game->Desktop().PixelAt(about.x, about.y) == white; }));
+  ASSERT_TRUE(WaitUntil([&] { return game->Desktop().Grab(about).At(about.topLeft()) == white; }));
   const Snapshot shot = game->Desktop().Grab(about);
-  for (int x = about.x; x < about.Right(); x += 7) {
-    EXPECT_EQ(shot.At(x, about.y), white) << "top edge at x " << x;
-    EXPECT_EQ(shot.At(x, about.Bottom() - 1), white) << "bottom edge at x " << x;
+  for (int x = about.left(); x <= about.right(); x += 7) {
+    EXPECT_EQ(shot.At({x, about.top()}), white) << "top edge at x " << x;
+    EXPECT_EQ(shot.At({x, about.bottom()}), white) << "bottom edge at x " << x;
   }
   // The notice is wider than the window and its last letters may run over the right edge; the
   // rest of that edge is white.
-  const QRect notice = TwipsToPixels(kNoticePlace).translated(about.x, about.y);
-  for (int y = about.y; y < about.Bottom(); y += 7) {
-    EXPECT_EQ(shot.At(about.x, y), white) << "left edge at y " << y;
+  const QRect notice = TwipsToPixels(kNoticePlace).translated(about.topLeft());
+  for (int y = about.top(); y <= about.bottom(); y += 7) {
+    EXPECT_EQ(shot.At({about.left(), y}), white) << "left edge at y " << y;
     if (y >= notice.top() && y <= notice.bottom()) continue;
-    EXPECT_EQ(shot.At(about.Right() - 1, y), white) << "right edge at y " << y;
+    EXPECT_EQ(shot.At({about.right(), y}), white) << "right edge at y " << y;
   }
-  EXPECT_EQ(shot.At(about.x + 1, about.y + 1), kBlack);
-  EXPECT_EQ(shot.At(about.Right() - 2, about.Bottom() - 2), kBlack);
-  EXPECT_EQ(shot.At(about.x + 5, about.y + 200), kBlack);
+  EXPECT_EQ(shot.At(about.topLeft() + QPoint(1, 1)), kBlack);
+  EXPECT_EQ(shot.At(about.bottomRight() - QPoint(1, 1)), kBlack);
+  EXPECT_EQ(shot.At(about.topLeft() + QPoint(5, 200)), kBlack);
 
   // It stays the only window while the player has not closed it.
   EXPECT_TRUE(AboutAloneAndAnswering(*game, windows[0]));
@@ -54,7 +53,7 @@ TEST_F(StartUpTest, TheAboutWindowComesFirstAloneAndFramedInWhite) {
 TEST_F(StartUpTest, OnlyAKeyThatTypesACharacterClosesTheAboutWindow) {
   const auto about = game->WaitForAbout();
   ASSERT_TRUE(about);
-  game->Desktop().MovePointer(about->frame.x + 5, about->frame.y + 5);
+  game->Desktop().MovePointer(about->frame.topLeft() + QPoint(5, 5));
   game->Desktop().Focus(about->id);
   for (const KeySym key : {XK_Shift_L, XK_Right, XK_Down, XK_F2, XK_Control_L}) {
     game->Desktop().Key(key);
@@ -68,15 +67,15 @@ TEST_F(StartUpTest, OnlyAKeyThatTypesACharacterClosesTheAboutWindow) {
 TEST_F(StartUpTest, TheMainWindowFollowsWithItsTitleAndClientArea) {
   const TopLevel main = game->PassAboutWindow();
 
-  EXPECT_EQ(game->Desktop().WmName(main.id), MainWindowCaption().toStdString());
-  EXPECT_EQ(game->Desktop().NetWmName(main.id), MainWindowCaption().toStdString());
+  for (const char* name : {"WM_NAME", "_NET_WM_NAME"}) {
+    EXPECT_EQ(game->Desktop().Property(main.id, name), MainWindowCaption().toStdString()) << name;
+  }
   const auto windows = game->Desktop().MappedTopLevels();
   ASSERT_EQ(windows.size(), 1u) << "the about window should be gone";
   EXPECT_EQ(windows[0].id, main.id);
 
   // The client area's width, under the menu bar, which takes the rest of the height.
-  const Rect frame = game->Desktop().Frame(main.id);
-  EXPECT_EQ(frame.width, ClientSize().width());
+  EXPECT_EQ(game->Desktop().Frame(main.id).width(), ClientSize().width());
   EXPECT_GE(game->MenuBarHeight(), 12);
   EXPECT_LE(game->MenuBarHeight(), 40);
 }

@@ -23,23 +23,24 @@ TEST(PackagedGame, StartsPlaysOpensItsInstructionsAndEnds) {
   ASSERT_TRUE(std::filesystem::exists(command)) << "LUCEN_PACKAGED_GAME: " << command;
   GameOptions options;
   options.executable = command;
-  GameSession game(options);
+  RunningGame game(options);
 
   const Window first = game.Desktop().NextMapped(game.Process().Pid(), None,
                                                  [&] { return !game.Process().Running(); });
   ASSERT_NE(first, static_cast<Window>(None)) << "the game mapped no window\n"
                                               << game.ErrorOutput();
-  const Rect about = game.Desktop().Frame(first);
-  EXPECT_EQ(about.width, AboutSize().width());
-  EXPECT_EQ(about.height, AboutSize().height());
+  EXPECT_EQ(game.Desktop().Frame(first).size(), AboutSize());
 
   const TopLevel main = game.PassAboutWindow();
   const auto windows = game.Desktop().MappedTopLevels();
   ASSERT_EQ(windows.size(), 1u) << "the about window is still shown";
-  EXPECT_EQ(main.frame.width, ClientSize().width());
-  EXPECT_GT(main.frame.height, ClientSize().height());
-  // Docks match the window to the desktop entry by its class.
-  EXPECT_EQ(game.Desktop().WmClass(main.id), Given("LUCEN_WM_CLASS"));
+  EXPECT_EQ(main.frame.width(), ClientSize().width());
+  EXPECT_GT(main.frame.height(), ClientSize().height());
+  // Docks match the window to the desktop entry by its class, the second of WM_CLASS's two
+  // strings.
+  const QByteArray wmClass =
+      QByteArray::fromStdString(game.Desktop().Property(main.id, "WM_CLASS"));
+  EXPECT_EQ(wmClass.split('\0').value(1).toStdString(), Given("LUCEN_WM_CLASS"));
 
   game.ChooseMenuItem(1, 1);  // Ayuda > Como Jugar
   const auto calls = game.WaitForOpenerCalls(1);
@@ -49,7 +50,7 @@ TEST(PackagedGame, StartsPlaysOpensItsInstructionsAndEnds) {
   EXPECT_EQ(LocalPath(calls[0].arguments[0]), beside.string());
 
   ASSERT_TRUE(game.Desktop().RequestClose(main.id));
-  const auto status = game.Process().WaitFor(kPatience);
+  const auto status = game.Process().WaitFor();
   ASSERT_TRUE(status) << "the game did not end when its window closed";
   EXPECT_TRUE(status->exited && status->code == 0)
       << "status " << status->code << ", signal " << status->signal;

@@ -6,7 +6,7 @@
 #include <optional>
 #include <string>
 
-#include "tests/e2e/support/game_session.h"
+#include "tests/e2e/support/running_game.h"
 
 namespace lucen::e2e {
 namespace {
@@ -26,20 +26,22 @@ std::string UnusedDisplay() {
 struct Case {
   const char* name;
   std::optional<std::string> display;  // nothing: DISPLAY unset
+  std::optional<std::string> wayland;  // WAYLAND_DISPLAY, when set
   friend void PrintTo(const Case& c, std::ostream* out) {
     *out << (c.display ? "DISPLAY=\"" + *c.display + "\"" : std::string("DISPLAY unset"));
+    if (c.wayland) *out << ", WAYLAND_DISPLAY=\"" << *c.wayland << "\"";
   }
 };
 
-// Runs the game with `display` as DISPLAY (unset when nothing) and `wayland` as WAYLAND_DISPLAY,
-// and nothing else that names a display or a platform (no QT_QPA_PLATFORM), on an English
-// desktop; it must refuse to start in one line on stderr and with status 1.
-void ExpectOneLineAndStatusOne(const std::optional<std::string>& display,
-                               const std::optional<std::string>& wayland = std::nullopt) {
+class NoDisplayTest : public ::testing::TestWithParam<Case> {};
+
+// The game run with nothing else that names a display or a platform (no QT_QPA_PLATFORM), on an
+// English desktop, refuses to start in one line on stderr and with status 1.
+TEST_P(NoDisplayTest, OneLineOnStderrAndStatusOne) {
   GameOptions options;
   options.environment = {{"LANG", "en_GB.UTF-8"}};
-  if (display) options.environment["DISPLAY"] = *display;
-  if (wayland) options.environment["WAYLAND_DISPLAY"] = *wayland;
+  if (GetParam().display) options.environment["DISPLAY"] = *GetParam().display;
+  if (GetParam().wayland) options.environment["WAYLAND_DISPLAY"] = *GetParam().wayland;
   const Finished run = RunWithoutDisplay(options);
   EXPECT_TRUE(run.status.exited) << "ended by signal " << run.status.signal << "\n" << run.err;
   EXPECT_EQ(run.status.code, 1);
@@ -47,23 +49,15 @@ void ExpectOneLineAndStatusOne(const std::optional<std::string>& display,
   EXPECT_EQ(run.out, "");
 }
 
-class NoDisplayTest : public ::testing::TestWithParam<Case> {};
-
-TEST_P(NoDisplayTest, OneLineOnStderrAndStatusOne) {
-  ExpectOneLineAndStatusOne(GetParam().display);
-}
-
-// A Wayland socket name left in the environment with nothing behind it (and no X display): the
-// game still has no display to show on.
-TEST(NoDisplay, AStaleWaylandDisplayIsNoDisplayEither) {
-  ExpectOneLineAndStatusOne(std::nullopt, "wayland-lucen-none");
-}
-
-INSTANTIATE_TEST_SUITE_P(Displays, NoDisplayTest,
-                         ::testing::Values(Case{"Unset", std::nullopt}, Case{"Empty", ""},
-                                           Case{"NoServer", UnusedDisplay()},
-                                           Case{"NoServerScreenOne", UnusedDisplay() + ".1"}),
-                         [](const auto& param) { return std::string(param.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Displays, NoDisplayTest,
+    ::testing::Values(Case{"Unset", std::nullopt, std::nullopt}, Case{"Empty", "", std::nullopt},
+                      Case{"NoServer", UnusedDisplay(), std::nullopt},
+                      Case{"NoServerScreenOne", UnusedDisplay() + ".1", std::nullopt},
+                      // A Wayland socket name left in the environment with nothing behind it
+                      // (and no X display): the game still has no display to show on.
+                      Case{"StaleWayland", std::nullopt, "wayland-lucen-none"}),
+    [](const auto& param) { return std::string(param.param.name); });
 
 }  // namespace
 }  // namespace lucen::e2e

@@ -21,7 +21,7 @@ class AccentedFolderTest : public GameTest, public ::testing::WithParamInterface
   GameOptions Options() const override {
     GameOptions options;
     options.executable = Place() / "lucen";
-    options.utf8Locale = GetParam();
+    if (!GetParam()) options.environment.clear();  // no locale variable: the C locale
     return options;
   }
   void SetUp() override {
@@ -72,8 +72,8 @@ TEST_F(MissingOpenerTest, LinksComeToNothingAndComoJugarShowsThePageItself) {
   const auto about = game->WaitForAbout();
   ASSERT_TRUE(about);
   ASSERT_TRUE(game->SyncWithAboutWindow(about->frame));
-  for (const auto& [x, y] : {game->MailLink(about->frame), game->WebLink(about->frame)}) {
-    game->Desktop().Click(x, y);
+  for (const QPoint link : {game->MailLink(about->frame), game->WebLink(about->frame)}) {
+    game->Desktop().Click(link);
     ASSERT_TRUE(AboutAloneAndAnswering(*game, *about));
   }
   ASSERT_TRUE(ClickAboutAway(*game, *about));
@@ -104,8 +104,7 @@ TEST_F(SlowOpenerTest, TheLinkAndComoJugarReturnAtOnce) {
   const auto about = game->WaitForAbout();
   ASSERT_TRUE(about);
   ASSERT_TRUE(game->SyncWithAboutWindow(about->frame));
-  const auto [mailX, mailY] = game->MailLink(about->frame);
-  game->Desktop().Click(mailX, mailY);
+  game->Desktop().Click(game->MailLink(about->frame));
   ASSERT_EQ(game->WaitForOpenerCalls(1).size(), 1u);
   // The about window answers while the opener is still busy.
   ASSERT_TRUE(AboutAloneAndAnswering(*game, *about));

@@ -2,7 +2,6 @@
 #include <QMessageBox>
 #include <QtTest>
 
-#include "board_view/board_layout.h"
 #include "board_view/cell_button.h"
 #include "tests/widgets/support/game_window_test.h"
 
@@ -95,7 +94,7 @@ class BoardWindowTest : public GameWindowTest {
       // No overlaps (areas add up) and no gaps (one rectangle).
       QCOMPARE(covered.rectCount(), 1);
       QCOMPARE(area, covered.boundingRect().width() * covered.boundingRect().height());
-      QCOMPARE(covered.boundingRect().topLeft(), TwipsToPixels(CellRects(size).front()).topLeft());
+      QCOMPARE(covered.boundingRect(), kBoardPixels);
       QCOMPARE(Cell(size * size + 1), nullptr);
       QCOMPARE(Cell(0)->size(), Cell(1)->size());
     }

@@ -1,5 +1,6 @@
 #include "tests/e2e/support/game_test.h"
 
+#include <functional>
 #include <sstream>
 
 namespace lucen::e2e {
@@ -10,7 +11,7 @@ void GameTest::TearDown() {
     const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
     const std::string picture = std::string(info->test_suite_name()) + "." + info->name() + ".png";
     try {
-      game->SaveScreen(picture);
+      game->Desktop().Grab(XvfbServer::kScreen).image.save(QString::fromStdString(picture));
       std::cerr << "screen saved as " << picture << "\n";
     } catch (const std::exception& error) {
       std::cerr << "no screen picture: " << error.what() << "\n";
@@ -22,29 +23,47 @@ void GameTest::TearDown() {
   game.reset();
 }
 
-::testing::AssertionResult Shows(GameSession& game, const Board& board) {
-  std::vector<Rgb> expected(1);  // element 0 unused, as in CellColours
-  for (std::size_t cell = 0; cell < board.CellCount(); ++cell) {
-    expected.push_back(board.Colour(cell));
-  }
-  const std::vector<Rgb> seen = game.WaitForCells(board.Size(), expected);
+namespace {
+
+// Waits until `check` finds nothing wrong with the main window's client area, read from the
+// screen; `what` names the failure, followed by what `check` found last.
+::testing::AssertionResult Eventually(
+    RunningGame& game, const std::string& what,
+    const std::function<void(const QRect&, const Snapshot&, std::ostream&)>& check) {
   std::ostringstream wrong;
-  for (std::size_t i = 1; i < expected.size(); ++i) {
-    if (!(seen.at(i) == expected[i])) {
-      wrong << "\n  cell " << i << ": " << seen[i] << ", expected " << expected[i];
-    }
-  }
+  WaitUntil([&] {
+    const QRect client = game.ClientArea();
+    wrong.str("");
+    check(client, game.Desktop().Grab(client), wrong);
+    return wrong.str().empty();
+  });
   if (wrong.str().empty()) return ::testing::AssertionSuccess();
-  return ::testing::AssertionFailure() << "the board differs:" << wrong.str();
+  return ::testing::AssertionFailure() << what << wrong.str();
 }
 
-::testing::AssertionResult Play(GameSession& game, Board& board, int index) {
+}  // namespace
+
+::testing::AssertionResult Shows(RunningGame& game, const Board& board) {
+  return Eventually(
+      game,
+      "the board differs:", [&](const QRect& client, const Snapshot& shot, std::ostream& wrong) {
+        for (std::size_t i = 0; i < board.CellCount(); ++i) {
+          const int cell = static_cast<int>(i) + 1;
+          const Rgb seen = shot.At(game.CellPlace(client, board.Size(), cell).center());
+          if (!(seen == board.Colour(i))) {
+            wrong << "\n  cell " << cell << ": " << seen << ", expected " << board.Colour(i);
+          }
+        }
+      });
+}
+
+::testing::AssertionResult Play(RunningGame& game, Board& board, int index) {
   board.Press(static_cast<std::size_t>(index - 1));
   game.ClickCell(board.Size(), index);
   return Shows(game, board) << " after a click on cell " << index;
 }
 
-::testing::AssertionResult AboutAloneAndAnswering(GameSession& game, const TopLevel& about) {
+::testing::AssertionResult AboutAloneAndAnswering(RunningGame& game, const TopLevel& about) {
   if (!game.SyncWithAboutWindow(about.frame)) {
     return ::testing::AssertionFailure() << "the about window does not answer";
   }
@@ -53,50 +72,35 @@ void GameTest::TearDown() {
   return ::testing::AssertionFailure() << windows.size() << " windows shown, not the about alone";
 }
 
-::testing::AssertionResult ClickAboutAway(GameSession& game, const TopLevel& about) {
-  game.Desktop().Click(about.frame.x + 5, about.frame.y + 5);
+::testing::AssertionResult ClickAboutAway(RunningGame& game, const TopLevel& about) {
+  game.Desktop().Click(about.frame.topLeft() + QPoint(5, 5));
   if (!game.WaitUntilGone(about.id)) return ::testing::AssertionFailure() << "the about stayed";
   if (!game.WaitForMainWindow()) return ::testing::AssertionFailure() << "no main window came";
   return ::testing::AssertionSuccess();
 }
 
-namespace {
-
-// Each cell's centre black, and its one-pixel bevel light at its first pixel and dark at its last:
-// exactly where the twips layout puts it.
-::testing::AssertionResult CellsAtNow(GameSession& game, int size) {
-  const Rect client = game.ClientArea();
-  const Snapshot shot = game.Desktop().Grab(client);
-  const auto rects = CellRects(size);
-  struct Point {
-    const char* what;
-    int x, y;
-    Rgb colour;
-  };
-  std::ostringstream wrong;
-  for (std::size_t i = 1; i < rects.size(); ++i) {
-    const int left = client.x + rects[i].x;
-    const int top = client.y + rects[i].y;
-    const int right = left + rects[i].width - 1;
-    const int bottom = top + rects[i].height - 1;
-    for (const Point& p : {Point{"centre", (left + right) / 2, (top + bottom) / 2, kBlack},
-                           Point{"light bevel", left, top, Rgb{224, 224, 224}},
-                           Point{"dark bevel", right, bottom, Rgb{64, 64, 64}}}) {
-      if (!(shot.At(p.x, p.y) == p.colour)) {
-        wrong << "\n  cell " << i << ", " << p.what << ": " << shot.At(p.x, p.y);
-      }
-    }
-  }
-  if (wrong.str().empty()) return ::testing::AssertionSuccess();
-  return ::testing::AssertionFailure()
-         << "the " << size << "x" << size << " board is not where expected:" << wrong.str();
-}
-
-}  // namespace
-
-::testing::AssertionResult CellsAt(GameSession& game, int size) {
-  WaitUntil([&] { return static_cast<bool>(CellsAtNow(game, size)); });
-  return CellsAtNow(game, size);
+::testing::AssertionResult CellsAt(RunningGame& game, int size) {
+  const std::string what =
+      "the " + std::to_string(size) + "x" + std::to_string(size) + " board is not where expected:";
+  return Eventually(
+      game, what, [&](const QRect& client, const Snapshot& shot, std::ostream& wrong) {
+        // Each cell's centre black, and its one-pixel bevel light at its first pixel and dark at
+        // its last.
+        struct Point {
+          const char* what;
+          QPoint at;
+          Rgb colour;
+        };
+        for (int i = 1; i <= size * size; ++i) {
+          const QRect cell = game.CellPlace(client, size, i);
+          for (const Point& p : {Point{"centre", cell.center(), kBlack},
+                                 Point{"light bevel", cell.topLeft(), Rgb{224, 224, 224}},
+                                 Point{"dark bevel", cell.bottomRight(), Rgb{64, 64, 64}}}) {
+            if (!(shot.At(p.at) == p.colour))
+              wrong << "\n  cell " << i << ", " << p.what << ": " << shot.At(p.at);
+          }
+        }
+      });
 }
 
 }  // namespace lucen::e2e

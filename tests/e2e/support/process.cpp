@@ -10,26 +10,14 @@
 
 namespace lucen::e2e {
 
-namespace {
-
-QString Native(const std::filesystem::path& file) {
-  return file.empty() ? QProcess::nullDevice() : QString::fromStdString(file.string());
-}
-
-}  // namespace
-
-ChildProcess::ChildProcess(const Options& options) {
-  if (options.argv.empty()) throw std::invalid_argument("ChildProcess: no program");
-  process_.setProgram(QString::fromStdString(options.argv[0]));
-  QStringList arguments;
-  for (std::size_t i = 1; i < options.argv.size(); ++i) {
-    arguments << QString::fromStdString(options.argv[i]);
-  }
-  process_.setArguments(arguments);
-  process_.setProcessEnvironment(options.environment);
+ChildProcess::ChildProcess(const QStringList& argv, const QProcessEnvironment& environment,
+                           const std::filesystem::path& out, const std::filesystem::path& err) {
+  process_.setProgram(argv.front());
+  process_.setArguments(argv.mid(1));
+  process_.setProcessEnvironment(environment);
   process_.setStandardInputFile(QProcess::nullDevice());
-  process_.setStandardOutputFile(Native(options.stdoutFile));
-  process_.setStandardErrorFile(Native(options.stderrFile));
+  process_.setStandardOutputFile(QString::fromStdString(out.string()));
+  process_.setStandardErrorFile(QString::fromStdString(err.string()));
   const pid_t parent = getpid();
   // In the child, before exec: only async-signal-safe calls.
   process_.setChildProcessModifier([parent] {
@@ -43,7 +31,7 @@ ChildProcess::ChildProcess(const Options& options) {
   started_ = std::chrono::steady_clock::now();
   process_.start();
   if (!process_.waitForStarted(static_cast<int>(kPatience.count()))) {
-    throw std::runtime_error("cannot start " + options.argv[0] + ": " +
+    throw std::runtime_error("cannot start " + argv.front().toStdString() + ": " +
                              process_.errorString().toStdString());
   }
   pid_ = static_cast<pid_t>(process_.processId());
@@ -60,10 +48,6 @@ ChildProcess::~ChildProcess() {
     process_.waitForFinished(-1);
   }
   kill(-pid_, SIGKILL);
-}
-
-bool ChildProcess::Running() {
-  return process_.state() != QProcess::NotRunning && !process_.waitForFinished(0);
 }
 
 std::optional<ExitStatus> ChildProcess::WaitFor(std::chrono::milliseconds limit) {

@@ -8,7 +8,6 @@
 #include <optional>
 #include <string>
 #include <thread>
-#include <vector>
 
 namespace lucen::e2e {
 
@@ -28,14 +27,10 @@ struct ExitStatus {
 // (test failure included) is ended and reaped. Needs a QCoreApplication.
 class ChildProcess {
  public:
-  struct Options {
-    std::vector<std::string> argv;     // argv[0] is the program's path
-    QProcessEnvironment environment;   // the whole environment: nothing of the test's leaks in
-    std::filesystem::path stdoutFile;  // empty: /dev/null
-    std::filesystem::path stderrFile;  // empty: /dev/null
-  };
-
-  explicit ChildProcess(const Options& options);  // throws std::runtime_error
+  // Starts argv[0] with `environment` as its whole environment (nothing of the test's leaks in)
+  // and its output in the two files. Throws std::runtime_error when it cannot.
+  ChildProcess(const QStringList& argv, const QProcessEnvironment& environment,
+               const std::filesystem::path& out, const std::filesystem::path& err);
   ~ChildProcess();
   ChildProcess(const ChildProcess&) = delete;
   ChildProcess& operator=(const ChildProcess&) = delete;
@@ -43,9 +38,11 @@ class ChildProcess {
   pid_t Pid() const { return pid_; }
   // When the process was asked to start: the moment just before it was forked.
   std::chrono::steady_clock::time_point Started() const { return started_; }
-  bool Running();
+  bool Running() {
+    return process_.state() != QProcess::NotRunning && !process_.waitForFinished(0);
+  }
   // Waits at most `limit` for the process to end; nothing if it is still running then.
-  std::optional<ExitStatus> WaitFor(std::chrono::milliseconds limit);
+  std::optional<ExitStatus> WaitFor(std::chrono::milliseconds limit = kPatience);
 
  private:
   QProcess process_;
@@ -56,14 +53,13 @@ class ChildProcess {
 // Reads a whole file; empty when it does not exist.
 std::string ReadFile(const std::filesystem::path& path);
 
-// Polls `condition` every `interval` until it holds or `limit` has passed; returns its last value.
+// Polls `condition` until it holds or kPatience has passed; returns its last value.
 template <typename Condition>
-bool WaitUntil(Condition condition, std::chrono::milliseconds limit = kPatience,
-               std::chrono::milliseconds interval = std::chrono::milliseconds(10)) {
-  const auto deadline = std::chrono::steady_clock::now() + limit;
+bool WaitUntil(Condition condition) {
+  const auto deadline = std::chrono::steady_clock::now() + kPatience;
   while (!condition()) {
     if (std::chrono::steady_clock::now() >= deadline) return condition();
-    std::this_thread::sleep_for(interval);
+    std::this_thread::sleep_for(std::chrono::milliseconds(5));
   }
   return true;
 }

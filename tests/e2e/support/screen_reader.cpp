@@ -1,4 +1,6 @@
+// Qt before X11, whose macros clash with Qt's names.
 #include "tests/e2e/support/screen_reader.h"
+#include "board_view/colour_names.h"
 
 #include <sys/prctl.h>
 #include <sys/wait.h>
@@ -23,11 +25,11 @@ std::vector<std::string> Each(const std::vector<Node>& nodes, Read read) {
   return texts;
 }
 
-}  // namespace
-
 std::string Name(const Node& node) {
   return Take(atspi_accessible_get_name(node.get(), nullptr));
 }
+
+}  // namespace
 
 std::vector<Node> Children(const Node& node) {
   std::vector<Node> children;
@@ -96,7 +98,7 @@ std::vector<std::string> Described(const Board& board) {
   for (std::size_t i = 0; i < board.CellCount(); ++i) {
     descriptions.push_back("fila " + std::to_string(i / size + 1) + ", columna " +
                            std::to_string(i % size + 1) + ", " +
-                           (board.Colour(i) == kBlack ? "negro" : "verde claro"));
+                           ColourName(board.Colour(i)).toStdString());
   }
   return descriptions;
 }
@@ -105,15 +107,14 @@ void ScreenReaderTest::SetUp() {
   ASSERT_EQ(prctl(PR_SET_CHILD_SUBREAPER, 1), 0);
   const std::string home = folder_.path().toStdString();
   address_ = "unix:path=" + home + "/bus";
-  ChildProcess::Options bus;
-  bus.argv = {LUCEN_DBUS_DAEMON, "--session", "--nofork", "--address=" + address_,
-              "--print-address=1"};
-  bus.environment.insert("PATH", "/usr/bin:/bin");
-  bus.environment.insert("HOME", folder_.path());
-  bus.environment.insert("XDG_RUNTIME_DIR", folder_.path());
-  bus.stdoutFile = home + "/bus.address";
-  bus.stderrFile = home + "/bus.log";
-  bus_ = std::make_unique<ChildProcess>(bus);
+  QProcessEnvironment environment;
+  environment.insert("PATH", "/usr/bin:/bin");
+  environment.insert("HOME", folder_.path());
+  environment.insert("XDG_RUNTIME_DIR", folder_.path());
+  bus_ = std::make_unique<ChildProcess>(
+      QStringList{LUCEN_DBUS_DAEMON, "--session", "--nofork",
+                  QString::fromStdString("--address=" + address_), "--print-address=1"},
+      environment, home + "/bus.address", home + "/bus.log");
   // The bus prints its address once it takes connections; its socket exists a little earlier.
   ASSERT_TRUE(
       WaitUntil([&] { return ReadFile(home + "/bus.address").find('\n') != std::string::npos; }));
@@ -147,7 +148,7 @@ GameOptions ScreenReaderTest::OnDesktop(const std::string& locale) const {
   return options;
 }
 
-Node ScreenReaderTest::WaitForWindow(GameSession& game, AtspiRole role, const std::string& name) {
+Node ScreenReaderTest::WaitForWindow(RunningGame& game, AtspiRole role, const std::string& name) {
   Node found;
   WaitUntil([&] {
     for (const Node& application : Children(desktop_)) {

@@ -19,7 +19,6 @@ struct Unref {
 };
 using Node = std::unique_ptr<AtspiAccessible, Unref>;
 
-std::string Name(const Node& node);
 std::vector<Node> Children(const Node& node);
 // Every object with `role` from `node` down, depth first.
 std::vector<Node> All(const Node& node, AtspiRole role);
@@ -33,7 +32,7 @@ void DoFirstAction(const Node& node);
 
 // The cells of the board in the main window `frame`, row by row.
 std::vector<Node> BoardCells(const Node& frame);
-// What the cells of a two-colour board should tell a screen reader, row by row.
+// What the cells of `board` should tell a screen reader in Spanish, row by row.
 std::vector<std::string> Described(const Board& board);
 
 // A private session bus, the game's and this test's, which starts the accessibility bus and
@@ -48,7 +47,7 @@ class ScreenReaderTest : public ::testing::Test {
   GameOptions OnDesktop(const std::string& locale) const;
   // The game's top-level object with `role` (dialog: the about window; frame: the main window)
   // and, when given, `name`, once the game has registered with the accessibility bus and has one.
-  Node WaitForWindow(GameSession& game, AtspiRole role, const std::string& name = "");
+  Node WaitForWindow(RunningGame& game, AtspiRole role, const std::string& name = "");
 
   QTemporaryDir folder_{QDir::tempPath() + "/lucen-a11y-XXXXXX"};
   std::string address_;

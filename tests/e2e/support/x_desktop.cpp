@@ -1,6 +1,5 @@
 #include "tests/e2e/support/x_desktop.h"
 
-#include <X11/Xatom.h>
 #include <X11/Xutil.h>
 #include <X11/extensions/XTest.h>
 #include <poll.h>
@@ -10,47 +9,37 @@
 
 namespace lucen::e2e {
 
-namespace {
-
-// Windows come and go while they are being looked at; a request on one that has just gone is
-// expected, not fatal, so errors are only noted.
-int IgnoreXError(Display* /*display*/, XErrorEvent* /*error*/) {
-  return 0;
-}
-
-}  // namespace
-
-Rgb Snapshot::At(int x, int y) const {
-  if (x < area.x || y < area.y || x >= area.Right() || y >= area.Bottom()) {
-    throw std::out_of_range("Snapshot::At outside the area read");
-  }
-  const QRgb pixel = image.pixel(x - area.x, y - area.y);
+Rgb Snapshot::At(QPoint point) const {
+  if (!area.contains(point)) throw std::out_of_range("Snapshot::At outside the area read");
+  const QRgb pixel = image.pixel(point - area.topLeft());
   return {static_cast<std::uint8_t>(qRed(pixel)), static_cast<std::uint8_t>(qGreen(pixel)),
           static_cast<std::uint8_t>(qBlue(pixel))};
 }
 
 XvfbServer::XvfbServer(const std::filesystem::path& logFile) {
   // Xvfb prints its display number and a newline once it accepts clients.
-  ChildProcess::Options options;
-  options.argv = {LUCEN_XVFB,    "-displayfd", "1",   "-screen", "0",
-                  "1024x768x24", "-nolisten",  "tcp", "-noreset"};
-  options.environment.insert("PATH", "/usr/bin:/bin");
-  options.stdoutFile = logFile.string() + ".display";
-  options.stderrFile = logFile;
-  process_ = std::make_unique<ChildProcess>(options);
-  std::string number;
+  const std::filesystem::path number = logFile.string() + ".display";
+  QProcessEnvironment environment;
+  environment.insert("PATH", "/usr/bin:/bin");
+  process_ =
+      std::make_unique<ChildProcess>(QStringList{LUCEN_XVFB, "-displayfd", "1", "-screen", "0",
+                                                 "1024x768x24", "-nolisten", "tcp", "-noreset"},
+                                     environment, number, logFile);
+  std::string printed;
   WaitUntil([&] {
-    number = ReadFile(options.stdoutFile);
-    return number.find('\n') != std::string::npos || !process_->Running();
+    printed = ReadFile(number);
+    return printed.find('\n') != std::string::npos || !process_->Running();
   });
-  if (number.find('\n') == std::string::npos) {
+  if (printed.find('\n') == std::string::npos) {
     throw std::runtime_error("Xvfb did not start:\n" + ReadFile(logFile));
   }
-  display_ = ":" + number.substr(0, number.find('\n'));
+  display_ = ":" + printed.substr(0, printed.find('\n'));
 }
 
 XDesktop::XDesktop(const std::string& displayName) {
-  XSetErrorHandler(IgnoreXError);
+  // Windows come and go while they are being looked at; a request on one that has just gone is
+  // expected, not fatal.
+  XSetErrorHandler([](Display*, XErrorEvent*) { return 0; });
   display_ = XOpenDisplay(displayName.c_str());
   if (display_ == nullptr) throw std::runtime_error("cannot open display " + displayName);
   int event = 0, error = 0, major = 0, minor = 0;
@@ -60,15 +49,6 @@ XDesktop::XDesktop(const std::string& displayName) {
   }
   XSelectInput(display_, DefaultRootWindow(display_), SubstructureNotifyMask);
   XSync(display_, False);
-}
-
-XDesktop::~XDesktop() {
-  if (display_ != nullptr) XCloseDisplay(display_);
-}
-
-Rect XDesktop::ScreenRect() const {
-  const int screen = DefaultScreen(display_);
-  return {0, 0, DisplayWidth(display_, screen), DisplayHeight(display_, screen)};
 }
 
 std::vector<TopLevel> XDesktop::MappedTopLevels() {
@@ -83,27 +63,28 @@ std::vector<TopLevel> XDesktop::MappedTopLevels() {
     XWindowAttributes attributes;
     if (!XGetWindowAttributes(display_, children[i], &attributes)) continue;
     if (attributes.map_state != IsViewable) continue;
-    TopLevel window;
-    window.id = children[i];
-    window.frame = {attributes.x, attributes.y, attributes.width, attributes.height};
-    window.name = NetWmName(children[i]);
-    if (window.name.empty()) window.name = WmName(children[i]);
-    found.push_back(window);
+    std::string name = Property(children[i], "_NET_WM_NAME");
+    if (name.empty()) name = Property(children[i], "WM_NAME");
+    found.push_back(
+        {children[i], {attributes.x, attributes.y, attributes.width, attributes.height}, name});
   }
   if (children != nullptr) XFree(children);
   return found;
 }
 
-Window XDesktop::NextMapped(pid_t pid, Window except, const std::function<bool()>& gaveUp,
-                            std::chrono::milliseconds limit) {
-  const auto deadline = std::chrono::steady_clock::now() + limit;
+Window XDesktop::NextMapped(pid_t pid, Window except, const std::function<bool()>& gaveUp) {
+  const auto deadline = std::chrono::steady_clock::now() + kPatience;
   pollfd connection{ConnectionNumber(display_), POLLIN, 0};
   while (std::chrono::steady_clock::now() < deadline) {
     while (XPending(display_) > 0) {
       XEvent event;
       XNextEvent(display_, &event);
-      if (event.type == MapNotify && !event.xmap.override_redirect && event.xmap.window != except &&
-          WindowPid(event.xmap.window) == pid) {
+      if (event.type != MapNotify || event.xmap.override_redirect || event.xmap.window == except) {
+        continue;
+      }
+      // _NET_WM_PID is one 32-bit item, which Xlib hands over as a long.
+      const std::string owner = Property(event.xmap.window, "_NET_WM_PID");
+      if (owner.size() == sizeof(long) && *reinterpret_cast<const long*>(owner.data()) == pid) {
         return event.xmap.window;
       }
     }
@@ -113,14 +94,14 @@ Window XDesktop::NextMapped(pid_t pid, Window except, const std::function<bool()
   return None;
 }
 
-std::string XDesktop::Property(Window window, Atom property, Atom type) {
-  Atom typeFound = None;
+std::string XDesktop::Property(Window window, const char* name) {
+  Atom type = None;
   int format = 0;
   unsigned long items = 0, after = 0;
   unsigned char* data = nullptr;
   std::string value;
-  if (XGetWindowProperty(display_, window, property, 0, 1024, False, type, &typeFound, &format,
-                         &items, &after, &data) == Success &&
+  if (XGetWindowProperty(display_, window, XInternAtom(display_, name, False), 0, 1024, False,
+                         AnyPropertyType, &type, &format, &items, &after, &data) == Success &&
       data != nullptr) {
     // Xlib hands 32-bit items over as longs.
     value.assign(reinterpret_cast<const char*>(data), format == 32 ? items * sizeof(long) : items);
@@ -129,30 +110,7 @@ std::string XDesktop::Property(Window window, Atom property, Atom type) {
   return value;
 }
 
-pid_t XDesktop::WindowPid(Window window) {
-  const std::string pid =
-      Property(window, XInternAtom(display_, "_NET_WM_PID", False), XA_CARDINAL);
-  return pid.size() == sizeof(long) ? static_cast<pid_t>(*reinterpret_cast<const long*>(pid.data()))
-                                    : -1;
-}
-
-std::string XDesktop::WmName(Window window) {
-  return Property(window, XA_WM_NAME);
-}
-
-std::string XDesktop::NetWmName(Window window) {
-  return Property(window, XInternAtom(display_, "_NET_WM_NAME", False));
-}
-
-std::string XDesktop::WmClass(Window window) {
-  // Two strings, each ending in a NUL: the instance, then the class.
-  const std::string both = Property(window, XA_WM_CLASS);
-  const std::size_t end = both.find('\0');
-  return end == std::string::npos ? std::string()
-                                  : both.substr(end + 1, both.find('\0', end + 1) - end - 1);
-}
-
-Rect XDesktop::Frame(Window window) {
+QRect XDesktop::Frame(Window window) {
   XWindowAttributes attributes;
   if (!XGetWindowAttributes(display_, window, &attributes)) return {};
   int x = 0, y = 0;
@@ -161,17 +119,17 @@ Rect XDesktop::Frame(Window window) {
   return {x, y, attributes.width, attributes.height};
 }
 
-Snapshot XDesktop::Grab(const Rect& area) {
-  XImage* image = XGetImage(display_, DefaultRootWindow(display_), area.x, area.y,
-                            static_cast<unsigned>(area.width), static_cast<unsigned>(area.height),
-                            AllPlanes, ZPixmap);
+Snapshot XDesktop::Grab(const QRect& area) {
+  XImage* image = XGetImage(display_, DefaultRootWindow(display_), area.x(), area.y(),
+                            static_cast<unsigned>(area.width()),
+                            static_cast<unsigned>(area.height()), AllPlanes, ZPixmap);
   if (image == nullptr) throw std::runtime_error("XGetImage failed");
   // The private server's 24-bit screen holds each pixel in 32 bits, as QImage's RGB32 does.
   const bool rgb32 = image->bits_per_pixel == 32 && image->red_mask == 0xff0000 &&
                      image->green_mask == 0xff00 && image->blue_mask == 0xff;
   QImage pixels;
   if (rgb32) {
-    pixels = QImage(reinterpret_cast<const uchar*>(image->data), area.width, area.height,
+    pixels = QImage(reinterpret_cast<const uchar*>(image->data), area.width(), area.height(),
                     image->bytes_per_line, QImage::Format_RGB32)
                  .copy();
   }
@@ -180,13 +138,13 @@ Snapshot XDesktop::Grab(const Rect& area) {
   return {area, pixels};
 }
 
-void XDesktop::MovePointer(int x, int y) {
-  XTestFakeMotionEvent(display_, DefaultScreen(display_), x, y, CurrentTime);
+void XDesktop::MovePointer(QPoint point) {
+  XTestFakeMotionEvent(display_, DefaultScreen(display_), point.x(), point.y(), CurrentTime);
   XFlush(display_);
 }
 
-void XDesktop::Click(int x, int y) {
-  MovePointer(x, y);
+void XDesktop::Click(QPoint point) {
+  MovePointer(point);
   XTestFakeButtonEvent(display_, 1, True, CurrentTime);
   XTestFakeButtonEvent(display_, 1, False, CurrentTime);
   XFlush(display_);
@@ -202,16 +160,6 @@ void XDesktop::Key(unsigned long keysym, std::initializer_list<unsigned long> mo
   XTestFakeKeyEvent(display_, code(keysym), True, CurrentTime);
   XTestFakeKeyEvent(display_, code(keysym), False, CurrentTime);
   for (unsigned long modifier : modifiers) XTestFakeKeyEvent(display_, code(modifier), False, 0);
-  XFlush(display_);
-}
-
-void XDesktop::MoveWindow(Window window, int x, int y) {
-  XMoveWindow(display_, window, x, y);
-  XFlush(display_);
-}
-
-void XDesktop::Focus(Window window) {
-  XSetInputFocus(display_, window, RevertToPointerRoot, CurrentTime);
   XFlush(display_);
 }
 

@@ -2,13 +2,12 @@
 
 // Qt before X11, whose macros clash with Qt's names.
 #include <QImage>
+#include <QRect>
 
 #include "tests/e2e/support/process.h"
 
 #include <X11/Xlib.h>
 
-#include <chrono>
-#include <filesystem>
 #include <functional>
 #include <initializer_list>
 #include <memory>
@@ -27,35 +26,27 @@ std::ostream& operator<<(std::ostream& out, const Rgb& colour);
 
 namespace lucen::e2e {
 
-struct Rect {
-  int x = 0;
-  int y = 0;
-  int width = 0;
-  int height = 0;
-  int Right() const { return x + width; }    // one past the last column
-  int Bottom() const { return y + height; }  // one past the last row
-};
-
 // A mapped child of the root window; with no window manager, that is every top-level window and
 // every popup, placed in root coordinates.
 struct TopLevel {
   Window id = 0;
-  Rect frame;
+  QRect frame;
   std::string name;  // _NET_WM_NAME when set, otherwise WM_NAME
 };
 
 // A rectangle of the screen, as read back from the X server.
 struct Snapshot {
-  Rect area;
+  QRect area;
   QImage image;
   // A pixel in root coordinates; it must lie inside the area.
-  Rgb At(int x, int y) const;
+  Rgb At(QPoint point) const;
 };
 
-// A private Xvfb server, 1024 x 768 at 24 bits, reachable only through its local socket. It
-// picks a free display number itself and is ended with the object.
+// A private Xvfb server, its screen kScreen at 24 bits, reachable only through its local
+// socket. It picks a free display number itself and is ended with the object.
 class XvfbServer {
  public:
+  static constexpr QRect kScreen{0, 0, 1024, 768};
   explicit XvfbServer(const std::filesystem::path& logFile);   // throws std::runtime_error
   const std::string& DisplayName() const { return display_; }  // ":N"
 
@@ -70,46 +61,42 @@ class XvfbServer {
 class XDesktop {
  public:
   explicit XDesktop(const std::string& displayName);  // throws std::runtime_error
-  ~XDesktop();
+  ~XDesktop() { XCloseDisplay(display_); }
   XDesktop(const XDesktop&) = delete;
   XDesktop& operator=(const XDesktop&) = delete;
 
-  Rect ScreenRect() const;
-
   std::vector<TopLevel> MappedTopLevels();
   // The next top-level window that process `pid` maps (by its _NET_WM_PID), other than `except`,
-  // taken from the X server's map events in their order; None once `gaveUp` says so or `limit`
-  // has passed. It wakes on the event itself, which makes it fit to time a start-up.
-  Window NextMapped(pid_t pid, Window except, const std::function<bool()>& gaveUp,
-                    std::chrono::milliseconds limit = kPatience);
-  // Both names a window may carry: the legacy WM_NAME and the UTF-8 _NET_WM_NAME.
-  std::string WmName(Window window);
-  std::string NetWmName(Window window);
-  // The class part of WM_CLASS, by which docks match a window to its desktop entry.
-  std::string WmClass(Window window);
+  // taken from the X server's map events in their order; None once `gaveUp` says so or
+  // kPatience has passed. It wakes on the event itself, which makes it fit to time a start-up.
+  Window NextMapped(pid_t pid, Window except, const std::function<bool()>& gaveUp);
+  // A window's property `name` (WM_NAME, _NET_WM_NAME, WM_CLASS...) as bytes; empty when it has
+  // none.
+  std::string Property(Window window, const char* name);
   // The window's place on the root window and its size, or an empty rect if it is gone.
-  Rect Frame(Window window);
+  QRect Frame(Window window);
 
-  Snapshot Grab(const Rect& area);
-  Rgb PixelAt(int x, int y) { return Grab({x, y, 1, 1}).At(x, y); }
+  Snapshot Grab(const QRect& area);
 
-  void MovePointer(int x, int y);
-  void Click(int x, int y);  // with the left button
+  void MovePointer(QPoint point);
+  void Click(QPoint point);  // with the left button
   // Presses and releases a key, with the modifier keys given held down around it.
   void Key(unsigned long keysym, std::initializer_list<unsigned long> modifiers = {});
   // Moves a top-level window, as a player dragging it with a window manager would.
-  void MoveWindow(Window window, int x, int y);
+  void MoveWindow(Window window, QPoint topLeft) {
+    XMoveWindow(display_, window, topLeft.x(), topLeft.y());
+    XFlush(display_);
+  }
   // Gives the keyboard focus to `window`, as a click-to-focus window manager would.
-  void Focus(Window window);
+  void Focus(Window window) {
+    XSetInputFocus(display_, window, RevertToPointerRoot, CurrentTime);
+    XFlush(display_);
+  }
   // Asks `window` to close through WM_PROTOCOLS / WM_DELETE_WINDOW, as a window manager does;
   // false when the window does not take part in that protocol.
   bool RequestClose(Window window);
 
  private:
-  // A property's value, as bytes; empty when the window has none of that type.
-  std::string Property(Window window, Atom property, Atom type = AnyPropertyType);
-  pid_t WindowPid(Window window);
-
   Display* display_ = nullptr;
 };
 

@@ -1,8 +1,6 @@
 #pragma once
 
 #include <QMessageBox>
-#include <QSettings>
-#include <QTemporaryDir>
 #include <QtTest>
 #include <functional>
 #include <memory>
@@ -13,13 +11,16 @@
 #include "desktop/program_identity.h"
 #include "main_window/main_window.h"
 #include "tests/support/boards.h"
+#include "tests/support/private_folders.h"
 #include "tests/widgets/support/modal_closer.h"
 
 namespace lucen::testing {
 
 // The design's sizes in pixels, pinned here once: the main window's client area of 4020 x 4005
-// twips and the about window of 4260 x 6300 twips.
+// twips, the board's square of 3615 twips from the template cell's corner at (180, 180) twips,
+// and the about window of 4260 x 6300 twips.
 inline constexpr QSize kClientAreaPixels(268, 267);
+inline constexpr QRect kBoardPixels(12, 12, 241, 241);
 inline constexpr QSize kAboutWindowPixels(284, 420);
 
 // Stands in for the desktop and remembers every address it was asked to open; it takes each
@@ -50,14 +51,6 @@ inline QColor CentreColour(QWidget* widget) {
 // once, and the text of each message box among them is kept in `messages`.
 class GameWindowTest : public QObject {
  protected:
-  // The game's settings, records and game in play go to a folder of the test's own.
-  GameWindowTest() {
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settings.path());
-    for (const char* name : {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_STATE_HOME"}) {
-      qputenv(name, settings.filePath(QString::fromLatin1(name)).toUtf8());
-    }
-  }
-
   // A new game: loaded, the about window closed as soon as it is up (after `lookAtAbout`, when
   // given, has seen it), then shown centred and active. Clears `messages` and the addresses the
   // shell was asked to open.
@@ -133,7 +126,7 @@ class GameWindowTest : public QObject {
     return marked;
   }
 
-  QTemporaryDir settings;
+  const PrivateFolders settings;  // the game's settings, records and game in play
   RecordingShell shell;
   std::unique_ptr<MainWindow> form;
   QStringList messages;
