@@ -17,6 +17,11 @@ namespace {
 TEST_F(ScreenReaderTest, AGameWonWithHintsIsPlayedButNotWon) {
   GameOptions options = OnDesktop("es_ES.UTF-8");
   options.playerFiles = folder_.path();
+  // A player who told the game not to ask before a hint that costs the score.
+  QDir().mkpath(folder_.filePath("XDG_CONFIG_HOME/lucen"));
+  QFile ini(folder_.filePath("XDG_CONFIG_HOME/lucen/lucen.ini"));
+  ASSERT_TRUE(ini.open(QIODevice::WriteOnly) && ini.write("[General]\naskBeforeHint=false\n") > 0);
+  ini.close();
   {
     RunningGame game(options);
     const TopLevel main = game.PassAboutWindow();
@@ -27,7 +32,9 @@ TEST_F(ScreenReaderTest, AGameWonWithHintsIsPlayedButNotWon) {
     const std::vector<std::string> black = Described(Board(5, 2));
     std::vector<std::string> seen;
     ASSERT_TRUE(WaitUntil([&] { return (seen = Descriptions(cells)) != black; })) << "no game";
-    // Each hint played changes the board; the last one leaves it all light green.
+    // The first hint only tells how many presses remain; each one after it, played, changes the
+    // board, and the last one leaves it all light green.
+    game.Desktop().Key(XK_h, {XK_Control_L});
     Board solved(5, 2);
     solved.Start(std::vector<int>(25, 1));
     for (int presses = 0; seen != Described(solved) && presses <= 3 * 5; ++presses) {
