@@ -3,12 +3,14 @@
 #include "board/board.h"
 #include "board_view/board_layout.h"
 #include "board_view/cell_button.h"
+#include "board_view/glow_overlay.h"
 #include "board_view/window_design.h"
 #include "desktop/accessibility.h"
 
 namespace lucen {
 
-BoardView::BoardView(QWidget* parent) : QWidget(parent), template_(new CellButton(this)) {
+BoardView::BoardView(QWidget* parent)
+    : QWidget(parent), template_(new CellButton(this)), glow_(new GlowOverlay(this)) {
   setFixedSize(TwipsToPixels(kClientArea).size());
   // The template is the design's model of a cell; a built board always covers it, so it never
   // takes the focus.
@@ -17,22 +19,54 @@ BoardView::BoardView(QWidget* parent) : QWidget(parent), template_(new CellButto
   ListShownChildrenOnly(this, template_);  // a screen reader meets the cells, not the template
 }
 
+void BoardView::SetZoom(float zoom) {
+  zoom_ = zoom;
+  setFixedSize(TwipsToPixels(Zoomed(kClientArea, zoom_)).size());
+  PlaceCells();
+}
+
+void BoardView::PlaceCells() {
+  const std::vector<TwipsRect> places = CellRects(columns_ > 0 ? columns_ : Board::kMinSize);
+  // The template takes the cell size once a board is built.
+  SetTwipsRect(template_, Zoomed(columns_ > 0 ? places.front() : kTemplatePlace, zoom_));
+  template_->SetZoom(zoom_);
+  for (std::size_t i = 0; i < cells_.size(); ++i) {
+    SetTwipsRect(cells_[i], Zoomed(places[i], zoom_));
+    cells_[i]->SetZoom(zoom_);
+  }
+  // The glow lies over the board's cells alone.
+  glow_->setGeometry(cells_.empty() ? QRect()
+                                    : cells_.front()->geometry().united(cells_.back()->geometry()));
+  glow_->raise();
+}
+
+void BoardView::SetAnimated(bool animated) {
+  animated_ = animated;
+  if (!animated) FinishAnimations();
+}
+
+void BoardView::FinishAnimations() {
+  for (CellButton* cell : cells_) cell->FinishColourChange();
+  glow_->Stop();
+}
+
+void BoardView::Glow() {
+  if (animated_) glow_->Start();
+}
+
 void BoardView::Rebuild(const Board& board) {
   for (CellButton* cell : cells_) delete cell;
   cells_.clear();
   hint_ = nullptr;
 
   columns_ = board.Size();
-  const std::vector<TwipsRect> places = CellRects(columns_);
-  SetTwipsRect(template_, places.front());  // the template takes the cell size
-  for (std::size_t i = 0; i < places.size(); ++i) {
+  for (std::size_t i = 0; i < board.CellCount(); ++i) {
     auto* cell = new CellButton(this);
     const int row = static_cast<int>(i) / columns_;
     const int column = static_cast<int>(i) % columns_;
     cell->SetGridPlace(static_cast<int>(i) + 1, row + 1, column + 1);
     cell->SetColour(board.Colour(i));
     cell->SetSymbolShown(symbolsShown_);
-    SetTwipsRect(cell, places[i]);
     connect(cell, &QPushButton::clicked, this,
             [this, i] { emit cellClicked(static_cast<int>(i)); });
     connect(cell, &CellButton::focusStepRequested, this,
@@ -43,12 +77,13 @@ void BoardView::Rebuild(const Board& board) {
     cell->show();
     cells_.push_back(cell);
   }
+  PlaceCells();
   cells_.front()->setFocus(Qt::OtherFocusReason);
 }
 
 void BoardView::ShowCells(const Board& board, const std::vector<std::size_t>& cells) {
   ClearHint();  // a hint holds for the position it was given on
-  for (std::size_t cell : cells) cells_.at(cell)->SetColour(board.Colour(cell));
+  for (std::size_t cell : cells) cells_.at(cell)->SetColour(board.Colour(cell), animated_);
 }
 
 void BoardView::ShowAllCells(const Board& board) {

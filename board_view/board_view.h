@@ -8,6 +8,7 @@ namespace lucen {
 
 class Board;
 class CellButton;
+class GlowOverlay;
 
 // The main window's client area and the board on it: the template cell of the window's design,
 // and one button per cell of the board, laid out in twips and showing the board's colours. It
@@ -34,6 +35,16 @@ class BoardView : public QWidget {
 
   // Shows every cell's colour symbol as well, or not, now and after every rebuild.
   void SetSymbolsShown(bool shown);
+  // Magnifies the whole design `zoom` times (1 is the design's own size).
+  void SetZoom(float zoom);
+  float Zoom() const { return zoom_; }
+  // Whether changed cells move to their new colour (over at most 120 ms) and a win makes the board
+  // glow; without, everything is drawn at once. Either way the cells' state changes at once.
+  void SetAnimated(bool animated);
+  // Ends every cell's change of colour at once.
+  void FinishAnimations();
+  // The board glows once, for at most 0.6 s: a win.
+  void Glow();
 
   CellButton* TemplateCell() const { return template_; }
   std::size_t CellCount() const { return cells_.size(); }
@@ -45,6 +56,7 @@ class BoardView : public QWidget {
 
  private:
   void StepFocus(std::size_t from, int rows, int columns);
+  void PlaceCells();
   // The focus ring shows only while the player works the board with the keyboard: from an arrow,
   // a Tab or a hint until a mouse press or a new board.
   void SetFocusCue(bool cue);
@@ -54,6 +66,9 @@ class BoardView : public QWidget {
   CellButton* hint_ = nullptr;  // the cell that carries the hint mark, if any
   int columns_ = 0;
   bool symbolsShown_ = false;
+  float zoom_ = 1;
+  bool animated_ = false;
+  GlowOverlay* glow_ = nullptr;  // over the cells, for the glow of a win
 };
 
 }  // namespace lucen

@@ -10,16 +10,52 @@
 
 namespace lucen {
 
+namespace {
+
+// The share of the way that a change's first frame shows already, so that a press reaches the
+// screen as soon as without the animation; the rest of the way takes the rest of the time.
+constexpr float kFirstStep = 0.3F;
+
+QColor Between(const QColor& from, const QColor& to, float share) {
+  return QColor::fromRgbF(from.redF() + (to.redF() - from.redF()) * share,
+                          from.greenF() + (to.greenF() - from.greenF()) * share,
+                          from.blueF() + (to.blueF() - from.blueF()) * share);
+}
+
+}  // namespace
+
 CellButton::CellButton(QWidget* parent) : QPushButton(parent) {
   setAutoFillBackground(false);
   setFlat(true);
+  change_.setDuration(static_cast<int>(kChangeMs * (1 - kFirstStep)));
+  connect(&change_, &QVariantAnimation::valueChanged, this, [this] { update(); });
 }
 
-void CellButton::SetColour(Rgb colour) {
+void CellButton::SetColour(Rgb colour, bool animated) {
   if (colour == rgb_) return;
+  const QColor from = change_.state() == QAbstractAnimation::Running
+                          ? change_.currentValue().value<QColor>()
+                          : colour_;
+  FinishColourChange();
   rgb_ = colour;
   colour_ = QColor(colour.red, colour.green, colour.blue);
   if (!place_.isEmpty()) Describe();
+  if (animated) {
+    change_.setStartValue(Between(from, colour_, kFirstStep));
+    change_.setEndValue(colour_);
+    change_.start();
+  }
+  update();
+}
+
+void CellButton::FinishColourChange() {
+  if (change_.state() != QAbstractAnimation::Running) return;
+  change_.stop();
+  update();
+}
+
+void CellButton::SetZoom(float zoom) {
+  zoom_ = zoom;
   update();
 }
 
@@ -58,7 +94,8 @@ void CellButton::Describe() {
 void CellButton::paintEvent(QPaintEvent* /*event*/) {
   QPainter painter(this);
   const QRect face = rect();
-  painter.fillRect(face, colour_);
+  const bool changing = change_.state() == QAbstractAnimation::Running;
+  painter.fillRect(face, changing ? change_.currentValue().value<QColor>() : colour_);
   if (face.width() < 8 || face.height() < 8) return;
 
   // A one-pixel bevel, light above and left, dark below and right; swapped while pressed.
@@ -80,9 +117,9 @@ void CellButton::paintEvent(QPaintEvent* /*event*/) {
     const QRectF ring = QRectF(face).adjusted(face.width() * 0.22, face.height() * 0.22,
                                               -face.width() * 0.22, -face.height() * 0.22);
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QPen(Qt::black, 4));
+    painter.setPen(QPen(Qt::black, 4 * zoom_));
     painter.drawEllipse(ring);
-    painter.setPen(QPen(Qt::white, 2));
+    painter.setPen(QPen(Qt::white, 2 * zoom_));
     painter.drawEllipse(ring);
     painter.setRenderHint(QPainter::Antialiasing, false);
   }
@@ -90,9 +127,10 @@ void CellButton::paintEvent(QPaintEvent* /*event*/) {
   if (hasFocus() && focusCue_) {
     // A dashed ring inside the edge, in black or white, whichever stands out on this colour.
     const bool lightFace = colour_.lightnessF() > 0.4;
-    QPen ring(lightFace ? Qt::black : Qt::white, 2, Qt::DashLine);
+    QPen ring(lightFace ? Qt::black : Qt::white, 2 * zoom_, Qt::DashLine);
     painter.setPen(ring);
-    painter.drawRect(face.adjusted(4, 4, -5, -5));
+    const int inset = static_cast<int>(4 * zoom_);
+    painter.drawRect(face.adjusted(inset, inset, -inset - 1, -inset - 1));
   }
 }
 

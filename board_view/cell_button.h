@@ -3,6 +3,7 @@
 #include <QColor>
 #include <QPushButton>
 #include <QString>
+#include <QVariantAnimation>
 
 #include "board/palette.h"
 
@@ -18,8 +19,15 @@ class CellButton : public QPushButton {
  public:
   explicit CellButton(QWidget* parent = nullptr);
 
+  // The cell's colour as the game has it, at once; while `animated` changes move to it, the
+  // painting follows over at most kChangeMs.
   QColor Colour() const { return colour_; }
-  void SetColour(Rgb colour);
+  void SetColour(Rgb colour, bool animated = false);
+  void FinishColourChange();
+  // The design's pens, magnified `zoom` times.
+  void SetZoom(float zoom);
+
+  static constexpr int kChangeMs = 120;
 
   // The cell's number and place on the board (all counted from 1), for its accessible name.
   void SetGridPlace(int number, int row, int column);
@@ -52,6 +60,8 @@ class CellButton : public QPushButton {
 
   Rgb rgb_ = kBlack;
   QColor colour_{Qt::black};
+  QVariantAnimation change_;  // the painted colour, on its way to colour_
+  float zoom_ = 1;
   QString place_;  // its row and column, waiting for the colour's name
   bool hint_ = false;
   bool symbolShown_ = false;

@@ -33,6 +33,11 @@ std::int32_t RoundHalfEven(double value);
 // pixel wider and narrower in turn.
 QRect TwipsToPixels(const TwipsRect& twips);
 
+// `twips` magnified `zoom` times, from the same origin.
+constexpr TwipsRect Zoomed(const TwipsRect& twips, float zoom) {
+  return {twips.left * zoom, twips.top * zoom, twips.width * zoom, twips.height * zoom};
+}
+
 // Stores `twips` on the widget and places it there.
 void SetTwipsRect(QWidget* widget, const TwipsRect& twips);
 // The rectangle last stored on the widget, exactly as it was set.

@@ -69,6 +69,7 @@ MainWindow::MainWindow(DesktopShell& shell, QWidget* parent)
   gameLine_ = new QLabel(statusBar());
   gameLine_->setObjectName(QStringLiteral("LineaPartida"));
   gameLine_->setWordWrap(true);  // a second line rather than a word cut at the window's edge
+  lineFont_ = gameLine_->font();
   statusBar()->addWidget(gameLine_, 1);
   statusBar()->hide();
   connect(&records_, &RecordsFile::winKept, this, &MainWindow::ShowWinKept);
@@ -106,6 +107,10 @@ void MainWindow::StartUp() {
   const Choices choices = ReadChoices();
   askBeforeHint_ = choices.askBeforeHint;
   askBeforeLeaving_ = choices.askBeforeLeaving;
+  level_ = choices.level;
+  animationsAction_->setChecked(choices.animations);
+  view_->SetAnimated(choices.animations);
+  if (choices.zoom != 100) ChooseZoom(choices.zoom);
   symbolsAction_->setChecked(choices.symbolsShown);
   view_->SetSymbolsShown(symbolsAction_->isChecked());
   BuildBoard();
@@ -124,16 +129,17 @@ void MainWindow::ShowCentred() {
   adjustSize();
   if (screen() != nullptr) CentreWindow(*this, screen()->availableGeometry());
   show();
+  EnableZoomsThatFit();
 }
 
 void MainWindow::Show(const SessionChange& change) {
   using Cells = SessionChange::Cells;
+  view_->FinishAnimations();
   if (change.cells == Cells::kNewBoard) {
     BuildBoard();
-    // Back to the middle of a fixed 12000 x 9000 twips area at the screen's origin, whatever the
-    // player did with the window; before the window is first shown, its first place is still to
-    // come.
-    if (isVisible()) CentreWindow(*this, TwipsToPixels({0, 0, 12000, 9000}));
+    // Back to the middle of the design's area, whatever the player did with the window; before
+    // the window is first shown, its first place is still to come.
+    if (isVisible()) CentreOnDesignArea();
   } else if (change.cells == Cells::kAll) {
     view_->ShowAllCells(GameBoard());
   } else if (change.cells == Cells::kSome) {
@@ -200,11 +206,6 @@ void MainWindow::Redo() {
 
 bool MainWindow::WaitForFiles(int msecs) {
   return BackgroundWriter::Shared().WaitUntilIdle(msecs);
-}
-
-void MainWindow::ShowSymbols(bool shown) {
-  view_->SetSymbolsShown(shown);
-  SaveChoice(kSymbolsKey, shown);
 }
 
 void MainWindow::ShowHowToPlay() {

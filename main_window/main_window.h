@@ -77,6 +77,7 @@ class MainWindow : public QMainWindow {
   // Whether a command may end or restart the game in play: a first play that still scores is left
   // only once the player says so (unless told not to ask).
   bool MayLeaveScore();
+  void CentreOnDesignArea();
   // The line under the board and the restart command, from the numbered game in play.
   void ShowGameLine();
   // Adds the line that says so to the win message up, when a win could not be written.
@@ -94,6 +95,13 @@ class MainWindow : public QMainWindow {
   void Redo();
   void ShowHint();
   void ShowSymbols(bool shown);
+  void ShowAnimations(bool shown);
+  void ChooseLevel(Level level);
+  void ChooseZoom(int percent);
+  void ZoomIn();
+  void ZoomOut();
+  // Only the zooms at which the window fits the screen's free area can be chosen.
+  void EnableZoomsThatFit();
   void NewGame();
   void ChooseGame();
   void RestartGame();
@@ -113,11 +121,18 @@ class MainWindow : public QMainWindow {
   bool askBeforeHint_ = true;           // before a hint that costs the score
   bool askBeforeLeaving_ = true;        // before a command that leaves a scored first play
   bool notSaved_ = false;
-  Level level_ = Level::kNormal;  // of "Partida nueva"  // the game in play cannot be saved for the
-                                  // next start  // while a numbered game's win message is up
+  Level level_ = Level::kNormal;  // of "Partida nueva"
+  int zoom_ = 100;                // of the whole window, in percent
+  QFont lineFont_;                // of the line under the board at 100%
+  static constexpr int kZooms[] = {
+      100, 150, 200};  // the game in play cannot be saved for the
+                       // next start  // while a numbered game's win message is up
   QAction* restartAction_ = nullptr;
   QActionGroup* sizes_ = nullptr;
   QActionGroup* colours_ = nullptr;
+  QActionGroup* levels_ = nullptr;
+  QActionGroup* zooms_ = nullptr;
+  QAction* animationsAction_ = nullptr;
   QAction* undoAction_ = nullptr;
   QAction* redoAction_ = nullptr;
   QAction* symbolsAction_ = nullptr;

@@ -58,6 +58,18 @@ void MainWindow::CreateMenus() {
   restartAction_ = AddCommand(game, "MnuReiniciar", tr("Reiniciar partida"),
                               &MainWindow::RestartGame, {QKeySequence(Qt::CTRL | Qt::Key_R)});
   AddCommand(game, "MnuRecords", tr("Récords"), &MainWindow::OpenRecords);
+  QMenu* levels = game->addMenu(tr("Dificultad"));
+  levels->setObjectName(QStringLiteral("MnuDificultad"));
+  levels_ = new QActionGroup(this);
+  const std::pair<Level, QString> levelNames[] = {
+      {Level::kEasy, tr("Fácil")}, {Level::kNormal, tr("Normal")}, {Level::kHard, tr("Difícil")}};
+  for (const auto& [level, caption] : levelNames) {
+    AddChoice(levels, levels_, QStringLiteral("MnuNivel_%1").arg(int(level)), caption, int(level),
+              level == level_);
+  }
+  connect(levels_, &QActionGroup::triggered, this, [this](QAction* item) {
+    Run([this, item] { ChooseLevel(static_cast<Level>(item->data().toInt())); });
+  });
 
   // Help for a stuck player.
   game->addSeparator();
@@ -74,6 +86,26 @@ void MainWindow::CreateMenus() {
   symbolsAction_->setCheckable(true);
   // Outside the modal check: it changes only how the cells look, and its check mark stays true.
   connect(symbolsAction_, &QAction::triggered, this, &MainWindow::ShowSymbols);
+  animationsAction_ = AddCommand(game, "MnuAnimaciones", tr("Animaciones"), nullptr);
+  animationsAction_->setCheckable(true);
+  // Outside the modal check too, for the same reason.
+  connect(animationsAction_, &QAction::triggered, this, &MainWindow::ShowAnimations);
+
+  QMenu* zooms = game->addMenu(tr("Ampliación"));
+  zooms->setObjectName(QStringLiteral("MnuAmpliacion"));
+  zooms_ = new QActionGroup(this);
+  for (const int percent : kZooms) {
+    AddChoice(zooms, zooms_, QStringLiteral("MnuZoom_%1").arg(percent),
+              QLocale().toString(percent) + QLatin1Char('%'), percent, percent == 100);
+  }
+  connect(zooms_, &QActionGroup::triggered, this,
+          [this](QAction* item) { Run([this, item] { ChooseZoom(item->data().toInt()); }); });
+  zooms->addSeparator();
+  AddCommand(zooms, "MnuAmpliar", tr("Ampliar"), &MainWindow::ZoomIn,
+             KeysFor(QKeySequence::ZoomIn, {QKeySequence(Qt::CTRL | Qt::Key_Plus),
+                                            QKeySequence(Qt::CTRL | Qt::Key_Equal)}));
+  AddCommand(zooms, "MnuReducir", tr("Reducir"), &MainWindow::ZoomOut,
+             KeysFor(QKeySequence::ZoomOut, {QKeySequence(Qt::CTRL | Qt::Key_Minus)}));
 
   QMenu* help = menuBar()->addMenu(tr("Ayuda"));
   help->setObjectName(QStringLiteral("MnuHelpp"));
@@ -112,6 +144,8 @@ void MainWindow::ShowChoices() {
   for (QAction* item : colours_->actions()) {
     item->setChecked(item->data().toInt() == GameBoard().ColourCount());
   }
+  for (QAction* item : levels_->actions()) item->setChecked(item->data().toInt() == int(level_));
+  for (QAction* item : zooms_->actions()) item->setChecked(item->data().toInt() == zoom_);
 }
 
 }  // namespace lucen

@@ -69,6 +69,7 @@ void MainWindow::AnnounceWin(const std::optional<GameInPlay>& won) {
   // The board shows all light green while the message is up.
   WinMessage message(this, won, CurrentAsOf(session_.KnownRecords().DailyStreak(), today_()));
   if (won) winMessage_ = &message;
+  view_->Glow();
   message.exec();
   winMessage_ = nullptr;
   Show(session_.TurnBlack());

@@ -7,6 +7,22 @@
 
 namespace lucen {
 
+namespace {
+
+QString LevelName(Level level) {
+  switch (level) {
+    case Level::kEasy:
+      return QStringLiteral("easy");
+    case Level::kNormal:
+      break;
+    case Level::kHard:
+      return QStringLiteral("hard");
+  }
+  return QStringLiteral("normal");
+}
+
+}  // namespace
+
 Choices ReadChoices() {
   Choices choices;
   const FileReading file = ReadSafely(PreferencesPath());
@@ -23,10 +39,25 @@ Choices ReadChoices() {
   choices.symbolsShown = flag(kSymbolsKey, choices.symbolsShown);
   choices.askBeforeHint = flag(kAskBeforeHintKey, choices.askBeforeHint);
   choices.askBeforeLeaving = flag(kAskBeforeLeavingKey, choices.askBeforeLeaving);
+  choices.animations = flag(kAnimationsKey, choices.animations);
+  const QString level = copy.Settings()->value(kLevelKey).toString();
+  for (const Level known : {Level::kEasy, Level::kNormal, Level::kHard}) {
+    if (level == LevelName(known)) choices.level = known;
+  }
+  const int zoom = copy.Settings()->value(kZoomKey).toString().toInt();
+  if (zoom == 100 || zoom == 150 || zoom == 200) choices.zoom = zoom;
   return choices;
 }
 
+void SaveChoice(const char* key, Level level) {
+  SaveChoice(key, LevelName(level));
+}
+
 void SaveChoice(const char* key, bool value) {
+  SaveChoice(key, value ? QStringLiteral("true") : QStringLiteral("false"));
+}
+
+void SaveChoice(const char* key, const QString& value) {
   BackgroundWriter::Shared().Post([path = PreferencesPath(), key, value] {
     const FileReading file = ReadSafely(path);
     if (file.outcome == FileReading::Outcome::kUnreadable) return;

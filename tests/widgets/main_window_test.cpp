@@ -80,7 +80,11 @@ class MainWindowTest : public GameWindowTest {
     QCOMPARE(Captions(Menu("MnuGame")),
              (QStringList{"Reset", "-", "Tamaño", "Colores", "-", "Partida nueva",
                           "Partida del día", "Elegir partida...", "Reiniciar partida", "Récords",
-                          "-", "Deshacer", "Rehacer", "Pista", "-", "Símbolos"}));
+                          "Dificultad", "-", "Deshacer", "Rehacer", "Pista", "-", "Símbolos",
+                          "Animaciones", "Ampliación"}));
+    QCOMPARE(Captions(Menu("MnuDificultad")), (QStringList{"Fácil", "Normal", "Difícil"}));
+    QCOMPARE(Captions(Menu("MnuAmpliacion")),
+             (QStringList{"100%", "150%", "200%", "-", "Ampliar", "Reducir"}));
     QCOMPARE(Captions(Menu("MnuT")), (QStringList{"5x5", "6x6", "7x7", "8x8", "9x9"}));
     QCOMPARE(Captions(Menu("MnuColor")), (QStringList{"2", "3", "4"}));
     QCOMPARE(Captions(Menu("MnuHelpp")), (QStringList{"Como Jugar", "Acerca de..."}));
@@ -90,7 +94,7 @@ class MainWindowTest : public GameWindowTest {
     for (QAction* action : form->findChildren<QAction*>()) {
       QVERIFY2(!action->text().contains('&'), qPrintable(action->text()));
       if (!QStringList{"MnuDeshacer", "MnuRehacer", "MnuPista", "MnuPartidaNueva", "MnuPartidaDia",
-                       "MnuReiniciar"}
+                       "MnuReiniciar", "MnuAmpliar", "MnuReducir"}
                .contains(action->objectName())) {
         QVERIFY2(action->shortcut().isEmpty(), qPrintable(action->text()));
       }
@@ -101,6 +105,8 @@ class MainWindowTest : public GameWindowTest {
     QVERIFY(Item("MnuRehacer")->shortcuts().contains(QKeySequence("Ctrl+Y")));
     QCOMPARE(Item("MnuPista")->shortcuts(), QList<QKeySequence>{QKeySequence("Ctrl+H")});
     QVERIFY(Item("MnuPartidaNueva")->shortcuts().contains(QKeySequence("Ctrl+N")));
+    QVERIFY(Item("MnuAmpliar")->shortcuts().contains(QKeySequence("Ctrl++")));
+    QVERIFY(Item("MnuReducir")->shortcuts().contains(QKeySequence("Ctrl+-")));
     QVERIFY(!Item("MnuDeshacer")->isEnabled() && !Item("MnuRehacer")->isEnabled());
 
     // Each size item makes a black board of the size its caption names, and each colour item

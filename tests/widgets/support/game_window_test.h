@@ -51,6 +51,14 @@ inline QColor CentreColour(QWidget* widget) {
 // once, and the text of each message box among them is kept in `messages`.
 class GameWindowTest : public QObject {
  protected:
+  // Cells are painted at once, so that what a test grabs is the colour in the game: the
+  // animations have a test of their own.
+  GameWindowTest() {
+    QDir().mkpath(settings.filePath("XDG_CONFIG_HOME/lucen"));
+    QFile choices(settings.filePath("XDG_CONFIG_HOME/lucen/lucen.ini"));
+    if (choices.open(QIODevice::WriteOnly)) choices.write("[General]\nanimations=false\n");
+  }
+
   // A new game: loaded, the about window closed as soon as it is up (after `lookAtAbout`, when
   // given, has seen it), then shown centred and active. Clears `messages` and the addresses the
   // shell was asked to open.
