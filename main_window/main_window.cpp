@@ -14,6 +14,7 @@
 #include <QRandomGenerator>
 #include <QScreen>
 #include <QStatusBar>
+#include <algorithm>
 
 #include "board/hint.h"
 #include "board_view/board_view.h"
@@ -82,7 +83,15 @@ MainWindow::MainWindow(DesktopShell& shell, QWidget* parent)
   gameLine_->setObjectName(QStringLiteral("LineaPartida"));
   statusBar()->addWidget(gameLine_, 1);
   statusBar()->hide();
-  connect(&records_, &RecordsFile::winKept, this, &MainWindow::ShowWinKept);
+  connect(&records_, &RecordsFile::winWritten, this, &MainWindow::ShowWinKept);
+  // A start guessed to be the code's first play that the records file shows was not: practice.
+  connect(&records_, &RecordsFile::read, this, [this](const RecordsReading& reading) {
+    if (game_ && game_->scoring && std::ranges::count(reading.notFirstPlays, game_->id) > 0) {
+      game_->scoring = false;
+      ShowGameLine();
+      KeepGame();
+    }
+  });
 
   CreateMenus();
   ShowGameLine();
@@ -384,7 +393,7 @@ void MainWindow::ChooseGame() {
 
 void MainWindow::OpenRecords() {
   view_->ClearHint();
-  ShowRecords(*this, records_.Read(), today_());
+  ShowRecords(*this, records_.Latest(), today_());
 }
 
 void MainWindow::StartGame(const GameId& id, std::optional<CalendarDate> daily) {
@@ -394,8 +403,8 @@ void MainWindow::StartGame(const GameId& id, std::optional<CalendarDate> daily) 
   if (id.colourCount != board_.ColourCount()) board_.ChangeColourCount(id.colourCount);
   board_.Start(made.start);
   // Only the first play of a code scores: the records know the codes already started.
-  const bool firstPlay = !records_.Read().records.Played().Contains(id);
-  records_.Record(RecordEvent::Start(id));
+  const bool firstPlay = !records_.Latest().records.Played().Contains(id);
+  records_.Record(RecordEvent::Start(id, firstPlay));
   game_ = GameInPlay{id, made.fewest, 0, firstPlay, daily};
   ShowChoices();
   ShowBoard();
