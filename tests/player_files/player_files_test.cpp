@@ -331,6 +331,8 @@ TEST(PlayerFiles, BadDisksNeitherHangNorLoseARecord) {
          return QFileInfo(records).path() + "/gone";
        },
        false, WinKept::kWaiting},
+      {"a link at the game in play", [&](const QString&) { return link(SavedGamePath(), "kept"); },
+       true, WinKept::kWritten},
       {"records of exactly the read limit", padTo(kMostRecordsBytes, false), true,
        WinKept::kWritten},
       {"records over the read limit", padTo(kMostRecordsBytes + 1, false), false, WinKept::kWritten,
@@ -373,6 +375,8 @@ TEST(PlayerFiles, BadDisksNeitherHangNorLoseARecord) {
     const Told told = RecordAll(file, kLater);
     KeepSymbolsShown(true);
     SavedGameFile saved;
+    std::vector<bool> saveFailed;
+    QObject::connect(&saved, &SavedGameFile::saveFailed, [&](bool f) { saveFailed.push_back(f); });
     saved.Read();
     saved.Keep(game);
     EXPECT_TRUE(BackgroundWriter::Shared().WaitUntilIdle(kHangMs));
@@ -400,6 +404,10 @@ TEST(PlayerFiles, BadDisksNeitherHangNorLoseARecord) {
       EXPECT_TRUE(Bytes(PreferencesPath()).endsWith("[Window]\nsymbols=true\n"));
     }
     EXPECT_EQ(SavedGameFile().Read().has_value(), c.gameKept);
+    EXPECT_EQ(saveFailed, c.gameKept ? std::vector<bool>{} : std::vector{true});
+    saved.Clear();
+    EXPECT_TRUE(saved.WaitForWrites(kHangMs));
+    EXPECT_FALSE(SavedGameFile().Read()) << "the game ended";
     EXPECT_EQ(Kind(spoiled), kind) << "nothing put in place of what was there";
   }
 }
