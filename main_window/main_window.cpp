@@ -280,8 +280,8 @@ void MainWindow::AnnounceWin() {
   ShowBoard();
 }
 
-void MainWindow::ShowWinKept(WinKept outcome) {
-  if (outcome != WinKept::kCannot || winMessage_ == nullptr) return;
+void MainWindow::ShowWinKept(WinOutcome outcome) {
+  if (outcome != WinOutcome::kCannot || winMessage_ == nullptr) return;
   const QString line = WinNotKeptLine();
   if (!winMessage_->text().endsWith(line)) {
     winMessage_->setText(winMessage_->text() + QLatin1Char('\n') + line);
@@ -296,17 +296,17 @@ void MainWindow::ShowGameLine() {
 
 void MainWindow::KeepGame() {
   if (!game_) return;
-  if (const std::optional<SavedGame> saved = SaveGame(board_, *game_)) {
-    savedGame_.Keep(*saved);
+  if (const std::optional<SavedGame> saved = Snapshot(board_, *game_)) {
+    savedGame_.Save(*saved);
   } else {
-    savedGame_.Clear();  // too long a game to keep: the next start is not an older point of it
+    savedGame_.Remove();  // too long a game to keep: the next start is not an older point of it
   }
 }
 
 void MainWindow::EndGame() {
   if (!game_) return;
   game_.reset();
-  savedGame_.Clear();
+  savedGame_.Remove();
   ShowGameLine();
 }
 
@@ -415,7 +415,7 @@ void MainWindow::StartGame(const GameId& id, std::optional<CalendarDate> daily) 
 void MainWindow::ResumeSavedGame() {
   const std::optional<SavedGame> saved = savedGame_.Read();
   if (!saved) return;
-  const auto resumed = ResumeGame(*saved);
+  const auto resumed = Rebuild(*saved);
   if (!resumed) return;
   if (resumed->first.Size() != board_.Size()) ResizeBoard(resumed->first.Size());
   board_ = resumed->first;
@@ -431,7 +431,7 @@ bool MainWindow::WaitForFiles(int msecs) {
 
 void MainWindow::ShowSymbols(bool shown) {
   view_->SetSymbolsShown(shown);
-  KeepSymbolsShown(shown);
+  SaveSymbolsShown(shown);
 }
 
 void MainWindow::ShowHowToPlay() {

@@ -82,7 +82,7 @@ class MainWindow : public QMainWindow {
   // No numbered game in play any more: the design's own game goes on, and is never kept.
   void EndGame();
   // Adds the line that says so to the win message up, when a win could not be written.
-  void ShowWinKept(WinKept outcome);
+  void ShowWinKept(WinOutcome outcome);
 
   // The player's commands, each named for what it does; the menu item or cell that gives it keeps
   // the design's object name (README: "Design names").

@@ -20,7 +20,7 @@ bool ReadSymbolsShown() {
   return ini.WellFormed() && ini.Value("General", kSymbolsKey) == "true";
 }
 
-void KeepSymbolsShown(bool shown) {
+void SaveSymbolsShown(bool shown) {
   BackgroundWriter::Shared().Post([path = PreferencesPath(), shown] {
     const FileReading file = ReadSafely(path);
     if (file.outcome != FileReading::Outcome::kRead &&

@@ -10,6 +10,6 @@ namespace lucen {
 
 // Whether the cells show a symbol for their colour as well (off unless the player chose it).
 bool ReadSymbolsShown();
-void KeepSymbolsShown(bool shown);
+void SaveSymbolsShown(bool shown);
 
 }  // namespace lucen

@@ -29,7 +29,7 @@ struct RecordsFile::State {
           Qt::QueuedConnection);
     }
   }
-  void Tell(WinKept outcome) {
+  void Tell(WinOutcome outcome) {
     if (!winUntold && told == outcome) return;
     told = outcome;
     winUntold = false;
@@ -52,7 +52,7 @@ struct RecordsFile::State {
   std::uint64_t takenUpTo = 0;  // the number of the last event taken from `incoming`
   bool retryQueued = false;
   bool cannotKeep = false;
-  std::optional<WinKept> told;
+  std::optional<WinOutcome> told;
   bool winUntold = false;  // a win came since the last outcome was told
 };
 
@@ -80,12 +80,12 @@ void Run(const std::shared_ptr<RecordsFile::State>& state) {
   });
   SyncResult result = Sync(s.sync);
 
-  std::optional<WinKept> outcome;
+  std::optional<WinOutcome> outcome;
   using Kept = SyncResult::Kept;
-  if (result.kept == Kept::kInRecords) outcome = WinKept::kWritten;
-  if (result.kept == Kept::kInJournal) outcome = WinKept::kWaiting;
-  if (result.kept == Kept::kNowhere) outcome = WinKept::kCannot;
-  if (outcome) s.cannotKeep = outcome == WinKept::kCannot;
+  if (result.kept == Kept::kInRecords) outcome = WinOutcome::kWritten;
+  if (result.kept == Kept::kInJournal) outcome = WinOutcome::kWaiting;
+  if (result.kept == Kept::kNowhere) outcome = WinOutcome::kCannot;
+  if (outcome) s.cannotKeep = outcome == WinOutcome::kCannot;
   if (result.kept == Kept::kNothingNew) s.cannotKeep = false;
   if (anyWin && outcome) s.Tell(*outcome);
 

@@ -33,7 +33,7 @@ struct RecordsReading {
 };
 
 // What became of a win once its write was tried.
-enum class WinKept {
+enum class WinOutcome {
   kWritten,  // in the records file
   kWaiting,  // in the unwritten records (another copy holds the file, or it cannot be written):
              // written to the records file as soon as it can be, by this run or a later one
@@ -77,7 +77,7 @@ class RecordsFile : public QObject {
   void read(const lucen::RecordsReading& reading);
   // After a write tried with a win of this object in it. Told once for each new outcome, not for
   // every retry.
-  void winWritten(lucen::WinKept outcome);
+  void winWritten(lucen::WinOutcome outcome);
 
  private:
   friend struct State;

@@ -59,7 +59,7 @@ Disk LoadRecords(const QString& path, const QString& oldIniPath) {
 // know. The caller holds the lock.
 bool WriteRecords(const QString& path, Disk& disk, const Records& records) {
   if (disk.outcome == Outcome::kUnreadable) return false;  // never written over
-  if (disk.damaged && !KeepBeside(path, disk.bytes)) return false;
+  if (disk.damaged && !SetAside(path, disk.bytes)) return false;
   if (disk.outcome == Outcome::kTooLarge && !MoveAside(path)) return false;
   PutRecordsJson(records, disk.root);
   if (disk.oldRecordsToCarry) {

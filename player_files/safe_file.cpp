@@ -145,7 +145,7 @@ bool RemoveSafely(const QString& path) {
   return target->isFile() && QFile::remove(target->absoluteFilePath());
 }
 
-bool KeepBeside(const QString& path, const QByteArray& bytes) {
+bool SetAside(const QString& path, const QByteArray& bytes) {
   for (int copy = 1; copy <= kMostCopiesBeside; ++copy) {
     const QString name = AsideName(path, copy);
     const FileReading earlier = ReadSafely(name, bytes.size());

@@ -40,7 +40,7 @@ bool RemoveSafely(const QString& path);
 // first of PATH.unreadable, PATH.unreadable-2, ... that is free, unless one of those regular files
 // already holds the same bytes. False when they could not be kept (the file must not be written
 // over then).
-bool KeepBeside(const QString& path, const QByteArray& bytes);
+bool SetAside(const QString& path, const QByteArray& bytes);
 // Renames the regular file at `path` (a link's final target) to the first of those names that is
 // free, for a file too large to be read and copied. False when it could not be renamed.
 bool MoveAside(const QString& path);

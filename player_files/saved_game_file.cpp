@@ -50,7 +50,7 @@ std::optional<SavedGame> FromJson(const QJsonObject& root) {
     return std::nullopt;
   }
   SavedGame saved{*game, *undo, *redo};
-  if (!ResumeGame(saved)) return std::nullopt;
+  if (!Rebuild(saved)) return std::nullopt;
   return saved;
 }
 
@@ -134,7 +134,7 @@ std::optional<SavedGame> SavedGameFile::Read() {
     return saved;
   }
   // Set aside, so that the next start is clean; only a regular file whose bytes could be kept.
-  if (file.outcome == FileReading::Outcome::kRead && KeepBeside(state_->path, file.bytes)) {
+  if (file.outcome == FileReading::Outcome::kRead && SetAside(state_->path, file.bytes)) {
     RemoveSafely(state_->path);
   } else if (file.outcome == FileReading::Outcome::kTooLarge) {
     MoveAside(state_->path);
@@ -142,11 +142,11 @@ std::optional<SavedGame> SavedGameFile::Read() {
   return std::nullopt;
 }
 
-void SavedGameFile::Keep(const SavedGame& saved) {
+void SavedGameFile::Save(const SavedGame& saved) {
   Queue(state_, saved);
 }
 
-void SavedGameFile::Clear() {
+void SavedGameFile::Remove() {
   Queue(state_, std::nullopt);
 }
 

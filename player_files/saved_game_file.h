@@ -28,9 +28,9 @@ class SavedGameFile : public QObject {
   // start is clean. Never throws for what the disk holds.
   std::optional<SavedGame> Read();
   // Queues `saved` to be written. Only the latest of the snapshots still queued is written.
-  void Keep(const SavedGame& saved);
+  void Save(const SavedGame& saved);
   // Queues the file's removal, after the snapshots queued before. A link stays: its target goes.
-  void Clear();
+  void Remove();
   // Waits until the queued work has been done, or `msecs` have passed; true in the first case.
   bool WaitForWrites(int msecs);
 

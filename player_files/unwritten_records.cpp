@@ -70,7 +70,7 @@ UnwrittenOutcome AddUnwritten(const QString& path, const std::vector<RecordEvent
   UnwrittenRecords file = ReadUnwritten(path);
   if (file.someUnreadable) {
     // Written over only once its bytes are kept; a file that cannot be read at all, never.
-    if (!file.bytesRead || !KeepBeside(path, file.bytes)) {
+    if (!file.bytesRead || !SetAside(path, file.bytes)) {
       return UnwrittenOutcome::kCannot;
     }
     file = {};

@@ -31,14 +31,14 @@ bool InRange(const SavedGame& saved) {
 
 }  // namespace
 
-std::optional<SavedGame> SaveGame(const Board& board, const GameInPlay& game) {
+std::optional<SavedGame> Snapshot(const Board& board, const GameInPlay& game) {
   const auto undo = board.UndoList();
   const auto redo = board.RedoList();
   if (undo.size() + redo.size() > kMaxSavedPresses) return std::nullopt;
   return SavedGame{game, {undo.begin(), undo.end()}, {redo.begin(), redo.end()}};
 }
 
-std::optional<std::pair<Board, GameInPlay>> ResumeGame(const SavedGame& saved) {
+std::optional<std::pair<Board, GameInPlay>> Rebuild(const SavedGame& saved) {
   if (!InRange(saved)) return std::nullopt;
   const GameId& id = saved.game.id;
   NumberedGame numbered = MakeGame(id);

@@ -26,10 +26,10 @@ struct SavedGame {
 
 // What to keep of `board`, on which `game` is being played. Nothing when the lists are longer
 // than kMaxSavedPresses.
-std::optional<SavedGame> SaveGame(const Board& board, const GameInPlay& game);
+std::optional<SavedGame> Snapshot(const Board& board, const GameInPlay& game);
 // The board and game that `saved` describes, exactly as they were; nothing when it does not
 // describe a game in play (an id, a cell or a count out of range, lists too long, a count of
 // presses below the presses made, or a position already solved).
-std::optional<std::pair<Board, GameInPlay>> ResumeGame(const SavedGame& saved);
+std::optional<std::pair<Board, GameInPlay>> Rebuild(const SavedGame& saved);
 
 }  // namespace lucen

@@ -74,7 +74,7 @@ Records Applied(Records records, const std::vector<RecordEvent>& events) {
 
 // What a RecordsFile told while it recorded `events` and wrote them.
 struct Told {
-  std::vector<WinKept> wins;
+  std::vector<WinOutcome> wins;
   std::vector<GameId> notFirstPlays;
 };
 // Each event is taken by the writer before the next is recorded, and the window hears of it only
@@ -83,7 +83,7 @@ Told RecordAll(RecordsFile& file, const std::vector<RecordEvent>& events) {
   Told told;
   std::vector<Records> readings;
   const auto wins = QObject::connect(&file, &RecordsFile::winWritten,
-                                     [&](WinKept outcome) { told.wins.push_back(outcome); });
+                                     [&](WinOutcome outcome) { told.wins.push_back(outcome); });
   const auto read = QObject::connect(&file, &RecordsFile::read, [&](const RecordsReading& r) {
     readings.push_back(r.records);
     told.notFirstPlays.insert(told.notFirstPlays.end(), r.notFirstPlays.begin(),
@@ -179,7 +179,7 @@ TEST(RecordsFile, KeepsWhatItDoesNotKnowAndCarriesOverEarlierRecords) {
     ASSERT_TRUE(file.WaitForWrites(kHangMs));
     EXPECT_EQ(file.Latest(), (RecordsReading{c.earlier, {}, c.unreadable, false}));
     const Told told = RecordAll(file, kLater);
-    EXPECT_EQ(told.wins, std::vector{WinKept::kWritten});
+    EXPECT_EQ(told.wins, std::vector{WinOutcome::kWritten});
     const bool replay = c.earlier.Played().Contains(kLater[0].game.id);
     EXPECT_EQ(told.notFirstPlays, replay ? std::vector{kLater[0].game.id} : std::vector<GameId>{});
     EXPECT_EQ(Reading(), (RecordsReading{Applied(c.earlier, kLater), {}, c.ini == "(fifo)"}));
@@ -214,7 +214,7 @@ TEST(RecordsFile, KeepsWhatItDoesNotKnowAndCarriesOverEarlierRecords) {
 TEST(SavedGameFile, KeepsAGameAndSetsADamagedOneAside) {
   const GameId id{7, 3, 123456};
   const SavedGame saved{{id, MakeGame(id).fewest, 3, true, kDay}, {0, 8}, {40}};
-  ASSERT_TRUE(ResumeGame(saved));
+  ASSERT_TRUE(Rebuild(saved));
   const QByteArray good = R"({"format":1,"code":"7x7-3-123456","fewest":)" +
                           QByteArray::number(saved.game.fewest) +
                           R"(,"presses":3,"scoring":true,"daily":"2026-12-09","undo":[0,8],)"
@@ -241,12 +241,12 @@ TEST(SavedGameFile, KeepsAGameAndSetsADamagedOneAside) {
     SavedGame later = saved;
     later.game.CountPress();
     later.undo.push_back(9);
-    file.Keep(saved);
-    file.Keep(later);
+    file.Save(saved);
+    file.Save(later);
     ASSERT_TRUE(file.WaitForWrites(kHangMs));
     EXPECT_EQ(SavedGameFile().Read(), later);
     EXPECT_EQ(Bytes(SavedGamePath()).contains("\"later\":\"kept\""), resumable);
-    file.Clear();
+    file.Remove();
     ASSERT_TRUE(file.WaitForWrites(kHangMs));
     EXPECT_EQ(Bytes(SavedGamePath()), "(none)");
   }
@@ -266,7 +266,7 @@ TEST(PlayerFiles, BadDisksNeitherHangNorLoseARecord) {
     const char* name;
     Spoil spoil;
     bool earlierReadable;
-    WinKept win;
+    WinOutcome win;
     bool choiceKept = true, gameKept = true;
     const char* keptAs = nullptr;  // where the damaged records' bytes go
   };
@@ -309,43 +309,43 @@ TEST(PlayerFiles, BadDisksNeitherHangNorLoseARecord) {
   };
   QProcess dead;
   const Case cases[] = {
-      {"a nearly full disk", nullptr, true, WinKept::kCannot, false, false},
-      {"a FIFO at the records", fifoAt(""), false, WinKept::kWaiting},
-      {"a FIFO at their lock", fifoAt(".lock"), true, WinKept::kWaiting},
+      {"a nearly full disk", nullptr, true, WinOutcome::kCannot, false, false},
+      {"a FIFO at the records", fifoAt(""), false, WinOutcome::kWaiting},
+      {"a FIFO at their lock", fifoAt(".lock"), true, WinOutcome::kWaiting},
       {"a FIFO where damaged records go",
        [&](const QString& records) {
          Put(records, "{damaged");
          return fifo(records + ".unreadable");
        },
-       false, WinKept::kWritten, true, true, ".unreadable-2"},
+       false, WinOutcome::kWritten, true, true, ".unreadable-2"},
       {"a FIFO at the choices", [&](const QString&) { return fifo(PreferencesPath()); }, true,
-       WinKept::kWritten, false},
+       WinOutcome::kWritten, false},
       {"a FIFO at the game in play", [&](const QString&) { return fifo(SavedGamePath()); }, true,
-       WinKept::kWritten, true, false},
-      {"a link to /dev/full", linkTo("/dev/full"), false, WinKept::kWaiting},
-      {"a link to /dev/zero", linkTo("/dev/zero"), false, WinKept::kWaiting},
-      {"a link to a regular file", linkTo(""), true, WinKept::kWritten},
+       WinOutcome::kWritten, true, false},
+      {"a link to /dev/full", linkTo("/dev/full"), false, WinOutcome::kWaiting},
+      {"a link to /dev/zero", linkTo("/dev/zero"), false, WinOutcome::kWaiting},
+      {"a link to a regular file", linkTo(""), true, WinOutcome::kWritten},
       {"a link into a missing folder",
        [&](const QString& records) {
          link(records, "gone/records.json");
          return QFileInfo(records).path() + "/gone";
        },
-       false, WinKept::kWaiting},
+       false, WinOutcome::kWaiting},
       {"a link at the game in play", [&](const QString&) { return link(SavedGamePath(), "kept"); },
-       true, WinKept::kWritten},
+       true, WinOutcome::kWritten},
       {"records of exactly the read limit", padTo(kMostRecordsBytes, false), true,
-       WinKept::kWritten},
-      {"records over the read limit", padTo(kMostRecordsBytes + 1, false), false, WinKept::kWritten,
-       true, true, ".unreadable"},
+       WinOutcome::kWritten},
+      {"records over the read limit", padTo(kMostRecordsBytes + 1, false), false,
+       WinOutcome::kWritten, true, true, ".unreadable"},
       {"records one more event would take over the limit", padTo(kMostRecordsBytes - 2, true), true,
-       WinKept::kWaiting},
+       WinOutcome::kWaiting},
       {"a lock left by a copy that died",
        [&](const QString& records) {
          HoldLock(dead, records)->kill();
          dead.waitForFinished();
          return records + ".lock";
        },
-       true, WinKept::kWritten},
+       true, WinOutcome::kWritten},
   };
   const GameId id{6, 2, 77};
   const SavedGame game{{id, MakeGame(id).fewest, 1, true}, {3}, {}};
@@ -373,12 +373,12 @@ TEST(PlayerFiles, BadDisksNeitherHangNorLoseARecord) {
     EXPECT_TRUE(file.WaitForWrites(kHangMs));
     const RecordsReading first = file.Latest();
     const Told told = RecordAll(file, kLater);
-    KeepSymbolsShown(true);
+    SaveSymbolsShown(true);
     SavedGameFile saved;
     std::vector<bool> saveFailed;
     QObject::connect(&saved, &SavedGameFile::saveFailed, [&](bool f) { saveFailed.push_back(f); });
     saved.Read();
-    saved.Keep(game);
+    saved.Save(game);
     EXPECT_TRUE(BackgroundWriter::Shared().WaitUntilIdle(kHangMs));
     ::setrlimit(RLIMIT_FSIZE, &unlimited);
     EXPECT_LT(clock.elapsed(), kHangMs);
@@ -388,11 +388,11 @@ TEST(PlayerFiles, BadDisksNeitherHangNorLoseARecord) {
     EXPECT_EQ(first.records, earlier);
     EXPECT_EQ(told.wins, std::vector{c.win});
     EXPECT_EQ(file.Latest().records, Applied(earlier, kLater)) << "play goes on";
-    EXPECT_EQ(file.Latest().cannotKeep, c.win == WinKept::kCannot);
-    if (c.win != WinKept::kCannot) {
+    EXPECT_EQ(file.Latest().cannotKeep, c.win == WinOutcome::kCannot);
+    if (c.win != WinOutcome::kCannot) {
       EXPECT_EQ(Reading().records, Applied(earlier, kLater)) << "kept for the next start";
     }
-    if (c.win != WinKept::kWritten) {
+    if (c.win != WinOutcome::kWritten) {
       EXPECT_EQ(Bytes(records), bytes) << "nothing written over the records";
     }
     if (c.keptAs) {
@@ -405,7 +405,7 @@ TEST(PlayerFiles, BadDisksNeitherHangNorLoseARecord) {
     }
     EXPECT_EQ(SavedGameFile().Read().has_value(), c.gameKept);
     EXPECT_EQ(saveFailed, c.gameKept ? std::vector<bool>{} : std::vector{true});
-    saved.Clear();
+    saved.Remove();
     EXPECT_TRUE(saved.WaitForWrites(kHangMs));
     EXPECT_FALSE(SavedGameFile().Read()) << "the game ended";
     EXPECT_EQ(Kind(spoiled), kind) << "nothing put in place of what was there";
@@ -422,27 +422,27 @@ TEST(RecordsFile, AWinWaitsForAnotherCopyWithoutHoldingTheWindow) {
     QProcess live, ending;
     HoldLock(live, RecordsPath());
     RecordsFile file;
-    std::vector<WinKept> told;
-    QObject::connect(&file, &RecordsFile::winWritten, [&](WinKept o) { told.push_back(o); });
+    std::vector<WinOutcome> told;
+    QObject::connect(&file, &RecordsFile::winWritten, [&](WinOutcome o) { told.push_back(o); });
     QElapsedTimer clock;
     clock.start();
     if (ends) {
       ending.start(QCoreApplication::applicationFilePath(), {"--win-and-end", home.dir.path()});
       ASSERT_TRUE(ending.waitForFinished(10'000));
-      told.push_back(WinKept(ending.exitCode()));
+      told.push_back(WinOutcome(ending.exitCode()));
     } else {
       file.Record(win[0]);
       EXPECT_LT(clock.elapsed(), kHangMs);
       while (told.empty() && clock.elapsed() < kHangMs) QCoreApplication::processEvents();
     }
-    EXPECT_EQ(told, std::vector{WinKept::kWaiting});
+    EXPECT_EQ(told, std::vector{WinOutcome::kWaiting});
     EXPECT_EQ(Bytes(RecordsPath()), "(none)") << "not written while the other copy holds it";
     EXPECT_EQ(ReadUnwritten(UnwrittenRecordsPath()).events, win) << "but kept on disk";
     live.closeWriteChannel();
     ASSERT_TRUE(live.waitForFinished(10'000));
     EXPECT_TRUE(file.WaitForWrites(kHangMs));
     EXPECT_EQ(Reading().records, Applied({}, win));
-    const std::vector<WinKept> kept{WinKept::kWaiting, WinKept::kWritten};
+    const std::vector<WinOutcome> kept{WinOutcome::kWaiting, WinOutcome::kWritten};
     EXPECT_EQ(told, std::vector(kept.begin(), kept.end() - (ends ? 1 : 0)));
     const QJsonObject written = QJsonDocument::fromJson(Bytes(RecordsPath())).object();
     EXPECT_EQ(ReadRecordsJson(written).records, Applied({}, win));
@@ -472,7 +472,7 @@ TEST(RecordsFile, TheLargestRecordsFileIsReadBack) {
   PutRecordsJson(largest, root);
   Put(RecordsPath(), QJsonDocument(root).toJson(QJsonDocument::Compact));
   RecordsFile file;
-  EXPECT_EQ(RecordAll(file, {RecordEvent::Win(Won(1, 0))}).wins, std::vector{WinKept::kWritten});
+  EXPECT_EQ(RecordAll(file, {RecordEvent::Win(Won(1, 0))}).wins, std::vector{WinOutcome::kWritten});
   EXPECT_EQ(Reading(), (RecordsReading{largest, {}, false, false}));
 }
 
@@ -519,7 +519,7 @@ int AddWins(int copy) {
 int WinAndEnd() {
   RecordsFile file;
   int told = -1;
-  QObject::connect(&file, &RecordsFile::winWritten, [&](WinKept o) { told = int(o); });
+  QObject::connect(&file, &RecordsFile::winWritten, [&](WinOutcome o) { told = int(o); });
   file.Record(RecordEvent::Win(Won(3, 1)));
   QElapsedTimer clock;
   clock.start();

@@ -25,12 +25,12 @@ TEST(SavedGame, ResumesExactlyAsLeftButNeverSolvedOrDamaged) {
       if (move == kRedo) board.Redo();
       if (move != kUndo) game.CountPress();
     }
-    saved = SaveGame(board, game).value();
-    const auto resumed = ResumeGame(saved);
+    saved = Snapshot(board, game).value();
+    const auto resumed = Rebuild(saved);
     ASSERT_EQ(resumed.has_value(), unsolved) << id.number;
     if (!resumed) continue;
     EXPECT_EQ(resumed->first.Steps(), board.Steps()) << id.number;
-    EXPECT_EQ(SaveGame(resumed->first, resumed->second), saved) << "the same lists and game";
+    EXPECT_EQ(Snapshot(resumed->first, resumed->second), saved) << "the same lists and game";
   }
 
   const std::pair<const char*, void (*)(SavedGame&)> damages[] = {
@@ -42,7 +42,7 @@ TEST(SavedGame, ResumesExactlyAsLeftButNeverSolvedOrDamaged) {
   for (const auto& [what, damage] : damages) {
     SavedGame damaged = saved;
     damage(damaged);
-    EXPECT_FALSE(ResumeGame(damaged)) << what;
+    EXPECT_FALSE(Rebuild(damaged)) << what;
   }
 }
 
