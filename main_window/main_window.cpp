@@ -72,8 +72,16 @@ MainWindow::MainWindow(DesktopShell& shell, QWidget* parent)
   lineFont_ = gameLine_->font();
   statusBar()->addWidget(gameLine_, 1);
   statusBar()->hide();
-  connect(&records_, &RecordsFile::winKept, this, &MainWindow::ShowWinKept);
-  session_.RecordsRead(records_.Read().records, {});
+  connect(&records_, &RecordsFile::winWritten, this, &MainWindow::ShowWinOutcome);
+  // The records as the files hold them, other copies' wins included, after each read and write.
+  connect(&records_, &RecordsFile::read, this, [this](const RecordsReading& reading) {
+    const SessionChange change = session_.RecordsRead(reading.records, reading.notFirstPlays);
+    if (change.saved != SessionChange::Saved::kUnchanged) Show(change);  // now practice
+  });
+  connect(&savedGame_, &SavedGameFile::saveFailed, this, [this](bool failing) {
+    notSaved_ = failing;
+    ShowGameLine();
+  });
 
   solution_ = new SolutionPlayer(this);
   connect(solution_, &SolutionPlayer::markCell, view_, &BoardView::MarkHint);
@@ -146,8 +154,8 @@ void MainWindow::Show(const SessionChange& change) {
     view_->ShowCells(GameBoard(), change.changed);
   }
   for (const RecordEvent& event : change.events) records_.Record(event);
-  if (change.saved == SessionChange::Saved::kSave) savedGame_.Keep(change.snapshot);
-  if (change.saved == SessionChange::Saved::kRemove) savedGame_.Clear();
+  if (change.saved == SessionChange::Saved::kSave) savedGame_.Save(change.snapshot);
+  if (change.saved == SessionChange::Saved::kRemove) savedGame_.Remove();
   ShowChoices();
   UpdateUndoRedo();
   ShowGameLine();
@@ -159,8 +167,8 @@ void MainWindow::UpdateUndoRedo() {
   redoAction_->setEnabled(GameBoard().CanRedo());
 }
 
-void MainWindow::ShowWinKept(WinKept outcome) {
-  if (outcome == WinKept::kCannot && winMessage_ != nullptr) winMessage_->SayNotWritten();
+void MainWindow::ShowWinOutcome(WinOutcome outcome) {
+  if (outcome == WinOutcome::kCannot && winMessage_ != nullptr) winMessage_->SayNotWritten();
 }
 
 void MainWindow::ShowGameLine() {

@@ -81,7 +81,7 @@ class MainWindow : public QMainWindow {
   // The line under the board and the restart command, from the numbered game in play.
   void ShowGameLine();
   // Adds the line that says so to the win message up, when a win could not be written.
-  void ShowWinKept(WinKept outcome);
+  void ShowWinOutcome(WinOutcome outcome);
 
   // The player's commands, each named for what it does; the menu item or cell that gives it keeps
   // the design's object name (README: "Design names").

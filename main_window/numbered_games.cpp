@@ -82,7 +82,7 @@ void MainWindow::AnnounceWin(const std::optional<GameInPlay>& won) {
 
 void MainWindow::OpenRecords() {
   view_->ClearHint();
-  RecordsReading reading = records_.Read();
+  RecordsReading reading = records_.Latest();
   reading.records = session_.KnownRecords();
   ShowRecords(*this, reading, today_());
 }

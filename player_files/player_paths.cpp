@@ -39,4 +39,8 @@ QString SavedGamePath() {
   return StateFolder() + "/lucen/game-in-play.json";
 }
 
+QString UnwrittenRecordsPath() {
+  return StateFolder() + "/lucen/unwritten-records.json";
+}
+
 }  // namespace lucen

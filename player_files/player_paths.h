@@ -14,5 +14,8 @@ QString RecordsPath();
 QString OldRecordsPath();
 // The numbered game in play: $XDG_STATE_HOME/lucen/game-in-play.json.
 QString SavedGamePath();
+// Changes to the records not yet in the records file, kept beside the game in play until they
+// are: $XDG_STATE_HOME/lucen/unwritten-records.json.
+QString UnwrittenRecordsPath();
 
 }  // namespace lucen

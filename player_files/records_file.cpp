@@ -1,217 +1,153 @@
 #include "player_files/records_file.h"
 
-#include <QDir>
-#include <QFileInfo>
-#include <QJsonDocument>
+#include <QCoreApplication>
+#include <QThread>
 #include <algorithm>
-#include <cstdint>
 #include <mutex>
 #include <optional>
-#include <vector>
 
 #include "player_files/background_writer.h"
-#include "player_files/file_lock.h"
-#include "player_files/old_records_ini.h"
-#include "player_files/records_json.h"
-#include "player_files/safe_file.h"
+#include "player_files/records_sync.h"
 
 namespace lucen {
 
 // What the window's thread and the writer share. The writer's tasks hold it, so that it outlives
 // the RecordsFile when they run later.
 struct RecordsFile::State {
-  State(QString file, QString oldIni, RecordsFile* object)
-      : path(std::move(file)), oldIniPath(std::move(oldIni)), owner(object) {}
+  State(RecordsSync files, RecordsFile* object) : owner(object), sync(std::move(files)) {}
 
-  const QString path;
-  const QString oldIniPath;
+  // Sends `reading` to the window, when the object is still there.
+  void Send(RecordsReading reading) {
+    const std::lock_guard lock(mutex);
+    // Posted while the object is known to be there; if it goes first, Qt drops the call.
+    if (RecordsFile* object = owner) {
+      QMetaObject::invokeMethod(
+          object,
+          [object, reading = std::move(reading), upTo = takenUpTo]() mutable {
+            object->Receive(std::move(reading), upTo);
+          },
+          Qt::QueuedConnection);
+    }
+  }
+  void Tell(WinOutcome outcome) {
+    if (!winUntold && told == outcome) return;
+    told = outcome;
+    winUntold = false;
+    const std::lock_guard lock(mutex);
+    if (RecordsFile* object = owner) {
+      QMetaObject::invokeMethod(
+          object, [object, outcome] { emit object->winWritten(outcome); }, Qt::QueuedConnection);
+    }
+  }
+
   BackgroundWriter& writer = BackgroundWriter::Shared();
 
-  std::mutex mutex;                  // guards everything below, never held while the disk is used
-  RecordsFile* owner;                // told of wins; null once it is gone
-  std::vector<RecordEvent> pending;  // this run's events not written yet, oldest first
+  std::mutex mutex;  // guards the three below, never held while the disk is used
+  RecordsFile* owner;
+  std::vector<NumberedEvent> incoming;  // recorded, not taken by the writer yet
+  bool runQueued = false;
+
+  // The writer's own, only touched by its tasks.
+  RecordsSync sync;
+  std::uint64_t takenUpTo = 0;  // the number of the last event taken from `incoming`
+  bool retryQueued = false;
   bool cannotKeep = false;
-  bool writeQueued = false;  // a write is queued or waiting to try again
-  // While the file is being replaced, a reader could see it with or without the events being
-  // written: it uses what is being written instead. `replacements` counts each start and end.
-  bool replacing = false;
-  std::uint64_t replacements = 0;
-  Records beingWritten;
-  std::size_t eventsBeingWritten = 0;
-  // Wins are told once for each new outcome.
-  std::optional<WinKept> told;
-  bool winUntold = false;
+  std::optional<WinOutcome> told;
+  bool winUntold = false;  // a win came since the last outcome was told
 };
 
 namespace {
 
-// How often a write tries again while another copy of the game holds the file.
+// How often a write tries again while another copy of the game holds a file.
 constexpr int kBusyRetryMs = 100;
-// Reads of the file that a replacement may overlap before the last one is taken as it is.
-constexpr int kReadAttempts = 5;
 
-struct OnDisk {
-  FileReading::Outcome outcome = FileReading::Outcome::kMissing;
-  QByteArray bytes;
-  QJsonObject root;  // the file's JSON, to be changed in place
-  Records records;
-  bool someUnreadable = false;
-  bool fileDamaged = false;  // the records file's own bytes: to be kept beside it before a write
-};
-
-OnDisk ReadOnDisk(const QString& path, const QString& oldIniPath) {
-  OnDisk disk;
-  FileReading file = ReadSafely(path);
-  disk.outcome = file.outcome;
-  disk.bytes = std::move(file.bytes);
-  if (disk.outcome == FileReading::Outcome::kMissing) {
-    // Carried over from an earlier version, until the first write makes the records file.
-    OldRecords old = ReadOldRecords(oldIniPath);
-    disk.records = std::move(old.records);
-    disk.someUnreadable = old.someUnreadable;
-  } else if (disk.outcome == FileReading::Outcome::kUnreadable) {
-    disk.someUnreadable = true;
-  } else if (!disk.bytes.trimmed().isEmpty()) {
-    const QJsonDocument document = QJsonDocument::fromJson(disk.bytes);
-    disk.root = document.object();
-    RecordsFromJson read = ReadRecordsJson(disk.root);
-    disk.records = std::move(read.records);
-    disk.fileDamaged = !document.isObject() || read.someUnreadable;
-    disk.someUnreadable = disk.fileDamaged;
-  }
-  return disk;
-}
-
-Records WithEvents(Records records, const std::vector<RecordEvent>& events, std::size_t from = 0) {
-  for (std::size_t event = from; event < events.size(); ++event) records.Apply(events[event]);
-  return records;
-}
-
-void Tell(RecordsFile::State& state, WinKept outcome);
-
-// Writes the file afresh with `events` applied, under the lock. False when it cannot be.
-bool WriteEvents(RecordsFile::State& state, const std::vector<RecordEvent>& events) {
-  OnDisk disk = ReadOnDisk(state.path, state.oldIniPath);
-  if (disk.outcome == FileReading::Outcome::kUnreadable) return false;  // never written over
-  if (disk.fileDamaged && !KeepBeside(state.path, disk.bytes)) return false;
-  const Records records = WithEvents(std::move(disk.records), events);
-  PutRecordsJson(records, disk.root);
-  const QByteArray bytes = QJsonDocument(disk.root).toJson(QJsonDocument::Compact);
+// One task of the writer: takes the events recorded since the last, writes what there is to write
+// and sends the window what the file now holds.
+void Run(const std::shared_ptr<RecordsFile::State>& state) {
+  RecordsFile::State& s = *state;
   {
-    const std::lock_guard lock(state.mutex);
-    state.replacing = true;
-    ++state.replacements;
-    state.beingWritten = records;
-    state.eventsBeingWritten = events.size();
+    const std::lock_guard lock(s.mutex);
+    s.runQueued = false;
+    for (NumberedEvent& event : s.incoming) {
+      s.takenUpTo = event.number;
+      s.winUntold |= event.event.kind == RecordEvent::Kind::kWin;
+      s.sync.unwritten.push_back(std::move(event));
+    }
+    s.incoming.clear();
   }
-  const bool written = WriteSafely(state.path, bytes);
-  const std::lock_guard lock(state.mutex);
-  state.replacing = false;
-  ++state.replacements;
-  if (written) {
-    state.pending.erase(state.pending.begin(),
-                        state.pending.begin() + std::ptrdiff_t(events.size()));
-    state.cannotKeep = false;
+  const bool anyWin = std::ranges::any_of(s.sync.unwritten, [](const NumberedEvent& numbered) {
+    return numbered.event.kind == RecordEvent::Kind::kWin;
+  });
+  SyncResult result = Sync(s.sync);
+
+  std::optional<WinOutcome> outcome;
+  using Kept = SyncResult::Kept;
+  if (result.kept == Kept::kInRecords) outcome = WinOutcome::kWritten;
+  if (result.kept == Kept::kInJournal) outcome = WinOutcome::kWaiting;
+  if (result.kept == Kept::kNowhere) outcome = WinOutcome::kCannot;
+  if (outcome) s.cannotKeep = outcome == WinOutcome::kCannot;
+  if (result.kept == Kept::kNothingNew) s.cannotKeep = false;
+  if (anyWin && outcome) s.Tell(*outcome);
+
+  if (result.tryAgainSoon && !s.retryQueued) {
+    s.retryQueued = true;
+    s.writer.PostAfter(kBusyRetryMs, [state] {
+      state->retryQueued = false;
+      Run(state);
+    });
   }
-  return written;
+  result.reading.cannotKeep = s.cannotKeep;
+  s.Send(std::move(result.reading));
 }
 
-// Writes the events waiting, on the writer's thread.
-void WritePending(const std::shared_ptr<RecordsFile::State>& state) {
-  std::vector<RecordEvent> events;
+void Queue(const std::shared_ptr<RecordsFile::State>& state) {
   {
     const std::lock_guard lock(state->mutex);
-    state->writeQueued = false;
-    events = state->pending;
+    if (std::exchange(state->runQueued, true)) return;
   }
-  if (events.empty()) return;
-  FileLock lock(state->path);
-  const FileLock::Outcome locked = QDir().mkpath(QFileInfo(state->path).absolutePath())
-                                       ? lock.TryLock()
-                                       : FileLock::Outcome::kCannot;
-  WinKept outcome = WinKept::kCannot;
-  if (locked == FileLock::Outcome::kBusy) {
-    outcome = WinKept::kWaiting;
-    const std::lock_guard guard(state->mutex);
-    if (!state->writeQueued) {
-      state->writeQueued = true;
-      state->writer.PostAfter(kBusyRetryMs, [state] { WritePending(state); });
-    }
-  } else if (locked == FileLock::Outcome::kLocked && WriteEvents(*state, events)) {
-    outcome = WinKept::kWritten;
-  } else {
-    const std::lock_guard guard(state->mutex);
-    state->cannotKeep = true;  // tried again with the next event
-  }
-  const bool anyWin = std::any_of(events.begin(), events.end(), [](const RecordEvent& event) {
-    return event.kind == RecordEvent::Kind::kWin;
-  });
-  if (anyWin) Tell(*state, outcome);
-}
-
-void Tell(RecordsFile::State& state, WinKept outcome) {
-  const std::lock_guard lock(state.mutex);
-  if (!state.winUntold && state.told == outcome) return;
-  state.told = outcome;
-  state.winUntold = false;
-  // Posted while the object is known to be there; if it goes first, Qt drops the call.
-  if (RecordsFile* owner = state.owner) {
-    QMetaObject::invokeMethod(
-        owner, [owner, outcome] { emit owner->winKept(outcome); }, Qt::QueuedConnection);
-  }
+  state->writer.Post([state] { Run(state); });
 }
 
 }  // namespace
 
-RecordsFile::RecordsFile(QString path, QString oldIniPath, QObject* parent)
+RecordsFile::RecordsFile(QString path, QString oldIniPath, QString unwrittenPath, QObject* parent)
     : QObject(parent),
-      state_(std::make_shared<State>(std::move(path), std::move(oldIniPath), this)) {}
+      state_(std::make_shared<State>(
+          RecordsSync{std::move(path), std::move(oldIniPath), std::move(unwrittenPath), {}},
+          this)) {
+  Queue(state_);
+}
 
 RecordsFile::~RecordsFile() {
   const std::lock_guard lock(state_->mutex);
   state_->owner = nullptr;
 }
 
-RecordsReading RecordsFile::Read() {
-  State& state = *state_;
-  RecordsReading reading;
-  for (int attempt = 0; attempt < kReadAttempts; ++attempt) {
-    std::vector<RecordEvent> pending;
-    std::uint64_t replacements = 0;
-    {
-      const std::lock_guard lock(state.mutex);
-      if (state.replacing) {
-        return {WithEvents(state.beingWritten, state.pending, state.eventsBeingWritten), false,
-                state.cannotKeep};
-      }
-      pending = state.pending;
-      replacements = state.replacements;
-      reading.cannotKeep = state.cannotKeep;
-    }
-    OnDisk disk = ReadOnDisk(state.path, state.oldIniPath);
-    reading.records = WithEvents(std::move(disk.records), pending);
-    reading.someUnreadable = disk.someUnreadable;
-    const std::lock_guard lock(state.mutex);
-    if (state.replacements == replacements) break;  // no event counted twice or missed
-  }
-  return reading;
-}
-
 void RecordsFile::Record(const RecordEvent& event) {
-  Records().Apply(event);  // refuses a board or game the game does not have, before anything
-  bool post = false;
+  latest_.records.Apply(event);  // refuses a board or game the game does not have, before anything
+  sinceReading_.push_back({++recorded_, event});
   {
     const std::lock_guard lock(state_->mutex);
-    state_->pending.push_back(event);
-    state_->winUntold |= event.kind == RecordEvent::Kind::kWin;
-    post = !state_->writeQueued;
-    state_->writeQueued = true;
+    state_->incoming.push_back({recorded_, event});
   }
-  if (post) state_->writer.Post([state = state_] { WritePending(state); });
+  Queue(state_);
+}
+
+void RecordsFile::Receive(RecordsReading reading, std::uint64_t upTo) {
+  std::erase_if(sinceReading_,
+                [upTo](const Recorded& recorded) { return recorded.number <= upTo; });
+  latest_ = std::move(reading);
+  for (const Recorded& recorded : sinceReading_) latest_.records.Apply(recorded.event);
+  loaded_ = true;
+  emit read(latest_);
 }
 
 bool RecordsFile::WaitForWrites(int msecs) {
-  return state_->writer.WaitUntilIdle(msecs);
+  const bool idle = state_->writer.WaitUntilIdle(msecs);
+  if (thread() == QThread::currentThread()) {
+    QCoreApplication::sendPostedEvents(this, QEvent::MetaCall);
+  }
+  return idle;
 }
 
 }  // namespace lucen

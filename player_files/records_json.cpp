@@ -3,9 +3,9 @@
 #include <QJsonArray>
 #include <algorithm>
 #include <climits>
-#include <cmath>
 #include <cstdint>
-#include <map>
+
+#include "player_files/json_fields.h"
 
 namespace lucen {
 namespace {
@@ -25,17 +25,6 @@ void ForEachBoard(Visit visit) {
       visit(size, colours, BoardKey(size, colours));
     }
   }
-}
-
-// A whole number least..most, or nothing.
-std::optional<std::int64_t> ReadWhole(const QJsonValue& value, std::int64_t least,
-                                      std::int64_t most) {
-  if (!value.isDouble()) return std::nullopt;
-  const double number = value.toDouble();
-  if (std::floor(number) != number || number < double(least) || number > double(most)) {
-    return std::nullopt;
-  }
-  return static_cast<std::int64_t>(number);
 }
 
 // Reads `object[key]`, when there, into `into` (an int or an int64); false when it is there but
@@ -70,16 +59,6 @@ bool ReadBoard(const QJsonObject& object, BoardRecord& record) {
   return ok;
 }
 
-bool ReadPlayed(const QJsonValue& numbers, int size, int colourCount, PlayedGames& played) {
-  bool ok = numbers.isArray();
-  for (const QJsonValue& number : numbers.toArray()) {
-    const auto read = ReadWhole(number, kMinGameNumber, kMaxGameNumber);
-    if (read) played.Add(GameId{size, colourCount, int(*read)});
-    ok &= read.has_value();
-  }
-  return ok;
-}
-
 bool ReadStreak(const QJsonValue& value, Streak& streak) {
   const QJsonObject object = value.toObject();
   bool ok = value.isObject() && ReadField(object, "current", INT_MAX, streak.current) &&
@@ -101,17 +80,23 @@ bool Section(const QJsonObject& root, const QString& key, QJsonObject& section) 
 
 RecordsFromJson ReadRecordsJson(const QJsonObject& root) {
   RecordsFromJson read;
-  bool ok = !root.contains("format") || root.value("format") == QJsonValue(kRecordsFormat);
-  QJsonObject boards, played;
+  const QJsonValue format = root.value("format");
+  bool ok =
+      !root.contains("format") || format == QJsonValue(1) || format == QJsonValue(kRecordsFormat);
+  QJsonObject boards, played, won;
   ok &= Section(root, "boards", boards);
   ok &= Section(root, "playedGames", played);
+  ok &= Section(root, "wonGames", won);
   ForEachBoard([&](int size, int colours, const QString& key) {
     if (boards.contains(key)) {
       ok &= boards.value(key).isObject() &&
             ReadBoard(boards.value(key).toObject(), read.records.At(size, colours));
     }
-    if (played.contains(key))
-      ok &= ReadPlayed(played.value(key), size, colours, read.records.Played());
+    if (played.contains(key)) {
+      ok &= ReadBoardNumbers(played.value(key), size, colours, read.records.Played());
+    }
+    if (won.contains(key))
+      ok &= ReadBoardNumbers(won.value(key), size, colours, read.records.Won());
   });
   if (root.contains("dailyStreak"))
     ok &= ReadStreak(root.value("dailyStreak"), read.records.DailyStreak());
@@ -121,12 +106,9 @@ RecordsFromJson ReadRecordsJson(const QJsonObject& root) {
 
 void PutRecordsJson(const Records& records, QJsonObject& root) {
   root.insert("format", kRecordsFormat);
-  std::map<QString, QJsonArray> playedByBoard;
-  for (const GameId& id : records.Played()) {
-    playedByBoard[BoardKey(id.size, id.colourCount)].append(id.number);
-  }
   QJsonObject boards = root.value("boards").toObject();
   QJsonObject played = root.value("playedGames").toObject();
+  QJsonObject won = root.value("wonGames").toObject();
   ForEachBoard([&](int size, int colours, const QString& key) {
     const BoardRecord& record = records.At(size, colours);
     if (!record.Empty() || boards.contains(key)) {
@@ -145,13 +127,14 @@ void PutRecordsJson(const Records& records, QJsonObject& root) {
       boards.insert(key, board);
     }
     // A list that could not be read is written over too: its bytes were kept beside the file.
-    const auto numbers = playedByBoard.find(key);
-    if (numbers != playedByBoard.end() || played.contains(key)) {
-      played.insert(key, numbers != playedByBoard.end() ? numbers->second : QJsonArray());
+    for (auto [set, section] : {std::pair(&records.Played(), &played), {&records.Won(), &won}}) {
+      const auto& ranges = set->Ranges(size, colours);
+      if (!ranges.empty() || section->contains(key)) section->insert(key, BoardNumbersJson(ranges));
     }
   });
   root.insert("boards", boards);
   root.insert("playedGames", played);
+  if (!won.isEmpty() || root.contains("wonGames")) root.insert("wonGames", won);
   const Streak& streak = records.DailyStreak();
   if (streak != Streak{} || root.contains("dailyStreak")) {
     QJsonObject object = root.value("dailyStreak").toObject();

@@ -4,6 +4,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <algorithm>
+#include <optional>
 
 #ifdef Q_OS_UNIX
 #include <fcntl.h>
@@ -46,25 +48,36 @@ void SyncFolder(const QString& folder) {
 }
 #endif
 
+// Where `path` leads once every link is followed; nothing for a loop.
+std::optional<QFileInfo> FinalTarget(const QString& path) {
+  QFileInfo info(path);
+  int links = 0;
+  while (info.isSymLink()) {
+    if (++links > kMostLinks) return std::nullopt;
+    info.setFile(info.symLinkTarget());
+  }
+  if (links > 0 && !info.absoluteDir().exists()) return std::nullopt;  // never made on a link's say
+  return info;
+}
+
 // The file that writing `path` should replace: the final target of a link, or `path` itself.
 // Empty when it must not be written: something other than a regular file is there, or a link leads
 // into a folder that does not exist (or round in a loop).
 QString WritableTarget(const QString& path) {
-  QFileInfo info(path);
-  int links = 0;
-  while (info.isSymLink()) {
-    if (++links > kMostLinks) return {};
-    info.setFile(info.symLinkTarget());
-  }
-  if (info.exists()) return info.isFile() ? info.absoluteFilePath() : QString();
-  if (links > 0 && !info.absoluteDir().exists()) return {};
-  return info.absoluteFilePath();
+  const std::optional<QFileInfo> target = FinalTarget(path);
+  if (!target || (target->exists() && !target->isFile())) return {};
+  return target->absoluteFilePath();
+}
+
+// PATH.unreadable, PATH.unreadable-2, ...: the names for a file's unreadable bytes.
+QString AsideName(const QString& path, int copy) {
+  return path + ".unreadable" + (copy > 1 ? QStringLiteral("-%1").arg(copy) : QString());
 }
 
 }  // namespace
 
 #ifdef Q_OS_UNIX
-FileReading ReadSafely(const QString& path) {
+FileReading ReadSafely(const QString& path, qint64 most) {
   // Without O_NONBLOCK, opening a FIFO would wait for a writer that may never come.
   const Descriptor fd(
       ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
@@ -72,41 +85,44 @@ FileReading ReadSafely(const QString& path) {
     return {errno == ENOENT || errno == ENOTDIR ? Outcome::kMissing : Outcome::kUnreadable, {}};
   }
   struct stat status {};
-  if (::fstat(fd.get(), &status) != 0 || !S_ISREG(status.st_mode) ||
-      status.st_size > kMostFileBytes) {
+  if (::fstat(fd.get(), &status) != 0 || !S_ISREG(status.st_mode))
     return {Outcome::kUnreadable, {}};
-  }
-  // The size is only a hint (some kernel files show 0): read to the end, one byte past the most.
-  QByteArray bytes(kMostFileBytes + 1, Qt::Uninitialized);
+  if (status.st_size > most) return {Outcome::kTooLarge, {}};
+  // The size is only a hint (some kernel files show 0, a file may grow): read to the end, growing
+  // the buffer up to one byte past the most.
+  QByteArray bytes(qsizetype(status.st_size) + 1, Qt::Uninitialized);
   qsizetype total = 0;
-  while (total < bytes.size()) {
+  for (;;) {
+    if (total == bytes.size()) {
+      if (total > most) return {Outcome::kTooLarge, {}};
+      bytes.resize(qsizetype(std::min(2 * qint64(total), most + 1)));
+    }
     const ssize_t got = ::read(fd.get(), bytes.data() + total, std::size_t(bytes.size() - total));
     if (got < 0 && errno == EINTR) continue;
     if (got < 0) return {Outcome::kUnreadable, {}};
     if (got == 0) break;
     total += got;
   }
-  if (total > kMostFileBytes) return {Outcome::kUnreadable, {}};
   bytes.truncate(total);
   return {Outcome::kRead, bytes};
 }
 #else
-FileReading ReadSafely(const QString& path) {
+FileReading ReadSafely(const QString& path, qint64 most) {
   const QFileInfo info(path);
   if (!info.exists() && !info.isSymLink()) return {Outcome::kMissing, {}};
+  if (!info.isFile()) return {Outcome::kUnreadable, {}};
+  if (info.size() > most) return {Outcome::kTooLarge, {}};
   QFile file(path);
-  if (!info.isFile() || info.size() > kMostFileBytes || !file.open(QIODevice::ReadOnly)) {
-    return {Outcome::kUnreadable, {}};
-  }
-  QByteArray bytes = file.read(kMostFileBytes + 1);
-  if (file.error() != QFileDevice::NoError || bytes.size() > kMostFileBytes) {
-    return {Outcome::kUnreadable, {}};
-  }
+  if (!file.open(QIODevice::ReadOnly)) return {Outcome::kUnreadable, {}};
+  QByteArray bytes = file.read(most + 1);
+  if (file.error() != QFileDevice::NoError) return {Outcome::kUnreadable, {}};
+  if (bytes.size() > most) return {Outcome::kTooLarge, {}};
   return {Outcome::kRead, bytes};
 }
 #endif
 
-bool WriteSafely(const QString& path, const QByteArray& bytes) {
+bool WriteSafely(const QString& path, const QByteArray& bytes, qint64 most) {
+  if (bytes.size() > most) return false;
   const QString target = WritableTarget(path);
   if (target.isEmpty() || !QDir().mkpath(QFileInfo(target).absolutePath())) return false;
   QSaveFile file(target);
@@ -122,14 +138,33 @@ bool WriteSafely(const QString& path, const QByteArray& bytes) {
   return true;
 }
 
-bool KeepBeside(const QString& path, const QByteArray& bytes) {
+bool RemoveSafely(const QString& path) {
+  const std::optional<QFileInfo> target = FinalTarget(path);
+  if (!target) return false;
+  if (!target->exists()) return true;
+  return target->isFile() && QFile::remove(target->absoluteFilePath());
+}
+
+bool SetAside(const QString& path, const QByteArray& bytes) {
   for (int copy = 1; copy <= kMostCopiesBeside; ++copy) {
-    const QString name =
-        path + ".unreadable" + (copy > 1 ? QStringLiteral("-%1").arg(copy) : QString());
-    const FileReading earlier = ReadSafely(name);
-    if (earlier.outcome == Outcome::kMissing) return WriteSafely(name, bytes);
+    const QString name = AsideName(path, copy);
+    const FileReading earlier = ReadSafely(name, bytes.size());
+    if (earlier.outcome == Outcome::kMissing) return WriteSafely(name, bytes, bytes.size());
     if (earlier.outcome == Outcome::kRead && earlier.bytes == bytes) return true;
     // Other bytes, or something that is not a regular file: the next name.
+  }
+  return false;
+}
+
+bool MoveAside(const QString& path) {
+  const QString target = WritableTarget(path);
+  if (target.isEmpty() || !QFileInfo(target).isFile()) return false;
+  for (int copy = 1; copy <= kMostCopiesBeside; ++copy) {
+    const QString name = AsideName(target, copy);
+    // QFile::rename never replaces a file that is there; a dangling link counts as there too.
+    if (!QFileInfo(name).exists() && !QFileInfo(name).isSymLink() && QFile::rename(target, name)) {
+      return true;
+    }
   }
   return false;
 }

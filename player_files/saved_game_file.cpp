@@ -1,44 +1,34 @@
 #include "player_files/saved_game_file.h"
 
-#include <QFile>
-#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <climits>
-#include <cmath>
 #include <exception>
 #include <mutex>
 
-#include "board/game_code.h"
 #include "player_files/background_writer.h"
+#include "player_files/json_fields.h"
 #include "player_files/safe_file.h"
 
 namespace lucen {
 
 struct SavedGameFile::State {
-  explicit State(QString file) : path(std::move(file)) {}
+  State(QString file, SavedGameFile* object) : path(std::move(file)), owner(object) {}
 
   const QString path;
   BackgroundWriter& writer = BackgroundWriter::Shared();
 
   std::mutex mutex;                 // guards everything below, never held while the disk is used
+  SavedGameFile* owner;             // told when writing fails or works again; null once it is gone
   std::optional<SavedGame> latest;  // what the file should hold; nothing for no file
   bool writeQueued = false;
-  QJsonObject earlier;  // the file as read at the start, for the keys this version does not know
+  QJsonObject earlier;   // the file as read at the start, for the keys this version does not know
+  bool failing = false;  // as last told
 };
 
 namespace {
 
 constexpr int kSavedGameFormat = 1;
-
-std::optional<int> ReadWhole(const QJsonValue& value, int least, int most) {
-  const double number = value.toDouble(-1.0);
-  if (!value.isDouble() || std::floor(number) != number || number < least || number > most) {
-    return std::nullopt;
-  }
-  return static_cast<int>(number);
-}
 
 std::optional<std::vector<std::size_t>> ReadCells(const QJsonValue& value) {
   if (!value.isArray() || value.toArray().size() > qsizetype(kMaxSavedPresses)) return std::nullopt;
@@ -53,23 +43,13 @@ std::optional<std::vector<std::size_t>> ReadCells(const QJsonValue& value) {
 
 // The game `root` describes, whole and valid, or nothing.
 std::optional<SavedGame> FromJson(const QJsonObject& root) {
-  const auto id = ReadGameCode(root.value("code").toString().toStdString());
-  const auto fewest = ReadWhole(root.value("fewest"), 0, 3 * Board::kMaxSize);
-  const auto presses = ReadWhole(root.value("presses"), 0, INT_MAX);
+  const std::optional<GameInPlay> game = ReadGame(root);
   const auto undo = ReadCells(root.value("undo"));
   const auto redo = ReadCells(root.value("redo"));
-  std::optional<CalendarDate> daily;
-  if (root.contains("daily")) {
-    daily = ReadIsoDate(root.value("daily").toString().toStdString());
-    if (!daily) return std::nullopt;
-  }
-  if (root.value("format") != QJsonValue(kSavedGameFormat) || !std::holds_alternative<GameId>(id) ||
-      !fewest || !presses || !root.value("scoring").isBool() || !undo || !redo) {
+  if (root.value("format") != QJsonValue(kSavedGameFormat) || !game || !undo || !redo) {
     return std::nullopt;
   }
-  SavedGame saved{
-      GameInPlay{std::get<GameId>(id), *fewest, *presses, root.value("scoring").toBool(), daily},
-      *undo, *redo};
+  SavedGame saved{*game, *undo, *redo};
   if (!Rebuild(saved)) return std::nullopt;
   return saved;
 }
@@ -81,20 +61,23 @@ QJsonArray CellsJson(const std::vector<std::size_t>& cells) {
 }
 
 QByteArray ToJson(const SavedGame& saved, QJsonObject root) {
-  const GameInPlay& game = saved.game;
   root.insert("format", kSavedGameFormat);
-  root.insert("code", QString::fromStdString(GameCode(game.id)));
-  root.insert("fewest", game.fewest);
-  root.insert("presses", game.pressesUsed);
-  root.insert("scoring", game.scoring);
-  if (game.daily) {
-    root.insert("daily", QString::fromStdString(IsoDate(*game.daily)));
-  } else {
-    root.remove("daily");
-  }
+  PutGame(saved.game, root);
   root.insert("undo", CellsJson(saved.undo));
   root.insert("redo", CellsJson(saved.redo));
   return QJsonDocument(root).toJson(QJsonDocument::Compact);
+}
+
+// Tells the window when writing starts failing or works again.
+void Tell(SavedGameFile::State& state, bool failing) {
+  const std::lock_guard lock(state.mutex);
+  if (state.failing == failing) return;
+  state.failing = failing;
+  // Posted while the object is known to be there; if it goes first, Qt drops the call.
+  if (SavedGameFile* owner = state.owner) {
+    QMetaObject::invokeMethod(
+        owner, [owner, failing] { emit owner->saveFailed(failing); }, Qt::QueuedConnection);
+  }
 }
 
 // Writes or removes the file as the latest request says, on the writer's thread.
@@ -108,11 +91,9 @@ void WriteLatest(const std::shared_ptr<SavedGameFile::State>& state) {
     state->latest.reset();
     earlier = state->earlier;
   }
-  if (latest) {
-    WriteSafely(state->path, ToJson(*latest, earlier));
-  } else if (QFileInfo(state->path).isFile()) {
-    QFile::remove(state->path);
-  }
+  const bool done =
+      latest ? WriteSafely(state->path, ToJson(*latest, earlier)) : RemoveSafely(state->path);
+  Tell(*state, !done);
 }
 
 // Asks for the file to hold `latest` (nothing: no file); a write already queued takes it along.
@@ -129,7 +110,13 @@ void Queue(const std::shared_ptr<SavedGameFile::State>& state, std::optional<Sav
 
 }  // namespace
 
-SavedGameFile::SavedGameFile(QString path) : state_(std::make_shared<State>(std::move(path))) {}
+SavedGameFile::SavedGameFile(QString path, QObject* parent)
+    : QObject(parent), state_(std::make_shared<State>(std::move(path), this)) {}
+
+SavedGameFile::~SavedGameFile() {
+  const std::lock_guard lock(state_->mutex);
+  state_->owner = nullptr;
+}
 
 std::optional<SavedGame> SavedGameFile::Read() {
   const FileReading file = ReadSafely(state_->path);
@@ -147,17 +134,19 @@ std::optional<SavedGame> SavedGameFile::Read() {
     return saved;
   }
   // Set aside, so that the next start is clean; only a regular file whose bytes could be kept.
-  if (file.outcome == FileReading::Outcome::kRead && KeepBeside(state_->path, file.bytes)) {
-    QFile::remove(state_->path);
+  if (file.outcome == FileReading::Outcome::kRead && SetAside(state_->path, file.bytes)) {
+    RemoveSafely(state_->path);
+  } else if (file.outcome == FileReading::Outcome::kTooLarge) {
+    MoveAside(state_->path);
   }
   return std::nullopt;
 }
 
-void SavedGameFile::Keep(const SavedGame& saved) {
+void SavedGameFile::Save(const SavedGame& saved) {
   Queue(state_, saved);
 }
 
-void SavedGameFile::Clear() {
+void SavedGameFile::Remove() {
   Queue(state_, std::nullopt);
 }
 

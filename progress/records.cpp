@@ -3,23 +3,11 @@
 #include <algorithm>
 #include <climits>
 #include <cstdint>
-#include <stdexcept>
 
 #include "board/board.h"
 
 namespace lucen {
 namespace {
-
-constexpr int kColourCounts = Board::kMaxColours - Board::kMinColours + 1;
-
-std::size_t Index(int size, int colourCount) {
-  if (size < Board::kMinSize || size > Board::kMaxSize || colourCount < Board::kMinColours ||
-      colourCount > Board::kMaxColours) {
-    throw std::out_of_range("no such board for the records");
-  }
-  return static_cast<std::size_t>((size - Board::kMinSize) * kColourCounts + colourCount -
-                                  Board::kMinColours);
-}
 
 // One more; a count that would pass what an int holds stays at the most.
 void CountOne(int& count) {
@@ -42,11 +30,11 @@ std::optional<double> BoardRecord::AverageResult() const {
 }
 
 const BoardRecord& Records::At(int size, int colourCount) const {
-  return boards_[Index(size, colourCount)];
+  return boards_[BoardIndex(size, colourCount)];
 }
 
 BoardRecord& Records::At(int size, int colourCount) {
-  return boards_[Index(size, colourCount)];
+  return boards_[BoardIndex(size, colourCount)];
 }
 
 bool Records::Apply(const RecordEvent& event) {
@@ -61,7 +49,9 @@ bool Records::Apply(const RecordEvent& event) {
 
   const std::optional<int> result = game.Result();
   // A negative result cannot come from play, only from damaged data: such a win is not counted.
-  if (!result || *result < 0 || !won_.Add(game.id)) return false;
+  // Nor is a code's second win, told again after a crash or by a second copy of the game.
+  if (!result || *result < 0 || won_.Contains(game.id)) return false;
+  won_.Add(game.id);
   CountOne(record.won);
   CountOne(record.distribution[ResultBucket(*result)]);
   record.resultSum =

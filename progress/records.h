@@ -5,8 +5,9 @@
 #include <optional>
 
 #include "board/board.h"
+#include "progress/board_index.h"
 #include "progress/game_in_play.h"
-#include "progress/played_games.h"
+#include "progress/game_set.h"
 #include "progress/streak.h"
 
 namespace lucen {
@@ -37,13 +38,14 @@ struct BoardRecord {
 };
 
 // What changes the records: a numbered game started (it counts as played only the first time its
-// code is started) or a numbered game won (it counts only when it scores).
+// code is started) or a numbered game won (it counts only when it scores, once for each code).
 struct RecordEvent {
   enum class Kind { kStart, kWin };
   Kind kind = Kind::kStart;
   GameInPlay game;
 
-  // `firstPlay`: whether the game was taken for its first play, and scores.
+  // `firstPlay`, kept in game.scoring, is the window's guess that this start was the code's
+  // first; the records, which may know better, do not use it.
   static RecordEvent Start(const GameId& id, bool firstPlay = false) {
     RecordEvent event;
     event.game.id = id;
@@ -51,11 +53,13 @@ struct RecordEvent {
     return event;
   }
   static RecordEvent Win(const GameInPlay& game) { return {Kind::kWin, game}; }
+
+  friend bool operator==(const RecordEvent&, const RecordEvent&) = default;
 };
 
 // The records of every board the game offers, 5..9 cells a side under 2..4 colours, the games
-// already played and the streak of games of the day. A size or colour count outside those ranges
-// is refused with std::out_of_range.
+// already played and won in scored play, and the streak of games of the day. A size or colour count
+// outside those ranges is refused with std::out_of_range.
 class Records {
  public:
   // The largest result kept as a best: three presses for every cell of the largest board. A win
@@ -64,25 +68,24 @@ class Records {
 
   const BoardRecord& At(int size, int colourCount) const;
   BoardRecord& At(int size, int colourCount);
-  const PlayedGames& Played() const { return played_; }
-  PlayedGames& Played() { return played_; }
-  // The games won in scored play: none scores twice, whatever a saved game says.
-  const PlayedGames& Won() const { return won_; }
+  const GameSet& Played() const { return played_; }
+  GameSet& Played() { return played_; }
+  // The codes whose win has been counted: a code's win counts once, however often it is told.
+  const GameSet& Won() const { return won_; }
+  GameSet& Won() { return won_; }
   const Streak& DailyStreak() const { return streak_; }
   Streak& DailyStreak() { return streak_; }
 
   // Applies `event`. For a start, returns whether it was the game's first play (the game then
-  // scores); for a win, whether it changed the records.
+  // scores); for a win, whether it changed the records. Applying an event again changes nothing.
   bool Apply(const RecordEvent& event);
 
   friend bool operator==(const Records&, const Records&) = default;
 
  private:
-  static constexpr int kBoards =
-      (Board::kMaxSize - Board::kMinSize + 1) * (Board::kMaxColours - Board::kMinColours + 1);
-  std::array<BoardRecord, kBoards> boards_{};
-  PlayedGames played_;
-  PlayedGames won_;
+  std::array<BoardRecord, kBoardCount> boards_{};
+  GameSet played_;
+  GameSet won_;
   Streak streak_;
 };
 

@@ -15,9 +15,9 @@ struct Streak {
   friend bool operator==(const Streak&, const Streak&) = default;
 };
 
-// The streak after the game of `day` was won. The day after the last one counted extends it, a
-// later day starts it again at 1, and the last day itself or any day before it (a clock set back)
-// changes nothing.
+// The streak after the game of `day` was won. The day after the last one counted extends it, the
+// last day itself changes nothing, and any other day, later or earlier (a clock set back, or one
+// that had run ahead), starts the current streak again at 1. The best is kept.
 Streak CountWin(Streak streak, const CalendarDate& day);
 // The current streak as the player sees it on `today`: still standing on the last day counted and
 // the day after it, 0 once a day has been missed. A `today` before the last day (a clock set back)

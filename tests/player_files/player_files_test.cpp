@@ -1,7 +1,7 @@
 // The player's files against what a desktop can do to them: damaged contents, files of earlier
-// versions, bad disks and other copies of the game. Started as `player_files_test --add-wins HOME`
-// or `--hold-lock PATH`, it is one of those copies. Expected records always come from applying the
-// same events to lucen::Records.
+// versions, bad disks and other copies of the game. Started as `player_files_test --add-wins HOME`,
+// `--win-and-end HOME` or `--hold-lock PATH`, it is one of those copies. Expected records always
+// come from applying the same events to lucen::Records.
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -16,8 +16,10 @@
 #include <QJsonObject>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <climits>
 #include <csignal>
 #include <cstdio>
+#include <cstdlib>
 #include <functional>
 #include <string_view>
 
@@ -26,8 +28,10 @@
 #include "player_files/file_lock.h"
 #include "player_files/preferences.h"
 #include "player_files/records_file.h"
+#include "player_files/records_json.h"
 #include "player_files/safe_file.h"
 #include "player_files/saved_game_file.h"
+#include "player_files/unwritten_records.h"
 
 namespace lucen {
 namespace {
@@ -36,12 +40,12 @@ constexpr int kHangMs = 2000;  // far above any call's time: only a hang passes 
 constexpr CalendarDate kDay{2026, 12, 9};
 
 QByteArray Bytes(const QString& path) {
-  const FileReading file = ReadSafely(path);
+  const FileReading file = ReadSafely(path, kMostRecordsBytes + 1);
   return file.outcome == FileReading::Outcome::kRead ? file.bytes : "(none)";
 }
 
-void Put(const QString& path, const QByteArray& bytes) {
-  ASSERT_TRUE(WriteSafely(path, bytes));
+void Put(const QString& path, const QByteArray& bytes, qint64 most = kMostRecordsBytes) {
+  ASSERT_TRUE(WriteSafely(path, bytes, most));
 }
 
 mode_t Kind(const QString& path) {
@@ -68,24 +72,57 @@ Records Applied(Records records, const std::vector<RecordEvent>& events) {
   return records;
 }
 
-// Records `events`, waits for their writes and returns the outcomes told of wins.
-std::vector<WinKept> RecordAll(RecordsFile& file, const std::vector<RecordEvent>& events) {
-  std::vector<WinKept> told;
-  const auto connection =
-      QObject::connect(&file, &RecordsFile::winKept, [&](WinKept kept) { told.push_back(kept); });
-  QElapsedTimer clock;
-  clock.start();
-  for (const RecordEvent& event : events) file.Record(event);
-  EXPECT_LT(clock.elapsed(), kHangMs) << "Record() waited for the disk";
-  EXPECT_TRUE(BackgroundWriter::Shared().WaitUntilIdle(kHangMs));
-  QCoreApplication::processEvents();
-  QObject::disconnect(connection);
+// What a RecordsFile told while it recorded `events` and wrote them.
+struct Told {
+  std::vector<WinOutcome> wins;
+  std::vector<GameId> notFirstPlays;
+};
+// Each event is taken by the writer before the next is recorded, and the window hears of it only
+// once all are: every reading must then hold them all.
+Told RecordAll(RecordsFile& file, const std::vector<RecordEvent>& events) {
+  Told told;
+  std::vector<Records> readings;
+  const auto wins = QObject::connect(&file, &RecordsFile::winWritten,
+                                     [&](WinOutcome outcome) { told.wins.push_back(outcome); });
+  const auto read = QObject::connect(&file, &RecordsFile::read, [&](const RecordsReading& r) {
+    readings.push_back(r.records);
+    told.notFirstPlays.insert(told.notFirstPlays.end(), r.notFirstPlays.begin(),
+                              r.notFirstPlays.end());
+  });
+  for (const RecordEvent& event : events) {
+    QElapsedTimer clock;
+    clock.start();
+    file.Record(event);
+    EXPECT_LT(clock.elapsed(), kHangMs) << "Record() waited for the disk";
+    EXPECT_TRUE(BackgroundWriter::Shared().WaitUntilIdle(kHangMs));
+  }
+  EXPECT_TRUE(file.WaitForWrites(kHangMs));
+  for (const Records& records : readings) EXPECT_EQ(records, file.Latest().records);
+  QObject::disconnect(wins);
+  QObject::disconnect(read);
   return told;
 }
 
+// What a copy of the game starting now reads.
+RecordsReading Reading() {
+  RecordsFile file;
+  EXPECT_TRUE(file.WaitForWrites(kHangMs));
+  EXPECT_TRUE(file.Loaded());
+  return file.Latest();
+}
+
 const std::vector<RecordEvent> kEarlier{RecordEvent::Start({7, 4, 1}), RecordEvent::Win(Won(1, 2))};
-const std::vector<RecordEvent> kLater{RecordEvent::Start({7, 4, 2}),
+const std::vector<RecordEvent> kLater{RecordEvent::Start({7, 4, 2}, true),
                                       RecordEvent::Win(Won(2, 0, kDay))};
+
+// No temporary file can be made while it lasts: the player's files must not need one.
+struct NoTemporaryFolder {
+  const QByteArray was = qgetenv("TMPDIR");
+  explicit NoTemporaryFolder(const QTemporaryDir& home) {
+    qputenv("TMPDIR", home.filePath("no such folder").toUtf8());
+  }
+  ~NoTemporaryFolder() { was.isNull() ? qunsetenv("TMPDIR") : qputenv("TMPDIR", was); }
+};
 
 TEST(RecordsFile, KeepsWhatItDoesNotKnowAndCarriesOverEarlierRecords) {
   Records old;
@@ -93,38 +130,61 @@ TEST(RecordsFile, KeepsWhatItDoesNotKnowAndCarriesOverEarlierRecords) {
   old.At(6, 3).best = 2;
   Records bestOnly;
   bestOnly.At(6, 3).best = 2;
+  Records negative = bestOnly;
+  negative.At(5, 2).won = 1;
   Records fromJson = old;
   fromJson.Played().Add({6, 3, 5});
   fromJson.DailyStreak() = {1, 3, CalendarDate{2026, 12, 8}};
+  Records runs;
+  for (const int number : {9, 1, 2, 3, 5}) runs.Played().Add({7, 4, number});
+  runs.Won().Add({7, 4, 2});
   const QByteArray unknown =
       R"({"format":1,"future":{"x":[1]},"boards":{"6x6-3":{"won":2,"best":2,"shade":"blue"},)"
       R"("10x10-2":{"won":1}},"playedGames":{"6x6-3":[5],"9x9-9":[1]},)"
       R"("dailyStreak":{"current":1,"best":3,"last":"2026-12-08","zone":"x"}})";
+  const QByteArray ini = "[6x6-3]\nwon=2\nbest=2\n";
   const struct {
     const char* name;
     QByteArray json, ini;
     Records earlier;
     bool unreadable;
+    QByteArray iniLater = "";  // what the earlier version's file holds by the next start
   } cases[] = {
       {"no file at all", "(none)", "(none)", {}, false},
-      {"the records of an earlier version", "(none)", "[6x6-3]\nwon=2\nbest=2\n", old, false},
+      {"the records of an earlier version", "(none)", ini, old, false},
+      {"earlier records that cannot be read yet", "(none)", "(fifo)", {}, true, ini},
       {"keys and boards this version does not know", unknown, "(none)", fromJson, false},
+      {"codes out of order, in runs and as a bitset",
+       R"({"format":2,"playedGames":{"7x7-4":[9,[1,3],5]},"wonGames":{"7x7-4":"Ag=="}})", "(none)",
+       runs, false},
       {"text that is not JSON", "\x01{\"boards\":", "(none)", {}, true},
       {"values of the wrong type", R"({"boards":{"6x6-3":{"won":"many","best":2}}})", "(none)",
        bestOnly, true},
+      {"negative counts and best",
+       R"({"boards":{"6x6-3":{"played":-1,"won":-2,"best":2},"5x5-2":{"won":1,"best":-1}}})",
+       "(none)", negative, true},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
     const Home home;
-    const Records& earlier = c.earlier;
+    const NoTemporaryFolder noTemporaryFolder(home.dir);
     if (c.json != "(none)") Put(RecordsPath(), c.json);
-    if (c.ini != "(none)") Put(OldRecordsPath(), c.ini);
+    if (c.ini == "(fifo)") {
+      ASSERT_TRUE(QDir().mkpath(QFileInfo(OldRecordsPath()).path()));
+      ASSERT_EQ(::mkfifo(QFile::encodeName(OldRecordsPath()).constData(), 0600), 0);
+    } else if (c.ini != "(none)") {
+      Put(OldRecordsPath(), c.ini);
+    }
     RecordsFile file;
-    EXPECT_EQ(file.Read(), (RecordsReading{earlier, c.unreadable, false}));
-    EXPECT_EQ(RecordAll(file, kLater), std::vector{WinKept::kWritten});
-    EXPECT_EQ(RecordsFile().Read(), (RecordsReading{Applied(earlier, kLater), false, false}));
-    EXPECT_EQ(Bytes(OldRecordsPath()), c.ini) << "left as it was";
-    EXPECT_EQ(Bytes(RecordsPath() + ".unreadable"), c.unreadable ? c.json : "(none)");
+    ASSERT_TRUE(file.WaitForWrites(kHangMs));
+    EXPECT_EQ(file.Latest(), (RecordsReading{c.earlier, {}, c.unreadable, false}));
+    const Told told = RecordAll(file, kLater);
+    EXPECT_EQ(told.wins, std::vector{WinOutcome::kWritten});
+    const bool replay = c.earlier.Played().Contains(kLater[0].game.id);
+    EXPECT_EQ(told.notFirstPlays, replay ? std::vector{kLater[0].game.id} : std::vector<GameId>{});
+    EXPECT_EQ(Reading(), (RecordsReading{Applied(c.earlier, kLater), {}, c.ini == "(fifo)"}));
+    EXPECT_EQ(Bytes(RecordsPath() + ".unreadable"),
+              c.unreadable && c.json != "(none)" ? c.json : "(none)");
     const QJsonObject before = QJsonDocument::fromJson(c.json).object();
     const QJsonObject after = QJsonDocument::fromJson(Bytes(RecordsPath())).object();
     EXPECT_EQ(after["future"], before["future"]);
@@ -132,6 +192,22 @@ TEST(RecordsFile, KeepsWhatItDoesNotKnowAndCarriesOverEarlierRecords) {
     EXPECT_EQ(after["boards"]["10x10-2"], before["boards"]["10x10-2"]);
     EXPECT_EQ(after["playedGames"]["9x9-9"], before["playedGames"]["9x9-9"]);
     EXPECT_EQ(after["dailyStreak"]["zone"], before["dailyStreak"]["zone"]);
+
+    // Carried over once, whenever it can be read: the next writes count it no more.
+    if (!c.iniLater.isEmpty()) {
+      QFile::remove(OldRecordsPath());
+      Put(OldRecordsPath(), c.iniLater);
+    }
+    const Records carried = c.iniLater.isEmpty() ? c.earlier : old;
+    for (const int number : {3, 4}) {
+      RecordsFile next;
+      RecordAll(next, {RecordEvent::Start({7, 4, number})});
+    }
+    EXPECT_EQ(Reading().records,
+              Applied(Applied(carried, kLater),
+                      {RecordEvent::Start({7, 4, 3}), RecordEvent::Start({7, 4, 4})}));
+    EXPECT_EQ(Bytes(OldRecordsPath()), c.iniLater.isEmpty() ? c.ini : c.iniLater)
+        << "left as it was";
   }
 }
 
@@ -165,12 +241,12 @@ TEST(SavedGameFile, KeepsAGameAndSetsADamagedOneAside) {
     SavedGame later = saved;
     later.game.CountPress();
     later.undo.push_back(9);
-    file.Keep(saved);
-    file.Keep(later);
+    file.Save(saved);
+    file.Save(later);
     ASSERT_TRUE(file.WaitForWrites(kHangMs));
     EXPECT_EQ(SavedGameFile().Read(), later);
     EXPECT_EQ(Bytes(SavedGamePath()).contains("\"later\":\"kept\""), resumable);
-    file.Clear();
+    file.Remove();
     ASSERT_TRUE(file.WaitForWrites(kHangMs));
     EXPECT_EQ(Bytes(SavedGamePath()), "(none)");
   }
@@ -190,7 +266,7 @@ TEST(PlayerFiles, BadDisksNeitherHangNorLoseARecord) {
     const char* name;
     Spoil spoil;
     bool earlierReadable;
-    WinKept win;
+    WinOutcome win;
     bool choiceKept = true, gameKept = true;
     const char* keptAs = nullptr;  // where the damaged records' bytes go
   };
@@ -203,42 +279,73 @@ TEST(PlayerFiles, BadDisksNeitherHangNorLoseARecord) {
   const auto fifoAt = [&](QString suffix) {
     return [=](const QString& records) { return fifo(records + suffix); };
   };
-  const auto linkTo = [](QString target) {
+  // A link at `path` to `target` (relative to its folder; empty: to what was there, moved).
+  const auto link = [](const QString& path, QString target) {
+    const QString to = QFileInfo(path).path() + "/" + (target.isEmpty() ? "real" : target);
+    EXPECT_TRUE(QDir().mkpath(QFileInfo(path).path()));
+    if (target.isEmpty()) {
+      EXPECT_TRUE(QFile::rename(path, to));
+    }
+    QFile::remove(path);
+    EXPECT_TRUE(QFile::link(to, path));
+    return path;
+  };
+  const auto linkTo = [&](QString target) {
+    return [=](const QString& records) { return link(records, target); };
+  };
+  // The records padded with blanks to `size` bytes, or with a key of a later version to `size`.
+  const auto padTo = [](qint64 size, bool withKey) {
     return [=](const QString& records) {
-      const QString to = target.isEmpty() ? records + ".real" : target;
-      if (target.isEmpty()) {
-        EXPECT_TRUE(QFile::rename(records, to));
-      }
-      QFile::remove(records);
-      EXPECT_TRUE(QFile::link(to, records));
+      QJsonObject root = QJsonDocument::fromJson(Bytes(records)).object();
+      root["later"] = "";
+      QByteArray bytes = QJsonDocument(root).toJson(QJsonDocument::Compact);
+      root["later"] = QString(size - bytes.size(), 'x');
+      Put(records,
+          withKey ? QJsonDocument(root).toJson(QJsonDocument::Compact)
+                  : bytes + QByteArray(size - bytes.size(), ' '),
+          size);
       return records;
     };
   };
   QProcess dead;
   const Case cases[] = {
-      {"a nearly full disk", nullptr, true, WinKept::kCannot, false, false},
-      {"a FIFO at the records", fifoAt(""), false, WinKept::kCannot},
-      {"a FIFO at their lock", fifoAt(".lock"), true, WinKept::kCannot},
+      {"a nearly full disk", nullptr, true, WinOutcome::kCannot, false, false},
+      {"a FIFO at the records", fifoAt(""), false, WinOutcome::kWaiting},
+      {"a FIFO at their lock", fifoAt(".lock"), true, WinOutcome::kWaiting},
       {"a FIFO where damaged records go",
        [&](const QString& records) {
          Put(records, "{damaged");
          return fifo(records + ".unreadable");
        },
-       false, WinKept::kWritten, true, true, ".unreadable-2"},
+       false, WinOutcome::kWritten, true, true, ".unreadable-2"},
       {"a FIFO at the choices", [&](const QString&) { return fifo(PreferencesPath()); }, true,
-       WinKept::kWritten, false},
+       WinOutcome::kWritten, false},
       {"a FIFO at the game in play", [&](const QString&) { return fifo(SavedGamePath()); }, true,
-       WinKept::kWritten, true, false},
-      {"a link to /dev/full", linkTo("/dev/full"), false, WinKept::kCannot},
-      {"a link to /dev/zero", linkTo("/dev/zero"), false, WinKept::kCannot},
-      {"a link to a regular file", linkTo(""), true, WinKept::kWritten},
+       WinOutcome::kWritten, true, false},
+      {"a link to /dev/full", linkTo("/dev/full"), false, WinOutcome::kWaiting},
+      {"a link to /dev/zero", linkTo("/dev/zero"), false, WinOutcome::kWaiting},
+      {"a link to a regular file", linkTo(""), true, WinOutcome::kWritten},
+      {"a link into a missing folder",
+       [&](const QString& records) {
+         link(records, "gone/records.json");
+         return QFileInfo(records).path() + "/gone";
+       },
+       false, WinOutcome::kWaiting},
+      {"a link at the game in play", [&](const QString&) { return link(SavedGamePath(), "kept"); },
+       true, WinOutcome::kWritten},
+      {"records of exactly the read limit", padTo(kMostRecordsBytes, false), true,
+       WinOutcome::kWritten},
+      {"records over the read limit", padTo(kMostRecordsBytes + 1, false), false,
+       WinOutcome::kWritten, true, true, ".unreadable"},
+      {"records one more event would take over the limit", padTo(kMostRecordsBytes - 2, true), true,
+       WinOutcome::kWaiting},
       {"a lock left by a copy that died",
        [&](const QString& records) {
          HoldLock(dead, records)->kill();
          dead.waitForFinished();
          return records + ".lock";
        },
-       true, WinKept::kWritten},
+       true, WinOutcome::kWritten},
   };
   const GameId id{6, 2, 77};
   const SavedGame game{{id, MakeGame(id).fewest, 1, true}, {3}, {}};
@@ -250,7 +357,8 @@ TEST(PlayerFiles, BadDisksNeitherHangNorLoseARecord) {
       RecordsFile earlier;
       RecordAll(earlier, kEarlier);
     }
-    Put(PreferencesPath(), "other=1\n");
+    // Only the choice in the first section counts, as QSettings had it.
+    Put(PreferencesPath(), "[General]\nother=1\n\n[Window]\nsymbols=true\n");
     const QString spoiled = c.spoil ? c.spoil(records) : records;
     const mode_t kind = Kind(spoiled);
     const QByteArray bytes = Bytes(records);
@@ -262,67 +370,121 @@ TEST(PlayerFiles, BadDisksNeitherHangNorLoseARecord) {
     QElapsedTimer clock;
     clock.start();
     RecordsFile file;
-    const RecordsReading first = file.Read();
-    const std::vector<WinKept> told = RecordAll(file, kLater);
+    EXPECT_TRUE(file.WaitForWrites(kHangMs));
+    const RecordsReading first = file.Latest();
+    const Told told = RecordAll(file, kLater);
     SaveChoice(kSymbolsKey, true);
     SavedGameFile saved;
+    std::vector<bool> saveFailed;
+    QObject::connect(&saved, &SavedGameFile::saveFailed, [&](bool f) { saveFailed.push_back(f); });
     saved.Read();
-    saved.Keep(game);
+    saved.Save(game);
     EXPECT_TRUE(BackgroundWriter::Shared().WaitUntilIdle(kHangMs));
     ::setrlimit(RLIMIT_FSIZE, &unlimited);
     EXPECT_LT(clock.elapsed(), kHangMs);
+    QCoreApplication::processEvents();
 
     const Records earlier = c.earlierReadable ? Applied({}, kEarlier) : Records{};
     EXPECT_EQ(first.records, earlier);
-    EXPECT_EQ(told, std::vector{c.win});
-    EXPECT_EQ(file.Read().records, Applied(earlier, kLater)) << "play goes on";
-    EXPECT_EQ(file.Read().cannotKeep, c.win == WinKept::kCannot);
-    if (c.win == WinKept::kWritten) {
-      EXPECT_EQ(RecordsFile().Read().records, Applied(earlier, kLater));
-    } else {
+    EXPECT_EQ(told.wins, std::vector{c.win});
+    EXPECT_EQ(file.Latest().records, Applied(earlier, kLater)) << "play goes on";
+    EXPECT_EQ(file.Latest().cannotKeep, c.win == WinOutcome::kCannot);
+    if (c.win != WinOutcome::kCannot) {
+      EXPECT_EQ(Reading().records, Applied(earlier, kLater)) << "kept for the next start";
+    }
+    if (c.win != WinOutcome::kWritten) {
       EXPECT_EQ(Bytes(records), bytes) << "nothing written over the records";
     }
-    EXPECT_EQ(Kind(spoiled), kind) << "nothing put in place of what was there";
     if (c.keptAs) {
-      EXPECT_EQ(Bytes(records + c.keptAs), "{damaged");
+      EXPECT_EQ(Bytes(records + c.keptAs), bytes);
     }
     EXPECT_EQ(ReadChoices().symbolsShown, c.choiceKept);
     if (c.choiceKept) {
-      EXPECT_TRUE(Bytes(PreferencesPath()).contains("other=1"));
+      EXPECT_TRUE(Bytes(PreferencesPath()).contains("other=1\n"));
+      EXPECT_TRUE(Bytes(PreferencesPath()).endsWith("[Window]\nsymbols=true\n"));
     }
     EXPECT_EQ(SavedGameFile().Read().has_value(), c.gameKept);
+    EXPECT_EQ(saveFailed, c.gameKept ? std::vector<bool>{} : std::vector{true});
+    saved.Remove();
+    EXPECT_TRUE(saved.WaitForWrites(kHangMs));
+    EXPECT_FALSE(SavedGameFile().Read()) << "the game ended";
+    EXPECT_EQ(Kind(spoiled), kind) << "nothing put in place of what was there";
   }
 }
 
+// A win while another copy holds the records: told waiting at once and kept on disk, then written
+// once the other copy lets go, by this copy or, when this one ended meanwhile, by the next start.
 TEST(RecordsFile, AWinWaitsForAnotherCopyWithoutHoldingTheWindow) {
-  const Home home;
-  QProcess live;
-  HoldLock(live, RecordsPath());
-  RecordsFile file;
-  std::vector<WinKept> told;
-  QObject::connect(&file, &RecordsFile::winKept, [&](WinKept kept) { told.push_back(kept); });
-  QElapsedTimer clock;
-  clock.start();
-  file.Record(RecordEvent::Win(Won(3, 1)));
-  EXPECT_LT(clock.elapsed(), kHangMs);
-  while (told.empty() && clock.elapsed() < kHangMs) QCoreApplication::processEvents();
-  EXPECT_EQ(told, std::vector{WinKept::kWaiting});
-  EXPECT_EQ(RecordsFile().Read().records, Records{}) << "not written while the other copy holds it";
-  live.closeWriteChannel();
-  ASSERT_TRUE(live.waitForFinished(10'000));
-  EXPECT_TRUE(file.WaitForWrites(kHangMs));
-  QCoreApplication::processEvents();
-  EXPECT_EQ(told, (std::vector{WinKept::kWaiting, WinKept::kWritten}));
-  EXPECT_EQ(RecordsFile().Read().records, Applied({}, {RecordEvent::Win(Won(3, 1))}));
+  const std::vector<RecordEvent> win{RecordEvent::Win(Won(3, 1))};
+  for (const bool ends : {false, true}) {
+    SCOPED_TRACE(ends ? "this copy ends while it waits" : "this copy goes on");
+    const Home home;
+    QProcess live, ending;
+    HoldLock(live, RecordsPath());
+    RecordsFile file;
+    std::vector<WinOutcome> told;
+    QObject::connect(&file, &RecordsFile::winWritten, [&](WinOutcome o) { told.push_back(o); });
+    QElapsedTimer clock;
+    clock.start();
+    if (ends) {
+      ending.start(QCoreApplication::applicationFilePath(), {"--win-and-end", home.dir.path()});
+      ASSERT_TRUE(ending.waitForFinished(10'000));
+      told.push_back(WinOutcome(ending.exitCode()));
+    } else {
+      file.Record(win[0]);
+      EXPECT_LT(clock.elapsed(), kHangMs);
+      while (told.empty() && clock.elapsed() < kHangMs) QCoreApplication::processEvents();
+    }
+    EXPECT_EQ(told, std::vector{WinOutcome::kWaiting});
+    EXPECT_EQ(Bytes(RecordsPath()), "(none)") << "not written while the other copy holds it";
+    EXPECT_EQ(ReadUnwritten(UnwrittenRecordsPath()).events, win) << "but kept on disk";
+    live.closeWriteChannel();
+    ASSERT_TRUE(live.waitForFinished(10'000));
+    EXPECT_TRUE(file.WaitForWrites(kHangMs));
+    EXPECT_EQ(Reading().records, Applied({}, win));
+    const std::vector<WinOutcome> kept{WinOutcome::kWaiting, WinOutcome::kWritten};
+    EXPECT_EQ(told, std::vector(kept.begin(), kept.end() - (ends ? 1 : 0)));
+    const QJsonObject written = QJsonDocument::fromJson(Bytes(RecordsPath())).object();
+    EXPECT_EQ(ReadRecordsJson(written).records, Applied({}, win));
+    EXPECT_EQ(Bytes(UnwrittenRecordsPath()), "(none)") << "taken out once written";
+  }
 }
 
-// Each copy starts and wins 25 games of its own, with results 0..6.
+// The largest records file the game writes: every board at its largest, its played and won games
+// each longer as a list than as a bitset. It is written and read back whole.
+TEST(RecordsFile, TheLargestRecordsFileIsReadBack) {
+  const Home home;
+  Records largest;
+  for (int size = Board::kMinSize; size <= Board::kMaxSize; ++size) {
+    for (int colours = Board::kMinColours; colours <= Board::kMaxColours; ++colours) {
+      largest.At(size, colours) = {
+          INT_MAX, INT_MAX, Records::kMaxResult, {}, std::int64_t{1} << 53};
+      largest.At(size, colours).distribution.fill(INT_MAX);
+      for (int first = kMinGameNumber; first <= kMaxGameNumber; first += 11) {
+        const GameSet::Range run{first, std::min(first + 9, kMaxGameNumber)};
+        largest.Played().Add(size, colours, run);
+        largest.Won().Add(size, colours, run);
+      }
+    }
+  }
+  largest.DailyStreak() = {INT_MAX, INT_MAX, CalendarDate{9999, 12, 31}};
+  QJsonObject root;
+  PutRecordsJson(largest, root);
+  Put(RecordsPath(), QJsonDocument(root).toJson(QJsonDocument::Compact));
+  RecordsFile file;
+  EXPECT_EQ(RecordAll(file, {RecordEvent::Win(Won(1, 0))}).wins, std::vector{WinOutcome::kWritten});
+  EXPECT_EQ(Reading(), (RecordsReading{largest, {}, false, false}));
+}
+
+// Each copy starts and wins 25 games of its own, with results 0..6, and wins one saved game that
+// both resumed.
 std::vector<RecordEvent> CopysEvents(int copy) {
   std::vector<RecordEvent> events;
   for (int game = 1; game <= 25; ++game) {
     events.push_back(RecordEvent::Start({7, 4, copy * 100 + game}));
     events.push_back(RecordEvent::Win(Won(copy * 100 + game, game % 7)));
   }
+  events.push_back(RecordEvent::Win(Won(999, 3)));
   return events;
 }
 
@@ -337,8 +499,9 @@ TEST(RecordsFile, TwoCopiesOfTheGameAtOnceLoseNoRecord) {
     ASSERT_TRUE(copy.waitForFinished(60'000));
     EXPECT_EQ(copy.exitCode(), 0) << "a copy could not write its records";
   }
-  EXPECT_EQ(RecordsFile().Read(),
-            (RecordsReading{Applied(Applied({}, CopysEvents(1)), CopysEvents(2)), false, false}));
+  EXPECT_EQ(
+      Reading(),
+      (RecordsReading{Applied(Applied({}, CopysEvents(1)), CopysEvents(2)), {}, false, false}));
 }
 
 int AddWins(int copy) {
@@ -346,9 +509,22 @@ int AddWins(int copy) {
   // One write for each event, for the copies to meet at the lock.
   for (const RecordEvent& event : CopysEvents(copy)) {
     file.Record(event);
-    if (!file.WaitForWrites(60'000) || file.Read().cannotKeep) return 1;
+    if (!file.WaitForWrites(60'000) || file.Latest().cannotKeep) return 1;
   }
   return 0;
+}
+
+// Records a win while another copy holds the records, and ends as soon as it is told what became
+// of it, as a kill would end it: its retries go with it. The status is the outcome told.
+int WinAndEnd() {
+  RecordsFile file;
+  int told = -1;
+  QObject::connect(&file, &RecordsFile::winWritten, [&](WinOutcome o) { told = int(o); });
+  file.Record(RecordEvent::Win(Won(3, 1)));
+  QElapsedTimer clock;
+  clock.start();
+  while (told < 0 && clock.elapsed() < kHangMs) QCoreApplication::processEvents();
+  std::_Exit(told);
 }
 
 int HoldLockUntilInputCloses(const QString& path) {
@@ -373,9 +549,11 @@ int main(int argc, char* argv[]) {
   if (mode == "--hold-lock") return lucen::HoldLockUntilInputCloses(argv[2]);
   // The copies a test starts share its folders; the player's own files stay out of reach.
   const QTemporaryDir home;
+  const bool copy = mode == "--add-wins" || mode == "--win-and-end";
   for (const char* place : {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_STATE_HOME"})
-    qputenv(place, (mode == "--add-wins" ? QString(argv[2]) : home.path()).toUtf8() + "/" + place);
+    qputenv(place, (copy ? QString(argv[2]) : home.path()).toUtf8() + "/" + place);
   if (mode == "--add-wins" && argc == 4) return lucen::AddWins(std::atoi(argv[3]));
+  if (mode == "--win-and-end") return lucen::WinAndEnd();
   ::testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();
 }

@@ -2,6 +2,8 @@
 // towards the streak.
 #include <gtest/gtest.h>
 
+#include <set>
+
 #include "progress/records.h"
 
 namespace lucen {
@@ -11,7 +13,8 @@ TEST(Records, OnlyTheFirstPlayWithoutHintOrRestartScores) {
   // s and S start the 6x6-3 games 1 and 2, each the game of 2026-03-02 taking 10 presses at the
   // fewest; h asks a hint, r restarts; w, x and o win in 10, 14 and 310 presses.
   const std::tuple<const char*, BoardRecord, int, std::optional<double>> cases[] = {
-      {"ssw", {1}, 0, {}},  // a second start is practice
+      {"ssw", {1}, 0, {}},                                // a second start is practice
+      {"sww", {1, 1, 0, {1, 0, 0, 0, 0, 0}, 0}, 1, 0.0},  // one win told twice counts once
       {"shw", {1}, 0, {}},
       {"srw", {1}, 0, {}},
       {"sxSw", {2, 2, 0, {1, 0, 0, 1, 0, 0}, 4}, 1, 2.0},
@@ -34,6 +37,38 @@ TEST(Records, OnlyTheFirstPlayWithoutHintOrRestartScores) {
     EXPECT_EQ(records.DailyStreak().current, streak) << steps;
     EXPECT_EQ(records.At(6, 3).AverageResult(), average) << steps;
   }
+}
+
+TEST(Records, EachResultFallsInTheGroupThatStartsAtOrBelowIt) {
+  // The groups drawn: 0, 1, 2, 3-5, 6-10 and more; each edge from both sides.
+  const std::pair<int, std::size_t> cases[] = {{0, 0}, {1, 1},  {2, 2},  {3, 3},  {5, 3},
+                                               {6, 4}, {10, 4}, {11, 5}, {300, 5}};
+  for (const auto& [result, group] : cases) EXPECT_EQ(ResultBucket(result), group) << result;
+}
+
+TEST(GameSet, KeepsEachCodeOnceInRunsWhateverTheOrder) {
+  using Runs = std::vector<GameSet::Range>;
+  // Runs added on 7x7-3 in turn, and the runs kept.
+  const std::pair<Runs, Runs> cases[] = {
+      {{{5, 5}, {7, 7}, {6, 6}}, {{5, 7}}},                              // a gap filled
+      {{{999999, 999999}, {1, 1}, {2, 2}}, {{1, 2}, {999999, 999999}}},  // out of order
+      {{{10, 20}, {9, 9}, {21, 21}, {30, 30}}, {{9, 21}, {30, 30}}},     // neighbours joined
+      {{{3, 8}, {7, 7}, {1, 1}}, {{1, 1}, {3, 8}}},                      // one already there
+      {{{20, 30}, {1, 5}, {4, 25}}, {{1, 30}}},                          // one across two runs
+  };
+  for (const auto& [added, runs] : cases) {
+    GameSet set;
+    std::set<int> reference;
+    for (const GameSet::Range& range : added) {
+      bool anyNew = false;
+      for (int n = range.first; n <= range.last; ++n) anyNew |= reference.insert(n).second;
+      EXPECT_EQ(set.Add(7, 3, range), anyNew);
+    }
+    EXPECT_EQ(set.Ranges(7, 3), runs);
+    for (int n = 1; n <= 40; ++n) EXPECT_EQ(set.Contains({7, 3, n}), reference.contains(n)) << n;
+    EXPECT_FALSE(set.Contains({7, 4, added.front().first})) << "another board";
+  }
+  EXPECT_THROW(GameSet().Add({7, 3, 0}), std::invalid_argument);
 }
 
 }  // namespace

@@ -239,16 +239,19 @@ class NumberedGameTest : public GameWindowTest {
   void theDailyGameAndItsResultToShare() {
     const CalendarDate day{2026, 12, 9};
     const GameId id = DailyGame(day);
-    // Nowhere to write the records: a file where their folder should be.
+    // Nowhere to write the records, nor the wins still to write: a file where their folders
+    // should be.
     QFile blocker(settings.filePath("a file"));
     QVERIFY(blocker.open(QIODevice::WriteOnly));
-    const QByteArray dataHome = qgetenv("XDG_DATA_HOME");
+    const QByteArray dataHome = qgetenv("XDG_DATA_HOME"), stateHome = qgetenv("XDG_STATE_HOME");
     qputenv("XDG_DATA_HOME", blocker.fileName().toUtf8());
-    form = std::make_unique<MainWindow>(shell);  // its records file where the data folder is
+    qputenv("XDG_STATE_HOME", blocker.fileName().toUtf8());
+    form = std::make_unique<MainWindow>(shell);  // its files where the folders are
     form->StartUp();
     form->ShowCentred();
     QVERIFY(QTest::qWaitForWindowExposed(form.get()));
     qputenv("XDG_DATA_HOME", dataHome);
+    qputenv("XDG_STATE_HOME", stateHome);
     form->SetCalendar([day] { return day; });
     Press(Qt::Key_D, Qt::ControlModifier);
     QVERIFY(Line().startsWith("Partida del día · " + GameCodeText(id) + " · "));

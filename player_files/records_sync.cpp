@@ -1,0 +1,140 @@
+#include "player_files/records_sync.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QJsonDocument>
+#include <optional>
+
+#include "player_files/file_lock.h"
+#include "player_files/old_records_ini.h"
+#include "player_files/records_json.h"
+#include "player_files/safe_file.h"
+#include "player_files/unwritten_records.h"
+
+namespace lucen {
+namespace {
+
+using Outcome = FileReading::Outcome;
+
+// Set while the records of earlier versions could not be read, so that they are carried over once
+// they can be. Absent, they have been carried over (or there were none).
+const QString kOldRecordsToCarry = QStringLiteral("oldRecordsToCarry");
+
+struct Disk {
+  Outcome outcome = Outcome::kMissing;
+  QByteArray bytes;
+  QJsonObject root;  // the file's JSON, to be changed in place
+  Records records;
+  bool someUnreadable = false;
+  bool damaged = false;  // read, but not all understood: its bytes are kept before it is replaced
+  bool oldRecordsToCarry = false;
+};
+
+Disk LoadRecords(const QString& path, const QString& oldIniPath) {
+  Disk disk;
+  FileReading file = ReadSafely(path, kMostRecordsBytes);
+  disk.outcome = file.outcome;
+  disk.bytes = std::move(file.bytes);
+  bool carry = disk.outcome == Outcome::kMissing;
+  if (disk.outcome == Outcome::kRead && !disk.bytes.trimmed().isEmpty()) {
+    const QJsonDocument document = QJsonDocument::fromJson(disk.bytes);
+    disk.root = document.object();
+    RecordsFromJson read = ReadRecordsJson(disk.root);
+    disk.records = std::move(read.records);
+    disk.damaged = disk.someUnreadable = !document.isObject() || read.someUnreadable;
+    carry = disk.root.value(kOldRecordsToCarry).toBool();
+  } else if (disk.outcome != Outcome::kRead && disk.outcome != Outcome::kMissing) {
+    disk.someUnreadable = true;
+  }
+  if (carry) {
+    const OldRecords old = ReadOldRecords(oldIniPath);
+    CarryOver(old.records, disk.records);
+    disk.someUnreadable |= old.someUnreadable;
+    disk.oldRecordsToCarry = old.toCarryLater;
+  }
+  return disk;
+}
+
+// Replaces the records file with `records`, keeping what `disk` held that this version does not
+// know. The caller holds the lock.
+bool WriteRecords(const QString& path, Disk& disk, const Records& records) {
+  if (disk.outcome == Outcome::kUnreadable) return false;  // never written over
+  if (disk.damaged && !SetAside(path, disk.bytes)) return false;
+  if (disk.outcome == Outcome::kTooLarge && !MoveAside(path)) return false;
+  PutRecordsJson(records, disk.root);
+  if (disk.oldRecordsToCarry) {
+    disk.root.insert(kOldRecordsToCarry, true);
+  } else {
+    disk.root.remove(kOldRecordsToCarry);
+  }
+  return WriteSafely(path, QJsonDocument(disk.root).toJson(QJsonDocument::Compact),
+                     kMostRecordsBytes);
+}
+
+}  // namespace
+
+SyncResult Sync(RecordsSync& sync) {
+  SyncResult result;
+  UnwrittenRecords journal = ReadUnwritten(sync.unwrittenPath);
+  FileLock recordsLock(sync.path);
+  FileLock::Outcome locked = FileLock::Outcome::kCannot;
+  if (!sync.unwritten.empty() || !journal.events.empty()) {
+    if (QDir().mkpath(QFileInfo(sync.path).absolutePath())) locked = recordsLock.TryLock();
+  }
+  // The unwritten records are taken out once they are in the records file, by whoever holds their
+  // lock: read again under it, so that nothing added meanwhile is taken out unwritten.
+  std::optional<FileLock> journalLock;
+  if (locked == FileLock::Outcome::kLocked && !journal.events.empty()) {
+    journalLock.emplace(sync.unwrittenPath);
+    if (journalLock->TryLock() == FileLock::Outcome::kLocked) {
+      journal = ReadUnwritten(sync.unwrittenPath);
+    } else {
+      journalLock.reset();
+    }
+  }
+
+  Disk disk = LoadRecords(sync.path, sync.oldIniPath);
+  Records records = std::move(disk.records);
+  for (const RecordEvent& event : journal.events) records.Apply(event);
+  for (NumberedEvent& numbered : sync.unwritten) {
+    const bool changed = records.Apply(numbered.event);
+    const RecordEvent& event = numbered.event;
+    if (!numbered.judged && event.kind == RecordEvent::Kind::kStart && event.game.scoring &&
+        !changed) {
+      result.reading.notFirstPlays.push_back(event.game.id);
+    }
+    numbered.judged = true;
+  }
+  result.reading.someUnreadable = disk.someUnreadable || journal.someUnreadable;
+  const bool written =
+      locked == FileLock::Outcome::kLocked && WriteRecords(sync.path, disk, records);
+  result.reading.records = std::move(records);
+  result.tryAgainSoon = locked == FileLock::Outcome::kBusy;
+
+  using Kept = SyncResult::Kept;
+  if (written && journalLock) ClearUnwritten(sync.unwrittenPath, journal);
+  journalLock.reset();
+  if (sync.unwritten.empty()) return result;
+  if (written) {
+    sync.unwritten.clear();
+    result.kept = Kept::kInRecords;
+    return result;
+  }
+  std::vector<RecordEvent> events;
+  for (const NumberedEvent& numbered : sync.unwritten) events.push_back(numbered.event);
+  switch (AddUnwritten(sync.unwrittenPath, events)) {
+    case UnwrittenOutcome::kDone:
+      result.kept = Kept::kInJournal;
+      break;
+    case UnwrittenOutcome::kBusy:
+      result.kept = Kept::kUndecided;
+      result.tryAgainSoon = true;
+      break;
+    case UnwrittenOutcome::kCannot:
+      result.kept = Kept::kNowhere;
+      break;
+  }
+  return result;
+}
+
+}  // namespace lucen

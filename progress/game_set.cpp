@@ -1,0 +1,44 @@
+#include "progress/game_set.h"
+
+#include <algorithm>
+#include <stdexcept>
+
+namespace lucen {
+
+bool GameSet::Contains(const GameId& id) const {
+  if (!IsValid(id)) return false;
+  const std::vector<Range>& ranges = Ranges(id.size, id.colourCount);
+  const auto run = std::partition_point(ranges.begin(), ranges.end(),
+                                        [&](const Range& range) { return range.last < id.number; });
+  return run != ranges.end() && run->first <= id.number;
+}
+
+bool GameSet::Add(const GameId& id) {
+  if (!IsValid(id)) throw std::invalid_argument("no such numbered game");
+  return Add(id.size, id.colourCount, {id.number, id.number});
+}
+
+bool GameSet::Add(int size, int colourCount, Range range) {
+  std::vector<Range>& ranges = boards_[BoardIndex(size, colourCount)];
+  if (range.first < kMinGameNumber || range.last > kMaxGameNumber || range.first > range.last) {
+    throw std::invalid_argument("no such numbered games");
+  }
+  // The runs that overlap or touch `range` become one with it.
+  const auto from = std::partition_point(
+      ranges.begin(), ranges.end(), [&](const Range& run) { return run.last + 1 < range.first; });
+  auto to = from;
+  while (to != ranges.end() && to->first <= range.last + 1) ++to;
+  if (from != to && from->first <= range.first && from->last >= range.last) return false;
+  if (from != to) {
+    range.first = std::min(range.first, from->first);
+    range.last = std::max(range.last, std::prev(to)->last);
+  }
+  ranges.insert(ranges.erase(from, to), range);
+  return true;
+}
+
+const std::vector<GameSet::Range>& GameSet::Ranges(int size, int colourCount) const {
+  return boards_[BoardIndex(size, colourCount)];
+}
+
+}  // namespace lucen

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <array>
+#include <vector>
+
+#include "board/numbered_game.h"
+#include "progress/board_index.h"
+
+namespace lucen {
+
+// A set of numbered games, such as the codes already started: for each board, the numbers as
+// sorted runs, so that a lifetime of play stays small and a look-up is a binary search.
+class GameSet {
+ public:
+  // The numbers first..last of one board, both included.
+  struct Range {
+    int first;
+    int last;
+
+    friend bool operator==(const Range&, const Range&) = default;
+  };
+
+  bool Contains(const GameId& id) const;
+  // Adds `id`; false when it was already there. An id out of range is refused with
+  // std::invalid_argument.
+  bool Add(const GameId& id);
+  // Adds the numbers of `range` on one board, in any order and overlapping what is there; false
+  // when all were there. Numbers out of range are refused with std::invalid_argument, a board the
+  // game does not offer with std::out_of_range.
+  bool Add(int size, int colourCount, Range range);
+  // One board's numbers: sorted, with at least one number missing between two runs.
+  const std::vector<Range>& Ranges(int size, int colourCount) const;
+
+  friend bool operator==(const GameSet&, const GameSet&) = default;
+
+ private:
+  std::array<std::vector<Range>, kBoardCount> boards_;
+};
+
+}  // namespace lucen
