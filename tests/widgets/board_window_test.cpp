@@ -27,6 +27,22 @@ class BoardWindowTest : public GameWindowTest {
     QCOMPARE(DifferencesFrom(After(8, 4, {1, 64, 30, 30})), QString());
   }
 
+  // With the animations on, a press changes the cells' state at once, for the game and for a screen
+  // reader; only their painting follows, its first frame already on the way.
+  void theAnimationsNeverDelayTheState() {
+    Choose("MnuAnimaciones");
+    QVERIFY(Item("MnuAnimaciones")->isChecked());
+    Click(13);
+    const Board expected = After(5, 2, {13});
+    for (int cell = 1; cell <= 25; ++cell) {
+      QCOMPARE(Cell(cell)->Colour(), Painted(expected.Colour(std::size_t(cell) - 1)));
+    }
+    QVERIFY(Cell(13)->accessibleDescription().contains("verde claro"));
+    QVERIFY(CentreColour(Cell(13)) != Painted(kBlack));
+    QTRY_COMPARE_WITH_TIMEOUT(DifferencesFrom(expected), QString(), 500);
+    Choose("MnuAnimaciones");
+  }
+
   void theWinMessageShowsOverAGreenBoardThatTakesNoClicks() {
     std::vector<int> solution = SolutionFromBlack(5, 2);
     QVERIFY(!solution.empty());

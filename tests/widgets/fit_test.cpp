@@ -16,6 +16,7 @@
 #include "tests/widgets/support/game_window_test.h"
 
 using namespace lucen;
+using namespace lucen::testing;
 
 class FitTest : public lucen::testing::GameWindowTest {
   Q_OBJECT
@@ -125,6 +126,37 @@ class FitTest : public lucen::testing::GameWindowTest {
       }
     }
     SetLanguage(QLocale::English);
+  }
+
+  // "Ampliación" magnifies the board's square of 3615 twips, its cells tiling it whole, and offers
+  // no zoom at which the window would leave the screen's free area.
+  void theZoomMagnifiesTheBoardWithinTheScreen() {
+    StartGame();
+    Choose("MnuTam_4");
+    const QRect screen = form->screen()->availableGeometry();
+    const std::pair<int, QRect> squares[] = {
+        {200, QRect(24, 24, 482, 482)}, {150, QRect(18, 18, 362, 362)}, {100, kBoardPixels}};
+    int offered = 0;
+    for (const auto& [zoom, square] : squares) {
+      const QString name = QStringLiteral("MnuZoom_%1").arg(zoom);
+      if (!Item(name)->isEnabled()) continue;
+      ++offered;
+      Choose(name);
+      QVERIFY(Item(name)->isChecked());
+      QTRY_VERIFY2(screen.contains(form->frameGeometry()), qPrintable(name));
+      QRegion covered;
+      int area = 0;
+      for (int i = 1; i <= 81; ++i) {
+        covered += Cell(i)->geometry();
+        area += Cell(i)->width() * Cell(i)->height();
+      }
+      QCOMPARE(covered.boundingRect(), square);
+      QCOMPARE(area, square.width() * square.height());
+    }
+    // The offscreen screen at scale 2 is 400 x 300: only the design's own size fits it.
+    if (screen.height() < 2 * kClientAreaPixels.height())
+      QVERIFY(!Item("MnuZoom_200")->isEnabled());
+    if (screen.height() < 300) QCOMPARE(offered, 1);
   }
 
   // The records of every board, with long numbers, in each language: the window lies on the
