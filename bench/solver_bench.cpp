@@ -1,11 +1,14 @@
-// The solver on every board the game offers: 5..9 cells a side, 2, 3 or 4 colours, each from one
+// The solver on every board the game offers (5..9 cells a side, 2, 3 or 4 colours), each from one
 // position a game can reach (all black, then every cell pressed a random number of times, with a
-// fixed seed). Run with repetitions and read the medians:
+// fixed seed), and the making of numbered games and of games of a level on each. Run with
+// repetitions and read the medians:
 //   solver_bench --benchmark_repetitions=15 --benchmark_report_aggregates_only=true
 // An answer that does not solve its board ends the run with status 1. From black, 8 x 8 in three
 // colours can never be solved; that run times the answer "no solution" and says so in its label.
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
+#include <chrono>
 #include <cstdio>
 #include <random>
 #include <vector>
@@ -66,6 +69,35 @@ void BM_MakeGame(benchmark::State& state) {
 BENCHMARK(BM_MakeGame)
     ->ArgNames({"side", "colours"})
     ->ArgsProduct({{5, 6, 7, 8, 9}, {2, 3, 4}})
+    ->Unit(benchmark::kMicrosecond);
+
+// Making a game of a chosen level ("Partida nueva"): numbers drawn until one's fewest presses fall
+// in the level's band, each made and solved. Each iteration draws from a new seed; the slowest one
+// is reported as "worst_ms", since a player waits for each draw, not for their mean.
+void BM_GameOfLevel(benchmark::State& state) {
+  const auto side = static_cast<int>(state.range(0));
+  const auto colours = static_cast<int>(state.range(1));
+  const auto level = static_cast<lucen::Level>(state.range(2));
+  const lucen::FewestBand band = lucen::BandOf(level, side);
+  std::uint64_t seed = 0;
+  double worst = 0;
+  for (auto _ : state) {
+    const auto started = std::chrono::steady_clock::now();
+    const int number = lucen::NumberForLevel(side, colours, level, ++seed);
+    const auto game = lucen::MakeGame({side, colours, number});
+    worst = std::max(
+        worst, std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - started)
+                   .count());
+    if (game.fewest < band.least || game.fewest > band.most) {
+      failed = true;
+      return state.SkipWithError("a game outside its level's band");
+    }
+  }
+  state.counters["worst_ms"] = worst;
+}
+BENCHMARK(BM_GameOfLevel)
+    ->ArgNames({"side", "colours", "level"})
+    ->ArgsProduct({{5, 6, 7, 8, 9}, {2, 3, 4}, {0, 1, 2}})
     ->Unit(benchmark::kMicrosecond);
 
 }  // namespace

@@ -9,18 +9,23 @@
 //   - one move in a numbered game on 9 x 9 under four colours, which also keeps the game in play
 //     for the next start (the writing itself is done off the window's thread);
 //   - opening "Récords" with a year of games of the day in the records: the file read, the
-//     window built and shown.
+//     window built and shown;
+//   - "Ver solución" on a won game of 9 x 9 under four colours: from the click to the first cell
+//     of the route marked and painted.
 // Run with repetitions and read the medians:
 //   ui_bench --benchmark_repetitions=15 --benchmark_report_aggregates_only=true
 // Anything that does not behave as the game should ends the run with status 1.
 #include <benchmark/benchmark.h>
 
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QGroupBox>
+#include <QPushButton>
 #include <QTranslator>
 #include <cstdio>
 #include <random>
 
+#include "board/hint.h"
 #include "player_files/player_paths.h"
 #include "player_files/records_file.h"
 #include "program/translations.h"
@@ -106,7 +111,8 @@ void BM_SizeChangeTo9x9(benchmark::State& state) {
 }
 BENCHMARK(BM_SizeChangeTo9x9)->ArgName("painted")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
-// (b) One move: a click on the centre cell of a side x side board. With 2 colours the same
+// (b) One move: a click on the centre cell of a side x side board, with the animations on or off
+// (on, the first frame of the change is what is painted). With 2 colours the same
 // click takes the plus to light green and back, so the game is never won; the history is
 // emptied (untimed) now and then so that it stays the length of a real game.
 void BM_Move(benchmark::State& state) {
@@ -114,6 +120,8 @@ void BM_Move(benchmark::State& state) {
   const bool painted = state.range(1) != 0;
   LoadedWindow window;
   if (!window.ready) return Fail(state, "the window did not load");
+  QAction* animations = window.Item(QStringLiteral("MnuAnimaciones"));
+  if (animations->isChecked() != (state.range(2) != 0)) animations->trigger();
   window.SizeItem(side)->trigger();
   QCoreApplication::processEvents();
   if (!window.ShowsFreshBoard(side)) return Fail(state, "no fresh board to play on");
@@ -150,10 +158,11 @@ void BM_Move(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_Move)
-    ->ArgNames({"side", "painted"})
-    ->Args({5, 0})
-    ->Args({9, 0})
-    ->Args({9, 1})
+    ->ArgNames({"side", "painted", "animated"})
+    ->Args({5, 0, 0})
+    ->Args({9, 0, 0})
+    ->Args({9, 1, 0})
+    ->Args({9, 1, 1})
     ->Unit(benchmark::kMicrosecond);
 
 // (c) A hint on a 9 x 9 board under four colours, from a position a player can reach: the
@@ -228,8 +237,8 @@ void BM_MoveInNumberedGame(benchmark::State& state) {
 }
 BENCHMARK(BM_MoveInNumberedGame)->Unit(benchmark::kMicrosecond);
 
-// (f) "Récords" opened with a year of games of the day played and won, from the file on disk:
-// read, built and shown, then closed (the closing untimed as far as it can be).
+// (f) "Récords" opened with a year of games of the day played and won, as the window knows them
+// from the file on disk: built and shown, then closed (the closing untimed as far as it can be).
 void BM_OpenRecordsAfterAYear(benchmark::State& state) {
   {
     lucen::RecordsFile records;
@@ -257,6 +266,35 @@ void BM_OpenRecordsAfterAYear(benchmark::State& state) {
 }
 BENCHMARK(BM_OpenRecordsAfterAYear)->Unit(benchmark::kMillisecond);
 
+// (g) "Ver solución" after a win on 9 x 9 under four colours: the message closed, the game started
+// again as practice, the route asked of the solver and its first cell marked and painted. The win
+// before each run is not timed.
+void BM_WatchSolution(benchmark::State& state) {
+  LoadedWindow window;
+  if (!window.ready) return Fail(state, "the window did not load");
+  QElapsedTimer clock;
+  bool marked = true;
+  for (auto _ : state) {
+    window.form->StartGame({9, 4, 424242});
+    const lucen::Board& board = window.form->GameBoard();
+    const std::vector<std::size_t> route = lucen::SolutionRoute(board);
+    {
+      const lucen::testing::ModalCloser closer([&](QWidget* message) {
+        clock.start();
+        message->findChild<QPushButton*>(QStringLiteral("VerSolucion"))->click();
+      });
+      for (const std::size_t cell : route) window.Cell(static_cast<int>(cell) + 1)->click();
+    }
+    QCoreApplication::processEvents();
+    state.SetIterationTime(static_cast<double>(clock.nsecsElapsed()) / 1e9);
+    const auto* first = window.Cell(static_cast<int>(lucen::SolutionRoute(board).front()) + 1);
+    marked = marked && first->IsHint();
+    window.Item(QStringLiteral("MnuReset"))->trigger();  // stops the route
+  }
+  if (!marked) Fail(state, "the route's first cell was not marked");
+}
+BENCHMARK(BM_WatchSolution)->UseManualTime()->Unit(benchmark::kMillisecond);
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -266,11 +304,7 @@ int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   QApplication::setQuitOnLastWindowClosed(false);
   // The game reads the player's choices at start-up: from a folder of the benchmark's own.
-  const QTemporaryDir settings;
-  QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settings.path());
-  for (const char* name : {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_STATE_HOME"}) {
-    qputenv(name, settings.filePath(QString::fromLatin1(name)).toUtf8());
-  }
+  const lucen::testing::PrivateFolders folders;
   benchmark::RunSpecifiedBenchmarks();
   benchmark::Shutdown();
   if (failed) std::fputs("ui_bench: a benchmark did not behave as the game should\n", stderr);

@@ -62,7 +62,8 @@ GameSession::HintStep GameSession::NextHint() const {
 }
 
 GameSession::HintAnswer GameSession::AskHint() {
-  HintAnswer answer{HintFor(board_)};
+  HintAnswer answer;
+  answer.hint = HintFor(board_);
   if (NextHint() == HintStep::kCountOnly) {
     game_->countTold = true;
     Save(answer.change);
