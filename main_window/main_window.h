@@ -104,6 +104,7 @@ class MainWindow : public QMainWindow {
   void EnableZoomsThatFit();
   void NewGame();
   void ChooseGame();
+  void ChoosePastDay();
   void RestartGame();
   void OpenRecords();
   void EndProgram();

@@ -54,6 +54,7 @@ void MainWindow::CreateMenus() {
              KeysFor(QKeySequence::New, {QKeySequence(Qt::CTRL | Qt::Key_N)}));
   AddCommand(game, "MnuPartidaDia", tr("Partida del día"), &MainWindow::StartDailyGame,
              {QKeySequence(Qt::CTRL | Qt::Key_D)});
+  AddCommand(game, "MnuDiasAnteriores", tr("Días anteriores..."), &MainWindow::ChoosePastDay);
   AddCommand(game, "MnuElegirPartida", tr("Elegir partida..."), &MainWindow::ChooseGame);
   restartAction_ = AddCommand(game, "MnuReiniciar", tr("Reiniciar partida"),
                               &MainWindow::RestartGame, {QKeySequence(Qt::CTRL | Qt::Key_R)});

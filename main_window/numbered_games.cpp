@@ -8,6 +8,7 @@
 #include "main_window/solution_player.h"
 #include "player_files/preferences.h"
 #include "secondary_windows/choose_game_dialog.h"
+#include "secondary_windows/past_days_dialog.h"
 #include "secondary_windows/question_box.h"
 #include "secondary_windows/records_window.h"
 #include "secondary_windows/win_message.h"
@@ -34,6 +35,14 @@ void MainWindow::ChooseGame() {
   ChooseGameDialog dialog(this, game ? std::optional<GameId>(game->id) : std::nullopt);
   if (dialog.exec() == QDialog::Accepted && dialog.Chosen() && MayLeaveScore()) {
     StartGame(*dialog.Chosen());
+  }
+}
+
+void MainWindow::ChoosePastDay() {
+  view_->ClearHint();
+  PastDaysDialog dialog(this, session_.KnownRecords(), today_());
+  if (dialog.exec() == QDialog::Accepted && MayLeaveScore()) {
+    Show(session_.StartPastDay(dialog.Chosen()));
   }
 }
 

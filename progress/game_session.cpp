@@ -104,6 +104,13 @@ SessionChange GameSession::StartDaily() {
   return StartGame(DailyGame(today), today, Play::kAsRecorded);
 }
 
+SessionChange GameSession::StartPastDay(const CalendarDate& day) {
+  const CalendarDate today = today_();
+  if (day == today) return StartDaily();
+  if (!(day < today)) return {};
+  return StartGame(DailyGame(day), day, Play::kRecordedAsPractice);
+}
+
 SessionChange GameSession::ReplayAsPractice(const GameId& id) {
   return StartGame(id, std::nullopt, Play::kAsPractice);
 }
@@ -119,7 +126,7 @@ SessionChange GameSession::StartGame(const GameId& id, std::optional<CalendarDat
   board_.Start(std::move(made.start));
   // Only the first play of a code scores; the records know the codes already started.
   const bool firstPlay = play == Play::kAsRecorded && !records_.Played().Contains(id);
-  if (play == Play::kAsRecorded) Record(RecordEvent::Start(id, firstPlay), change);
+  if (play != Play::kAsPractice) Record(RecordEvent::Start(id, firstPlay), change);
   remainingTold_.reset();
   game_ = GameInPlay{id, made.fewest, 0, firstPlay, daily};
   Save(change);

@@ -67,6 +67,9 @@ struct Player {
         case 'd':
           Take(session.StartDaily());
           break;
+        case 'P':
+          Take(session.StartPastDay(AddDays(today, -3)));
+          break;
         case 'p':
           Take(session.Press(0));
           break;
@@ -129,15 +132,22 @@ TEST(GameSession, OnlyAFirstPlayWonWithoutHintOrRestartScores) {
       {"apzw", 1, 0, {}},   // a size choice ends the game: the design's board is no game
       {"apcaw", 1, 0, {}},  // so does a colour choice, and the code is then a replay
       {"apxbw", 2, 1, 0},   // and Reset
+      {"Pw", 1, 0, {}},     // an earlier day's game is practice
   };
   for (const Case& c : cases) {
     Player player;
     player.Play(c.script);
-    const BoardRecord& a = player.disk.At(kGameA.size, kGameA.colourCount);
-    const BoardRecord& b = player.disk.At(kGameB.size, kGameB.colourCount);
-    EXPECT_EQ(a.played + b.played, c.played) << c.script;
-    EXPECT_EQ(a.won + b.won, c.won) << c.script;
-    EXPECT_EQ(a.best ? a.best : b.best, c.best) << c.script;
+    int played = 0, won = 0;
+    std::optional<int> best;
+    for (int size = Board::kMinSize; size <= Board::kMaxSize; ++size) {
+      for (int colours = Board::kMinColours; colours <= Board::kMaxColours; ++colours) {
+        const BoardRecord& record = player.disk.At(size, colours);
+        played += record.played;
+        won += record.won;
+        if (record.best) best = record.best;
+      }
+    }
+    EXPECT_EQ(std::tuple(played, won, best), std::tuple(c.played, c.won, c.best)) << c.script;
     EXPECT_EQ(player.session.KnownRecords(), player.disk) << c.script;
   }
 }
@@ -182,6 +192,7 @@ TEST(GameSession, TheGameOfTheDayCountsForTheStreakOnlyOnItsOwnDay) {
       {"dpq>w", 0},                            // resumed on a later day
       {"dw>>dw", 1},                           // a day missed
       {"dwdw", 1},                             // the same day twice
+      {"dwPw", 1},                             // an earlier day's game touches no streak
   };
   for (const auto& [script, streak] : cases) {
     Player player;
@@ -192,6 +203,13 @@ TEST(GameSession, TheGameOfTheDayCountsForTheStreakOnlyOnItsOwnDay) {
   player.Play("d");
   EXPECT_EQ(player.session.Game()->id, DailyGame(kDay));
   EXPECT_EQ(player.session.Game()->daily, kDay);
+  player.Play("P");
+  const CalendarDate earlier = AddDays(kDay, -3);
+  EXPECT_EQ(std::pair(player.session.Game()->id, player.session.Game()->daily),
+            std::pair(DailyGame(earlier), std::optional(earlier)));
+  EXPECT_TRUE(player.session.StartPastDay(AddDays(kDay, 1)).cells == SessionChange::Cells::kNone)
+      << "a day after today cannot be played";
+  EXPECT_EQ(player.session.Game()->id, DailyGame(earlier));
 }
 
 TEST(GameSession, StarsStepHintsAndTheAbandonRuleWarnsBeforeAScoreIsLost) {

@@ -79,7 +79,8 @@ class MainWindowTest : public GameWindowTest {
     QCOMPARE(bar, (QStringList{"Juego", "Ayuda"}));
     QCOMPARE(Captions(Menu("MnuGame")),
              (QStringList{"Reset", "-", "Tamaño", "Colores", "-", "Partida nueva",
-                          "Partida del día", "Elegir partida...", "Reiniciar partida", "Récords",
+                          "Partida del día", "Días anteriores...", "Elegir partida...",
+                          "Reiniciar partida", "Récords",
                           "Dificultad", "-", "Deshacer", "Rehacer", "Pista", "-", "Símbolos",
                           "Animaciones", "Ampliación"}));
     QCOMPARE(Captions(Menu("MnuDificultad")), (QStringList{"Fácil", "Normal", "Difícil"}));
