@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <map>
 #include <optional>
 
 #include "board/board.h"
@@ -58,8 +59,10 @@ struct RecordEvent {
 };
 
 // The records of every board the game offers, 5..9 cells a side under 2..4 colours, the games
-// already played and won in scored play, and the streak of games of the day. A size or colour count
-// outside those ranges is refused with std::out_of_range.
+// already played and won in scored play, each won code with its result, and the streak of games of
+// the day. The counts of a board may hold more than its codes account for: records carried over
+// from before the codes were kept. A size or colour count outside those ranges is refused with
+// std::out_of_range.
 class Records {
  public:
   // The largest result kept as a best: three presses for every cell of the largest board. A win
@@ -72,7 +75,16 @@ class Records {
   GameSet& Played() { return played_; }
   // The codes whose win has been counted: a code's win counts once, however often it is told.
   const GameSet& Won() const { return won_; }
-  GameSet& Won() { return won_; }
+  // The same codes by the result they were won with, the smallest result first; each code under
+  // one result.
+  const std::map<int, GameSet>& WonByResult() const { return wonByResult_; }
+  // The result code `id` was won with; nothing when it has not been won.
+  std::optional<int> WonResult(const GameId& id) const;
+  // Adds the numbers of `range` on one board as won with `result` to the codes won, and to no
+  // count: for records read or merged. A code won twice keeps the smaller result, so that two
+  // copies of the records agree whatever order they are taken in. Refused as GameSet::Add refuses,
+  // and a negative result with std::invalid_argument.
+  void AddWon(int size, int colourCount, GameSet::Range range, int result);
   const Streak& DailyStreak() const { return streak_; }
   Streak& DailyStreak() { return streak_; }
 
@@ -85,7 +97,8 @@ class Records {
  private:
   std::array<BoardRecord, kBoardCount> boards_{};
   GameSet played_;
-  GameSet won_;
+  GameSet won_;                         // every code of wonByResult_, for a quick look-up
+  std::map<int, GameSet> wonByResult_;  // no empty set, so that equal records compare equal
   Streak streak_;
 };
 
