@@ -6,6 +6,7 @@
 #include <stdexcept>
 
 #include "board/board.h"
+#include "progress/daily_game.h"
 
 namespace lucen {
 namespace {
@@ -84,6 +85,10 @@ bool Records::Apply(const RecordEvent& event) {
   // Found first, so that a board out of range is refused before anything changes.
   BoardRecord& record = At(game.id.size, game.id.colourCount);
   if (event.kind == RecordEvent::Kind::kStart) {
+    const std::optional<CalendarDate>& day = game.daily;
+    if (day && IsValid(*day) && DailyGame(*day) == game.id) {
+      firstDailyDay_ = std::min(firstDailyDay_.value_or(*day), *day);
+    }
     if (!played_.Add(game.id)) return false;
     CountOne(record.played);
     return true;

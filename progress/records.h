@@ -7,6 +7,7 @@
 
 #include "board/board.h"
 #include "progress/board_index.h"
+#include "progress/calendar_date.h"
 #include "progress/game_in_play.h"
 #include "progress/game_set.h"
 #include "progress/streak.h"
@@ -46,11 +47,14 @@ struct RecordEvent {
   GameInPlay game;
 
   // `firstPlay`, kept in game.scoring, is the window's guess that this start was the code's
-  // first; the records, which may know better, do not use it.
-  static RecordEvent Start(const GameId& id, bool firstPlay = false) {
+  // first; the records, which may know better, do not use it. `daily` is the day of a game of the
+  // day.
+  static RecordEvent Start(const GameId& id, bool firstPlay = false,
+                           std::optional<CalendarDate> daily = std::nullopt) {
     RecordEvent event;
     event.game.id = id;
     event.game.scoring = firstPlay;
+    event.game.daily = daily;
     return event;
   }
   static RecordEvent Win(const GameInPlay& game) { return {Kind::kWin, game}; }
@@ -87,8 +91,12 @@ class Records {
   void AddWon(int size, int colourCount, GameSet::Range range, int result);
   const Streak& DailyStreak() const { return streak_; }
   Streak& DailyStreak() { return streak_; }
+  // The first day a game of the day was started: where a calendar of the days played begins.
+  const std::optional<CalendarDate>& FirstDailyDay() const { return firstDailyDay_; }
+  std::optional<CalendarDate>& FirstDailyDay() { return firstDailyDay_; }
 
-  // Applies `event`. For a start, returns whether it was the game's first play (the game then
+  // Applies `event`. A start of a game of the day on its own day may set FirstDailyDay(). For a
+  // start, returns whether it was the game's first play (the game then
   // scores); for a win, whether it changed the records. Applying an event again changes nothing.
   bool Apply(const RecordEvent& event);
 
@@ -100,6 +108,7 @@ class Records {
   GameSet won_;                         // every code of wonByResult_, for a quick look-up
   std::map<int, GameSet> wonByResult_;  // no empty set, so that equal records compare equal
   Streak streak_;
+  std::optional<CalendarDate> firstDailyDay_;
 };
 
 }  // namespace lucen

@@ -180,6 +180,7 @@ RecordsDocument ReadRecordsJson(std::string_view text) {
   });
   if (const Json* streak = Field(root, "dailyStreak"))
     ok &= ReadStreak(*streak, records.DailyStreak());
+  ok &= ReadDate(Field(root, "firstDailyDay"), records.FirstDailyDay());
   read.someUnreadable = !ok;
   return read;
 }
@@ -216,6 +217,11 @@ std::string WriteRecordsJson(const Records& records, Json root) {
     } else {
       object.erase("last");
     }
+  }
+  if (const auto& day = records.FirstDailyDay()) {
+    root["firstDailyDay"] = IsoDate(*day);
+  } else {
+    root.erase("firstDailyDay");
   }
   return root.dump();
 }

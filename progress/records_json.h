@@ -16,7 +16,8 @@ namespace lucen {
 //                         "resultSum": 4}},
 //    "playedGames": {"7x7-3": [12, [340, 345], 123456]},
 //    "wonGames": {"7x7-3": {"0": [12], "1": [341], "3": [340]}},
-//    "dailyStreak": {"current": 2, "best": 5, "last": "2026-12-09"}}
+//    "dailyStreak": {"current": 2, "best": 5, "last": "2026-12-09"},
+//    "firstDailyDay": "2026-11-30"}
 // "wonGames" keeps each board's codes won by their result, so that two copies of the records merge
 // exactly. "boards" keeps the counts, for versions that know no codes and for records carried over
 // from before codes were kept: what they hold beyond the codes. Format 1 is read too (plain lists,

@@ -13,7 +13,7 @@ TEST(RecordsJson, ReadsBackEveryResultAndKeepsWhatItDoesNotKnow) {
   records.At(6, 3).won = 2;  // counts beyond the codes, as carried over from the old INI
   for (const int result : {0, 3, 0, 400}) {
     const GameInPlay game{{7, 3, 10 + result}, 10, 10 + result, true, CalendarDate{2026, 3, 5}};
-    records.Apply(RecordEvent::Start(game.id, true));
+    records.Apply(RecordEvent::Start(game.id, true, game.daily));
     records.Apply(RecordEvent::Win(game));
   }
   const Json root = Json::parse(R"({"later":[{"x":1}],"wonGames":{"7x7-3":{"note":1,"7":[50]}}})");
@@ -30,6 +30,7 @@ TEST(RecordsJson, ReadsBackEveryResultAndKeepsWhatItDoesNotKnow) {
       {R"({"wonGames":{"7x7-3":{"-1":[5]}}})", std::nullopt, true},
       {R"({"wonGames":{"7x7-3":{"04":[5]}}})", std::nullopt, true},
       {R"({"wonGames":{"7x7-3":[5]}})", std::nullopt, true},  // codes without their results
+      {R"({"firstDailyDay":"2026-02-30"})", std::nullopt, true},
       {R"({"later":)" + std::string(600, '[') + std::string(600, ']') + "}", std::nullopt, true},
   };
   for (const auto& [text, result, unreadable] : cases) {

@@ -4,6 +4,8 @@
 
 #include <set>
 
+#include "progress/daily_game.h"
+#include "progress/day_mark.h"
 #include "progress/records.h"
 
 namespace lucen {
@@ -69,6 +71,42 @@ TEST(GameSet, KeepsEachCodeOnceInRunsWhateverTheOrder) {
     EXPECT_FALSE(set.Contains({7, 4, added.front().first})) << "another board";
   }
   EXPECT_THROW(GameSet().Add({7, 3, 0}), std::invalid_argument);
+}
+
+using Events = std::vector<RecordEvent>;
+
+// `id` started as a first play and, with a result, won; a game of `day` when one is given.
+Events Play(const GameId& id, std::optional<int> result, std::optional<CalendarDate> day = {}) {
+  Events events{RecordEvent::Start(id, true, day)};
+  if (result) events.push_back(RecordEvent::Win({id, 10, 10 + *result, true, day}));
+  return events;
+}
+
+Records Applied(Records records, std::initializer_list<Events> played) {
+  for (const Events& events : played) {
+    for (const RecordEvent& event : events) records.Apply(event);
+  }
+  return records;
+}
+
+TEST(Records, EachDayIsMarkedByTheResultOfItsGame) {
+  // Told in no order of days; the first day started is the earliest, 4 March.
+  const std::tuple<CalendarDate, Events, DayMark> cases[] = {
+      {{2026, 3, 8}, {}, DayMark::kMissed},
+      {{2026, 3, 7}, Play(DailyGame({2026, 3, 7}), {}), DayMark::kPlayed},  // by its code
+      {{2026, 3, 5}, Play(DailyGame({2026, 3, 5}), 3, CalendarDate{2026, 3, 5}), DayMark::kWon},
+      {{2026, 3, 4}, Play(DailyGame({2026, 3, 4}), 0, CalendarDate{2026, 3, 4}), DayMark::kPerfect},
+      {{2026, 3, 6}, Play(DailyGame({2026, 3, 6}), {}, CalendarDate{2026, 3, 6}), DayMark::kPlayed},
+      // Dated with a day whose game it is not: that day stays missed, and starts no calendar.
+      {{2026, 3, 3}, Play(DailyGame({2026, 3, 4}), 0, CalendarDate{2026, 3, 3}), DayMark::kMissed},
+      {{2026, 2, 30}, {}, DayMark::kMissed},
+  };
+  Records records;
+  for (const auto& [day, events, mark] : cases) records = Applied(records, {events});
+  for (const auto& [day, events, mark] : cases) {
+    EXPECT_EQ(MarkOf(records, day), mark) << IsoDate(day);
+  }
+  EXPECT_EQ(records.FirstDailyDay(), std::get<0>(cases[3]));
 }
 
 }  // namespace
