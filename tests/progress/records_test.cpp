@@ -7,6 +7,7 @@
 #include "progress/daily_game.h"
 #include "progress/day_mark.h"
 #include "progress/records.h"
+#include "progress/records_merge.h"
 
 namespace lucen {
 namespace {
@@ -87,6 +88,46 @@ Records Applied(Records records, std::initializer_list<Events> played) {
     for (const RecordEvent& event : events) records.Apply(event);
   }
   return records;
+}
+
+TEST(Records, MergedRecordsCountEachPlayAndWinOnce) {
+  const CalendarDate wednesday{2026, 3, 4}, thursday{2026, 3, 5};
+  // A is shared; B and C went on apart, and both won 7x7-3-7, C in fewer presses.
+  const Events a = Play(DailyGame(wednesday), 0, wednesday), a2 = Play({7, 3, 5}, {}),
+               a3 = Play({6, 3, 6}, 2);
+  const Events b = Play(DailyGame(thursday), 3, thursday), b2 = Play({7, 3, 7}, 12),
+               b3 = Play({6, 3, 20}, 5);
+  const Events c = Play({7, 3, 8}, 1), c2 = Play({7, 3, 7}, 4), c3 = Play({5, 2, 9}, {});
+  // Counts carried over from before codes were kept, as from the old INI.
+  Records legacy;
+  legacy.At(6, 3).won = 2;
+  legacy.At(6, 3).best = 1;
+  const Records A = Applied({}, {a, a2, a3}), AB = Applied(A, {b, b2, b3}),
+                AC = Applied(A, {c, c2, c3});
+  // The smaller result of 7x7-3-7 is told first: the reference counts the first win told.
+  const Records ABC = Applied(AC, {b, b2, b3});
+  const struct {
+    const char* name;
+    Records mine, theirs, merged;
+  } cases[] = {
+      {"empty into empty", {}, {}, {}},
+      {"A into empty", {}, A, A},
+      {"A into A", A, A, A},
+      {"A+B into A", A, AB, AB},
+      {"A into A+B", AB, A, AB},
+      {"A+C into A+B", AB, AC, ABC},
+      {"A+B into A+C", AC, AB, ABC},
+      {"old counts into empty", {}, legacy, legacy},
+      {"old counts into themselves", legacy, legacy, legacy},
+      {"the same old counts, played on apart", Applied(legacy, {a, b}), Applied(legacy, {a, c}),
+       Applied(legacy, {a, c, b})},
+  };
+  for (const auto& [name, mine, theirs, merged] : cases) {
+    const Records once = Merge(mine, theirs);
+    EXPECT_EQ(once, merged) << name;
+    EXPECT_EQ(Merge(once, theirs), once) << name << ", merged again";
+    EXPECT_EQ(Merge(once, mine), once) << name << ", its own merged back";
+  }
 }
 
 TEST(Records, EachDayIsMarkedByTheResultOfItsGame) {
