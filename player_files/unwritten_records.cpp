@@ -31,7 +31,7 @@ bool Write(const QString& path, const UnwrittenRecords& file) {
   Json events = file.unknown;
   for (const RecordEvent& event : file.events) events.push_back(EventJson(event));
   const Json root = {{"format", kUnwrittenFormat}, {"events", std::move(events)}};
-  return WriteSafely(path, QByteArray::fromStdString(root.dump()));
+  return WriteSafely(path, QByteArray::fromStdString(JsonText(root)));
 }
 
 }  // namespace

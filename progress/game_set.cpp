@@ -37,6 +37,32 @@ bool GameSet::Add(int size, int colourCount, Range range) {
   return true;
 }
 
+void GameSet::AddRuns(int size, int colourCount, const std::vector<Range>& runs) {
+  std::vector<Range>& ranges = boards_[BoardIndex(size, colourCount)];
+  int last = kMinGameNumber - 1;
+  for (const Range& run : runs) {
+    if (run.first <= last || run.first > run.last || run.last > kMaxGameNumber) {
+      throw std::invalid_argument("no such numbered games, or not in order");
+    }
+    last = run.last;
+  }
+  std::vector<Range> merged;
+  merged.reserve(ranges.size() + runs.size());
+  auto ours = ranges.begin();
+  auto theirs = runs.begin();
+  while (ours != ranges.end() || theirs != runs.end()) {
+    const bool takeOurs =
+        theirs == runs.end() || (ours != ranges.end() && ours->first < theirs->first);
+    const Range next = takeOurs ? *ours++ : *theirs++;
+    if (!merged.empty() && next.first <= merged.back().last + 1) {
+      merged.back().last = std::max(merged.back().last, next.last);
+    } else {
+      merged.push_back(next);
+    }
+  }
+  ranges = std::move(merged);
+}
+
 bool GameSet::Remove(int size, int colourCount, Range range) {
   std::vector<Range>& ranges = boards_[BoardIndex(size, colourCount)];
   const auto from = std::partition_point(ranges.begin(), ranges.end(),

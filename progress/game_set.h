@@ -29,6 +29,10 @@ class GameSet {
   // when all were there. Numbers out of range are refused with std::invalid_argument, a board the
   // game does not offer with std::out_of_range.
   bool Add(int size, int colourCount, Range range);
+  // Adds sorted runs of one board, each after the last, as another set's Ranges() are: in one
+  // pass, where Add() would search for each. Refused as Add() refuses, and runs out of order with
+  // std::invalid_argument, before anything changes.
+  void AddRuns(int size, int colourCount, const std::vector<Range>& runs);
   // Takes the numbers of `range` out of one board; false when none was there.
   bool Remove(int size, int colourCount, Range range);
   // The parts of `range` that one board does not hold, in order.

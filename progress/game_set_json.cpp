@@ -58,19 +58,29 @@ Json BitsetJson(const std::vector<GameSet::Range>& ranges) {
 bool ReadBitset(const std::string& text, int size, int colourCount, GameSet& set) {
   const std::optional<std::string> bits = FromBase64(text);
   if (!bits || bits->size() > kBitsetBytes) return false;
-  const auto has = [&](int number) {
-    return ByteOf(number) < bits->size() && ((*bits)[ByteOf(number)] >> BitOf(number) & 1) != 0;
-  };
-  int first = 0;  // the start of the run being read, 0 outside one
-  for (int number = kMinGameNumber; number <= kMaxGameNumber + 1; ++number) {
-    const bool in = number <= kMaxGameNumber && has(number);
-    if (in && first == 0) first = number;
-    if (!in && first != 0) {
-      set.Add(size, colourCount, {first, number - 1});
-      first = 0;
+  std::vector<GameSet::Range> runs;
+  int first = 0;        // the start of the run being read, 0 outside one
+  bool beyond = false;  // a bit set past the last number
+  for (std::size_t at = 0; at < bits->size(); ++at) {
+    const auto byte = static_cast<unsigned char>((*bits)[at]);
+    // Whole bytes in or out of a run are passed over at once, but for the last.
+    const bool whole = (byte == 0 && first == 0) || (byte == 0xFF && first != 0);
+    if (whole && at + 1 < kBitsetBytes) continue;
+    for (int bit = 0; bit < 8; ++bit) {
+      const int number = static_cast<int>(at) * 8 + bit + 1;
+      const bool on = (byte >> bit & 1) != 0;
+      beyond |= on && number > kMaxGameNumber;
+      const bool in = on && number <= kMaxGameNumber;
+      if (in && first == 0) first = number;
+      if (!in && first != 0) {
+        runs.push_back({first, number - 1});
+        first = 0;
+      }
     }
   }
-  return !has(kMaxGameNumber + 1);
+  if (first != 0) runs.push_back({first, static_cast<int>(bits->size()) * 8});
+  set.AddRuns(size, colourCount, runs);
+  return !beyond;
 }
 
 std::optional<GameSet::Range> ReadListEntry(const Json& entry) {

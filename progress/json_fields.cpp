@@ -46,6 +46,10 @@ std::optional<Json> ParseJsonObject(std::string_view text) {
   return parsed;
 }
 
+std::string JsonText(const Json& document) {
+  return document.dump();
+}
+
 const Json* Field(const Json& object, const char* key) {
   if (!object.is_object()) return nullptr;
   const auto found = object.find(key);

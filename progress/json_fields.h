@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <nlohmann/json.hpp>
 #include <optional>
+#include <string>
 #include <string_view>
 
 #include "progress/game_in_play.h"
@@ -16,6 +17,8 @@ using Json = nlohmann::ordered_json;
 // The object `text` holds; nothing for text that is not one JSON object, or that nests deeper
 // than any document of the game's (writing such a document back would take the stack).
 std::optional<Json> ParseJsonObject(std::string_view text);
+// `document` as compact text.
+std::string JsonText(const Json& document);
 
 // `object[key]`, or nothing when `object` is not an object or has no such key.
 const Json* Field(const Json& object, const char* key);

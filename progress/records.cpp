@@ -16,6 +16,22 @@ void CountOne(int& count) {
   if (count < INT_MAX) ++count;
 }
 
+// Whether two lists of sorted runs share a number.
+bool Overlap(const std::vector<GameSet::Range>& a, const std::vector<GameSet::Range>& b) {
+  auto i = a.begin();
+  auto j = b.begin();
+  while (i != a.end() && j != b.end()) {
+    if (i->last < j->first) {
+      ++i;
+    } else if (j->last < i->first) {
+      ++j;
+    } else {
+      return true;
+    }
+  }
+  return false;
+}
+
 }  // namespace
 
 std::size_t ResultBucket(int result) {
@@ -78,6 +94,17 @@ void Records::AddWon(int size, int colourCount, GameSet::Range range, int result
     codes.Add(size, colourCount, part);
     won_.Add(size, colourCount, part);
   }
+}
+
+void Records::AddWonRuns(int size, int colourCount, const std::vector<GameSet::Range>& runs,
+                         int result) {
+  if (result < 0) throw std::invalid_argument("no such result");
+  if (!Overlap(won_.Ranges(size, colourCount), runs)) {
+    won_.AddRuns(size, colourCount, runs);  // refuses before anything changes
+    if (!runs.empty()) wonByResult_[result].AddRuns(size, colourCount, runs);
+    return;
+  }
+  for (const GameSet::Range& run : runs) AddWon(size, colourCount, run, result);
 }
 
 bool Records::Apply(const RecordEvent& event) {

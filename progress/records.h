@@ -89,6 +89,9 @@ class Records {
   // copies of the records agree whatever order they are taken in. Refused as GameSet::Add refuses,
   // and a negative result with std::invalid_argument.
   void AddWon(int size, int colourCount, GameSet::Range range, int result);
+  // The same for sorted runs of one board, as GameSet::AddRuns takes them: in one pass when none
+  // of them is won yet, as when records are read.
+  void AddWonRuns(int size, int colourCount, const std::vector<GameSet::Range>& runs, int result);
   const Streak& DailyStreak() const { return streak_; }
   Streak& DailyStreak() { return streak_; }
   // The first day a game of the day was started: where a calendar of the days played begins.

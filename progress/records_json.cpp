@@ -93,9 +93,7 @@ bool ReadWonBoard(const Json& object, int size, int colours, Records& records) {
     GameSet codes;
     ok &= result && ReadBoardNumbers(entry.value(), size, colours, codes);
     if (!result) continue;
-    for (const GameSet::Range& range : codes.Ranges(size, colours)) {
-      records.AddWon(size, colours, range, *result);
-    }
+    records.AddWonRuns(size, colours, codes.Ranges(size, colours), *result);
   }
   return ok;
 }
@@ -223,7 +221,7 @@ std::string WriteRecordsJson(const Records& records, Json root) {
   } else {
     root.erase("firstDailyDay");
   }
-  return root.dump();
+  return JsonText(root);
 }
 
 }  // namespace lucen

@@ -93,13 +93,9 @@ Records Merge(const Records& mine, const Records& theirs) {
   Records merged = mine;
   for (int size = Board::kMinSize; size <= Board::kMaxSize; ++size) {
     for (int colours = Board::kMinColours; colours <= Board::kMaxColours; ++colours) {
-      for (const GameSet::Range& range : theirs.Played().Ranges(size, colours)) {
-        merged.Played().Add(size, colours, range);
-      }
+      merged.Played().AddRuns(size, colours, theirs.Played().Ranges(size, colours));
       for (const auto& [result, codes] : theirs.WonByResult()) {
-        for (const GameSet::Range& range : codes.Ranges(size, colours)) {
-          merged.AddWon(size, colours, range, result);
-        }
+        merged.AddWonRuns(size, colours, codes.Ranges(size, colours), result);
       }
       merged.At(size, colours) =
           MergedBoard(FromCodes(merged, size, colours),

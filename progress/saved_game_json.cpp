@@ -42,7 +42,7 @@ std::string WriteSavedGameJson(const SavedGame& saved, Json root) {
   PutGame(saved.game, root);
   root["undo"] = saved.undo;
   root["redo"] = saved.redo;
-  return root.dump();
+  return JsonText(root);
 }
 
 }  // namespace lucen
