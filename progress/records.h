@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <map>
 #include <optional>
+#include <vector>
 
 #include "board/board.h"
 #include "progress/board_index.h"
@@ -99,8 +100,8 @@ class Records {
   std::optional<CalendarDate>& FirstDailyDay() { return firstDailyDay_; }
 
   // Applies `event`. A start of a game of the day on its own day may set FirstDailyDay(). For a
-  // start, returns whether it was the game's first play (the game then
-  // scores); for a win, whether it changed the records. Applying an event again changes nothing.
+  // start, returns whether it was the game's first play (the game then scores); for a win,
+  // whether it changed the records. Applying an event again changes nothing.
   bool Apply(const RecordEvent& event);
 
   friend bool operator==(const Records&, const Records&) = default;
