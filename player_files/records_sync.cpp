@@ -2,14 +2,14 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QJsonDocument>
 #include <optional>
+#include <string_view>
 
 #include "player_files/file_lock.h"
 #include "player_files/old_records_ini.h"
-#include "player_files/records_json.h"
 #include "player_files/safe_file.h"
 #include "player_files/unwritten_records.h"
+#include "progress/records_json.h"
 
 namespace lucen {
 namespace {
@@ -18,12 +18,12 @@ using Outcome = FileReading::Outcome;
 
 // Set while the records of earlier versions could not be read, so that they are carried over once
 // they can be. Absent, they have been carried over (or there were none).
-const QString kOldRecordsToCarry = QStringLiteral("oldRecordsToCarry");
+constexpr const char* kOldRecordsToCarry = "oldRecordsToCarry";
 
 struct Disk {
   Outcome outcome = Outcome::kMissing;
   QByteArray bytes;
-  QJsonObject root;  // the file's JSON, to be changed in place
+  Json root = Json::object();  // the file's JSON, to be changed in place
   Records records;
   bool someUnreadable = false;
   bool damaged = false;  // read, but not all understood: its bytes are kept before it is replaced
@@ -37,12 +37,13 @@ Disk LoadRecords(const QString& path, const QString& oldIniPath) {
   disk.bytes = std::move(file.bytes);
   bool carry = disk.outcome == Outcome::kMissing;
   if (disk.outcome == Outcome::kRead && !disk.bytes.trimmed().isEmpty()) {
-    const QJsonDocument document = QJsonDocument::fromJson(disk.bytes);
-    disk.root = document.object();
-    RecordsFromJson read = ReadRecordsJson(disk.root);
+    RecordsDocument read =
+        ReadRecordsJson(std::string_view(disk.bytes.constData(), std::size_t(disk.bytes.size())));
+    disk.root = std::move(read.root);
     disk.records = std::move(read.records);
-    disk.damaged = disk.someUnreadable = !document.isObject() || read.someUnreadable;
-    carry = disk.root.value(kOldRecordsToCarry).toBool();
+    disk.damaged = disk.someUnreadable = read.someUnreadable;
+    const Json* toCarry = Field(disk.root, kOldRecordsToCarry);
+    carry = toCarry && *toCarry == true;
   } else if (disk.outcome != Outcome::kRead && disk.outcome != Outcome::kMissing) {
     disk.someUnreadable = true;
   }
@@ -61,13 +62,13 @@ bool WriteRecords(const QString& path, Disk& disk, const Records& records) {
   if (disk.outcome == Outcome::kUnreadable) return false;  // never written over
   if (disk.damaged && !SetAside(path, disk.bytes)) return false;
   if (disk.outcome == Outcome::kTooLarge && !MoveAside(path)) return false;
-  PutRecordsJson(records, disk.root);
   if (disk.oldRecordsToCarry) {
-    disk.root.insert(kOldRecordsToCarry, true);
+    disk.root[kOldRecordsToCarry] = true;
   } else {
-    disk.root.remove(kOldRecordsToCarry);
+    disk.root.erase(kOldRecordsToCarry);
   }
-  return WriteSafely(path, QJsonDocument(disk.root).toJson(QJsonDocument::Compact),
+  return WriteSafely(path,
+                     QByteArray::fromStdString(WriteRecordsJson(records, std::move(disk.root))),
                      kMostRecordsBytes);
 }
 

@@ -1,14 +1,13 @@
 #include "player_files/saved_game_file.h"
 
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <exception>
 #include <mutex>
+#include <string>
+#include <string_view>
 
 #include "player_files/background_writer.h"
-#include "player_files/json_fields.h"
 #include "player_files/safe_file.h"
+#include "progress/saved_game_json.h"
 
 namespace lucen {
 
@@ -22,51 +21,11 @@ struct SavedGameFile::State {
   SavedGameFile* owner;             // told when writing fails or works again; null once it is gone
   std::optional<SavedGame> latest;  // what the file should hold; nothing for no file
   bool writeQueued = false;
-  QJsonObject earlier;   // the file as read at the start, for the keys this version does not know
+  Json earlier;          // the file as read at the start, for the keys this version does not know
   bool failing = false;  // as last told
 };
 
 namespace {
-
-constexpr int kSavedGameFormat = 1;
-
-std::optional<std::vector<std::size_t>> ReadCells(const QJsonValue& value) {
-  if (!value.isArray() || value.toArray().size() > qsizetype(kMaxSavedPresses)) return std::nullopt;
-  std::vector<std::size_t> cells;
-  for (const QJsonValue& cell : value.toArray()) {
-    const auto read = ReadWhole(cell, 0, Board::kMaxSize * Board::kMaxSize - 1);
-    if (!read) return std::nullopt;
-    cells.push_back(std::size_t(*read));
-  }
-  return cells;
-}
-
-// The game `root` describes, whole and valid, or nothing.
-std::optional<SavedGame> FromJson(const QJsonObject& root) {
-  const std::optional<GameInPlay> game = ReadGame(root);
-  const auto undo = ReadCells(root.value("undo"));
-  const auto redo = ReadCells(root.value("redo"));
-  if (root.value("format") != QJsonValue(kSavedGameFormat) || !game || !undo || !redo) {
-    return std::nullopt;
-  }
-  SavedGame saved{*game, *undo, *redo};
-  if (!Rebuild(saved)) return std::nullopt;
-  return saved;
-}
-
-QJsonArray CellsJson(const std::vector<std::size_t>& cells) {
-  QJsonArray array;
-  for (const std::size_t cell : cells) array.append(qint64(cell));
-  return array;
-}
-
-QByteArray ToJson(const SavedGame& saved, QJsonObject root) {
-  root.insert("format", kSavedGameFormat);
-  PutGame(saved.game, root);
-  root.insert("undo", CellsJson(saved.undo));
-  root.insert("redo", CellsJson(saved.redo));
-  return QJsonDocument(root).toJson(QJsonDocument::Compact);
-}
 
 // Tells the window when writing starts failing or works again.
 void Tell(SavedGameFile::State& state, bool failing) {
@@ -83,7 +42,7 @@ void Tell(SavedGameFile::State& state, bool failing) {
 // Writes or removes the file as the latest request says, on the writer's thread.
 void WriteLatest(const std::shared_ptr<SavedGameFile::State>& state) {
   std::optional<SavedGame> latest;
-  QJsonObject earlier;
+  Json earlier;
   {
     const std::lock_guard lock(state->mutex);
     state->writeQueued = false;
@@ -91,8 +50,13 @@ void WriteLatest(const std::shared_ptr<SavedGameFile::State>& state) {
     state->latest.reset();
     earlier = state->earlier;
   }
-  const bool done =
-      latest ? WriteSafely(state->path, ToJson(*latest, earlier)) : RemoveSafely(state->path);
+  bool done = false;
+  if (latest) {
+    const std::string text = WriteSavedGameJson(*latest, std::move(earlier));
+    done = WriteSafely(state->path, QByteArray::fromStdString(text));
+  } else {
+    done = RemoveSafely(state->path);
+  }
   Tell(*state, !done);
 }
 
@@ -121,17 +85,17 @@ SavedGameFile::~SavedGameFile() {
 std::optional<SavedGame> SavedGameFile::Read() {
   const FileReading file = ReadSafely(state_->path);
   if (file.outcome == FileReading::Outcome::kMissing) return std::nullopt;
-  const QJsonDocument document = QJsonDocument::fromJson(file.bytes);
-  std::optional<SavedGame> saved;
+  SavedGameDocument read;
   try {
-    saved = FromJson(document.object());
+    read =
+        ReadSavedGameJson(std::string_view(file.bytes.constData(), std::size_t(file.bytes.size())));
   } catch (const std::exception&) {
     // Not expected from checked values; a game that cannot be resumed is set aside all the same.
   }
-  if (saved) {
+  if (read.saved) {
     const std::lock_guard lock(state_->mutex);
-    state_->earlier = document.object();
-    return saved;
+    state_->earlier = std::move(read.root);
+    return read.saved;
   }
   // Set aside, so that the next start is clean; only a regular file whose bytes could be kept.
   if (file.outcome == FileReading::Outcome::kRead && SetAside(state_->path, file.bytes)) {

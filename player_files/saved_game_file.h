@@ -10,11 +10,9 @@
 
 namespace lucen {
 
-// The numbered game in play, kept between runs in a small JSON file:
-//   {"format": 1, "code": "7x7-3-123456", "fewest": 18, "presses": 5, "scoring": true,
-//    "daily": "2026-12-09", "undo": [12, 3], "redo": [40]}
-// ("daily" only for a game of the day). Reading is done on the caller's thread; saving and
-// removing are done on the background writer, so that a press never waits for the disk.
+// The numbered game in play, kept between runs in a small JSON file (saved_game_json.h). Reading
+// is done on the caller's thread; saving and removing are done on the background writer, so that a
+// press never waits for the disk.
 class SavedGameFile : public QObject {
   Q_OBJECT
 

@@ -2,12 +2,10 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <algorithm>
+#include <string_view>
 
 #include "player_files/file_lock.h"
-#include "player_files/json_fields.h"
 #include "player_files/safe_file.h"
 
 namespace lucen {
@@ -15,27 +13,25 @@ namespace {
 
 constexpr int kUnwrittenFormat = 1;
 
-std::optional<RecordEvent> ReadEvent(const QJsonValue& value) {
-  const QJsonObject object = value.toObject();
-  const QJsonValue kind = object.value("kind");
-  const std::optional<GameInPlay> game = ReadGame(object);
-  if (!game || (kind != QJsonValue("start") && kind != QJsonValue("win"))) return std::nullopt;
-  return RecordEvent{
-      kind == QJsonValue("start") ? RecordEvent::Kind::kStart : RecordEvent::Kind::kWin, *game};
+std::optional<RecordEvent> ReadEvent(const Json& entry) {
+  const Json* kind = Field(entry, "kind");
+  const std::optional<GameInPlay> game = ReadGame(entry);
+  if (!game || !kind || (*kind != "start" && *kind != "win")) return std::nullopt;
+  return RecordEvent{*kind == "start" ? RecordEvent::Kind::kStart : RecordEvent::Kind::kWin, *game};
 }
 
-QJsonObject EventJson(const RecordEvent& event) {
-  QJsonObject object{{"kind", event.kind == RecordEvent::Kind::kStart ? "start" : "win"}};
+Json EventJson(const RecordEvent& event) {
+  Json object = {{"kind", event.kind == RecordEvent::Kind::kStart ? "start" : "win"}};
   PutGame(event.game, object);
   return object;
 }
 
 bool Write(const QString& path, const UnwrittenRecords& file) {
-  if (file.events.empty() && file.unknown.isEmpty()) return RemoveSafely(path);
-  QJsonArray events = file.unknown;
-  for (const RecordEvent& event : file.events) events.append(EventJson(event));
-  const QJsonObject root{{"format", kUnwrittenFormat}, {"events", events}};
-  return WriteSafely(path, QJsonDocument(root).toJson(QJsonDocument::Compact));
+  if (file.events.empty() && file.unknown.empty()) return RemoveSafely(path);
+  Json events = file.unknown;
+  for (const RecordEvent& event : file.events) events.push_back(EventJson(event));
+  const Json root = {{"format", kUnwrittenFormat}, {"events", std::move(events)}};
+  return WriteSafely(path, QByteArray::fromStdString(JsonText(root)));
 }
 
 }  // namespace
@@ -46,15 +42,18 @@ UnwrittenRecords ReadUnwritten(const QString& path) {
   if (file.outcome == FileReading::Outcome::kMissing) return read;
   read.bytes = std::move(file.bytes);
   read.bytesRead = file.outcome == FileReading::Outcome::kRead;
-  const QJsonObject root = QJsonDocument::fromJson(read.bytes).object();
-  read.someUnreadable = !read.bytesRead || root.value("format") != QJsonValue(kUnwrittenFormat) ||
-                        !root.value("events").isArray();
+  const std::optional<Json> root =
+      ParseJsonObject(std::string_view(read.bytes.constData(), std::size_t(read.bytes.size())));
+  const Json* format = root ? Field(*root, "format") : nullptr;
+  const Json* events = root ? Field(*root, "events") : nullptr;
+  read.someUnreadable =
+      !read.bytesRead || !format || *format != kUnwrittenFormat || !events || !events->is_array();
   if (read.someUnreadable) return read;
-  for (const QJsonValue& entry : root.value("events").toArray()) {
+  for (const Json& entry : *events) {
     if (const std::optional<RecordEvent> event = ReadEvent(entry)) {
       read.events.push_back(*event);
     } else {
-      read.unknown.append(entry);
+      read.unknown.push_back(entry);
     }
   }
   return read;

@@ -1,9 +1,10 @@
 #pragma once
 
-#include <QJsonArray>
+#include <QByteArray>
 #include <QString>
 #include <vector>
 
+#include "progress/json_fields.h"
 #include "progress/records.h"
 
 namespace lucen {
@@ -18,7 +19,8 @@ namespace lucen {
 // changes it.
 struct UnwrittenRecords {
   std::vector<RecordEvent> events;
-  QJsonArray unknown;  // entries this version cannot read, kept for the one that wrote them
+  Json unknown =
+      Json::array();  // entries this version cannot read, kept for the one that wrote them
   bool someUnreadable = false;  // the file is there but is not such a file
   bool bytesRead = false;       // and `bytes` hold it, to be kept beside it before it is replaced
   QByteArray bytes;

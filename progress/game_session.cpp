@@ -126,7 +126,7 @@ SessionChange GameSession::StartGame(const GameId& id, std::optional<CalendarDat
   board_.Start(std::move(made.start));
   // Only the first play of a code scores; the records know the codes already started.
   const bool firstPlay = play == Play::kAsRecorded && !records_.Played().Contains(id);
-  if (play != Play::kAsPractice) Record(RecordEvent::Start(id, firstPlay), change);
+  if (play != Play::kAsPractice) Record(RecordEvent::Start(id, firstPlay, daily), change);
   remainingTold_.reset();
   game_ = GameInPlay{id, made.fewest, 0, firstPlay, daily};
   Save(change);

@@ -2,10 +2,13 @@
 
 #include <array>
 #include <cstdint>
+#include <map>
 #include <optional>
+#include <vector>
 
 #include "board/board.h"
 #include "progress/board_index.h"
+#include "progress/calendar_date.h"
 #include "progress/game_in_play.h"
 #include "progress/game_set.h"
 #include "progress/streak.h"
@@ -45,11 +48,14 @@ struct RecordEvent {
   GameInPlay game;
 
   // `firstPlay`, kept in game.scoring, is the window's guess that this start was the code's
-  // first; the records, which may know better, do not use it.
-  static RecordEvent Start(const GameId& id, bool firstPlay = false) {
+  // first; the records, which may know better, do not use it. `daily` is the day of a game of the
+  // day.
+  static RecordEvent Start(const GameId& id, bool firstPlay = false,
+                           std::optional<CalendarDate> daily = std::nullopt) {
     RecordEvent event;
     event.game.id = id;
     event.game.scoring = firstPlay;
+    event.game.daily = daily;
     return event;
   }
   static RecordEvent Win(const GameInPlay& game) { return {Kind::kWin, game}; }
@@ -58,8 +64,10 @@ struct RecordEvent {
 };
 
 // The records of every board the game offers, 5..9 cells a side under 2..4 colours, the games
-// already played and won in scored play, and the streak of games of the day. A size or colour count
-// outside those ranges is refused with std::out_of_range.
+// already played and won in scored play, each won code with its result, and the streak of games of
+// the day. The counts of a board may hold more than its codes account for: records carried over
+// from before the codes were kept. A size or colour count outside those ranges is refused with
+// std::out_of_range.
 class Records {
  public:
   // The largest result kept as a best: three presses for every cell of the largest board. A win
@@ -72,12 +80,28 @@ class Records {
   GameSet& Played() { return played_; }
   // The codes whose win has been counted: a code's win counts once, however often it is told.
   const GameSet& Won() const { return won_; }
-  GameSet& Won() { return won_; }
+  // The same codes by the result they were won with, the smallest result first; each code under
+  // one result.
+  const std::map<int, GameSet>& WonByResult() const { return wonByResult_; }
+  // The result code `id` was won with; nothing when it has not been won.
+  std::optional<int> WonResult(const GameId& id) const;
+  // Adds the numbers of `range` on one board as won with `result` to the codes won, and to no
+  // count: for records read or merged. A code won twice keeps the smaller result, so that two
+  // copies of the records agree whatever order they are taken in. Refused as GameSet::Add refuses,
+  // and a negative result with std::invalid_argument.
+  void AddWon(int size, int colourCount, GameSet::Range range, int result);
+  // The same for sorted runs of one board, as GameSet::AddRuns takes them: in one pass when none
+  // of them is won yet, as when records are read.
+  void AddWonRuns(int size, int colourCount, const std::vector<GameSet::Range>& runs, int result);
   const Streak& DailyStreak() const { return streak_; }
   Streak& DailyStreak() { return streak_; }
+  // The first day a game of the day was started: where a calendar of the days played begins.
+  const std::optional<CalendarDate>& FirstDailyDay() const { return firstDailyDay_; }
+  std::optional<CalendarDate>& FirstDailyDay() { return firstDailyDay_; }
 
-  // Applies `event`. For a start, returns whether it was the game's first play (the game then
-  // scores); for a win, whether it changed the records. Applying an event again changes nothing.
+  // Applies `event`. A start of a game of the day on its own day may set FirstDailyDay(). For a
+  // start, returns whether it was the game's first play (the game then scores); for a win,
+  // whether it changed the records. Applying an event again changes nothing.
   bool Apply(const RecordEvent& event);
 
   friend bool operator==(const Records&, const Records&) = default;
@@ -85,8 +109,10 @@ class Records {
  private:
   std::array<BoardRecord, kBoardCount> boards_{};
   GameSet played_;
-  GameSet won_;
+  GameSet won_;                         // every code of wonByResult_, for a quick look-up
+  std::map<int, GameSet> wonByResult_;  // no empty set, so that equal records compare equal
   Streak streak_;
+  std::optional<CalendarDate> firstDailyDay_;
 };
 
 }  // namespace lucen

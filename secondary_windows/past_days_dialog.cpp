@@ -20,8 +20,9 @@ class PastDaysTexts {
   static QString Title() { return tr("Días anteriores"); }
   static QString Play() { return tr("Jugar"); }
   static QString Legend() {
-    return tr("Verde: ganada; verde y en negrita: perfecta; amarillo: jugada y no ganada; gris: "
-              "sin jugar. Las partidas de días anteriores son de práctica.");
+    return tr(
+        "Verde: ganada; verde y en negrita: perfecta; amarillo: jugada y no ganada; gris: "
+        "sin jugar. Las partidas de días anteriores son de práctica.");
   }
   static QString Mark(DayMark mark) {
     switch (mark) {
@@ -67,8 +68,7 @@ QTextCharFormat FormatOf(DayMark mark) {
 
 }  // namespace
 
-PastDaysDialog::PastDaysDialog(QWidget* parent, const Records& records,
-                               const CalendarDate& today)
+PastDaysDialog::PastDaysDialog(QWidget* parent, const Records& records, const CalendarDate& today)
     : QDialog(parent), records_(records) {
   setObjectName(QStringLiteral("DiasAnteriores"));
   setWindowTitle(PastDaysTexts::Title());

@@ -71,7 +71,7 @@ TEST_F(ScreenReaderTest, AGameWonWithHintsIsPlayedButNotWon) {
 
   RunningGame again(options);
   again.PassAboutWindow();
-  again.ChooseMenuItem(0, 7);  // Juego > Récords
+  again.ChooseMenuItem(0, 8);  // Juego > Récords
   const Node records = WaitForWindow(again, ATSPI_ROLE_DIALOG, "Récords");
   ASSERT_TRUE(records) << "no records window on the accessibility bus";
   const std::vector<std::string> labels = Names(All(records, ATSPI_ROLE_LABEL));

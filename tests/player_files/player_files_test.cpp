@@ -28,10 +28,10 @@
 #include "player_files/file_lock.h"
 #include "player_files/preferences.h"
 #include "player_files/records_file.h"
-#include "player_files/records_json.h"
 #include "player_files/safe_file.h"
 #include "player_files/saved_game_file.h"
 #include "player_files/unwritten_records.h"
+#include "progress/records_json.h"
 
 namespace lucen {
 namespace {
@@ -137,7 +137,7 @@ TEST(RecordsFile, KeepsWhatItDoesNotKnowAndCarriesOverEarlierRecords) {
   fromJson.DailyStreak() = {1, 3, CalendarDate{2026, 12, 8}};
   Records runs;
   for (const int number : {9, 1, 2, 3, 5}) runs.Played().Add({7, 4, number});
-  runs.Won().Add({7, 4, 2});
+  runs.AddWon(7, 4, {2, 2}, 0);
   const QByteArray unknown =
       R"({"format":1,"future":{"x":[1]},"boards":{"6x6-3":{"won":2,"best":2,"shade":"blue"},)"
       R"("10x10-2":{"won":1}},"playedGames":{"6x6-3":[5],"9x9-9":[1]},)"
@@ -155,8 +155,8 @@ TEST(RecordsFile, KeepsWhatItDoesNotKnowAndCarriesOverEarlierRecords) {
       {"earlier records that cannot be read yet", "(none)", "(fifo)", {}, true, ini},
       {"keys and boards this version does not know", unknown, "(none)", fromJson, false},
       {"codes out of order, in runs and as a bitset",
-       R"({"format":2,"playedGames":{"7x7-4":[9,[1,3],5]},"wonGames":{"7x7-4":"Ag=="}})", "(none)",
-       runs, false},
+       R"({"format":2,"playedGames":{"7x7-4":[9,[1,3],5]},"wonGames":{"7x7-4":{"0":"Ag=="}}})",
+       "(none)", runs, false},
       {"text that is not JSON", "\x01{\"boards\":", "(none)", {}, true},
       {"values of the wrong type", R"({"boards":{"6x6-3":{"won":"many","best":2}}})", "(none)",
        bestOnly, true},
@@ -444,8 +444,7 @@ TEST(RecordsFile, AWinWaitsForAnotherCopyWithoutHoldingTheWindow) {
     EXPECT_EQ(Reading().records, Applied({}, win));
     const std::vector<WinOutcome> kept{WinOutcome::kWaiting, WinOutcome::kWritten};
     EXPECT_EQ(told, std::vector(kept.begin(), kept.end() - (ends ? 1 : 0)));
-    const QJsonObject written = QJsonDocument::fromJson(Bytes(RecordsPath())).object();
-    EXPECT_EQ(ReadRecordsJson(written).records, Applied({}, win));
+    EXPECT_EQ(ReadRecordsJson(Bytes(RecordsPath()).toStdString()).records, Applied({}, win));
     EXPECT_EQ(Bytes(UnwrittenRecordsPath()), "(none)") << "taken out once written";
   }
 }
@@ -463,14 +462,12 @@ TEST(RecordsFile, TheLargestRecordsFileIsReadBack) {
       for (int first = kMinGameNumber; first <= kMaxGameNumber; first += 11) {
         const GameSet::Range run{first, std::min(first + 9, kMaxGameNumber)};
         largest.Played().Add(size, colours, run);
-        largest.Won().Add(size, colours, run);
+        largest.AddWon(size, colours, run, 0);
       }
     }
   }
   largest.DailyStreak() = {INT_MAX, INT_MAX, CalendarDate{9999, 12, 31}};
-  QJsonObject root;
-  PutRecordsJson(largest, root);
-  Put(RecordsPath(), QJsonDocument(root).toJson(QJsonDocument::Compact));
+  Put(RecordsPath(), QByteArray::fromStdString(WriteRecordsJson(largest)));
   RecordsFile file;
   EXPECT_EQ(RecordAll(file, {RecordEvent::Win(Won(1, 0))}).wins, std::vector{WinOutcome::kWritten});
   EXPECT_EQ(Reading(), (RecordsReading{largest, {}, false, false}));

@@ -4,7 +4,10 @@
 
 #include <set>
 
+#include "progress/daily_game.h"
+#include "progress/day_mark.h"
 #include "progress/records.h"
+#include "progress/records_merge.h"
 
 namespace lucen {
 namespace {
@@ -69,6 +72,82 @@ TEST(GameSet, KeepsEachCodeOnceInRunsWhateverTheOrder) {
     EXPECT_FALSE(set.Contains({7, 4, added.front().first})) << "another board";
   }
   EXPECT_THROW(GameSet().Add({7, 3, 0}), std::invalid_argument);
+}
+
+using Events = std::vector<RecordEvent>;
+
+// `id` started as a first play and, with a result, won; a game of `day` when one is given.
+Events Play(const GameId& id, std::optional<int> result, std::optional<CalendarDate> day = {}) {
+  Events events{RecordEvent::Start(id, true, day)};
+  if (result) events.push_back(RecordEvent::Win({id, 10, 10 + *result, true, day}));
+  return events;
+}
+
+Records Applied(Records records, std::initializer_list<Events> played) {
+  for (const Events& events : played) {
+    for (const RecordEvent& event : events) records.Apply(event);
+  }
+  return records;
+}
+
+TEST(Records, MergedRecordsCountEachPlayAndWinOnce) {
+  const CalendarDate wednesday{2026, 3, 4}, thursday{2026, 3, 5};
+  // A is shared; B and C went on apart, and both won 7x7-3-7, C in fewer presses.
+  const Events a = Play(DailyGame(wednesday), 0, wednesday), a2 = Play({7, 3, 5}, {}),
+               a3 = Play({6, 3, 6}, 2);
+  const Events b = Play(DailyGame(thursday), 3, thursday), b2 = Play({7, 3, 7}, 12),
+               b3 = Play({6, 3, 20}, 5);
+  const Events c = Play({7, 3, 8}, 1), c2 = Play({7, 3, 7}, 4), c3 = Play({5, 2, 9}, {});
+  // Counts carried over from before codes were kept, as from the old INI.
+  Records legacy;
+  legacy.At(6, 3).won = 2;
+  legacy.At(6, 3).best = 1;
+  const Records A = Applied({}, {a, a2, a3}), AB = Applied(A, {b, b2, b3}),
+                AC = Applied(A, {c, c2, c3});
+  // The smaller result of 7x7-3-7 is told first: the reference counts the first win told.
+  const Records ABC = Applied(AC, {b, b2, b3});
+  const struct {
+    const char* name;
+    Records mine, theirs, merged;
+  } cases[] = {
+      {"empty into empty", {}, {}, {}},
+      {"A into empty", {}, A, A},
+      {"A into A", A, A, A},
+      {"A+B into A", A, AB, AB},
+      {"A into A+B", AB, A, AB},
+      {"A+C into A+B", AB, AC, ABC},
+      {"A+B into A+C", AC, AB, ABC},
+      {"old counts into empty", {}, legacy, legacy},
+      {"old counts into themselves", legacy, legacy, legacy},
+      {"the same old counts, played on apart", Applied(legacy, {a, b}), Applied(legacy, {a, c}),
+       Applied(legacy, {a, c, b})},
+  };
+  for (const auto& [name, mine, theirs, merged] : cases) {
+    const Records once = Merge(mine, theirs);
+    EXPECT_EQ(once, merged) << name;
+    EXPECT_EQ(Merge(once, theirs), once) << name << ", merged again";
+    EXPECT_EQ(Merge(once, mine), once) << name << ", its own merged back";
+  }
+}
+
+TEST(Records, EachDayIsMarkedByTheResultOfItsGame) {
+  // Told in no order of days; the first day started is the earliest, 4 March.
+  const std::tuple<CalendarDate, Events, DayMark> cases[] = {
+      {{2026, 3, 8}, {}, DayMark::kMissed},
+      {{2026, 3, 7}, Play(DailyGame({2026, 3, 7}), {}), DayMark::kPlayed},  // by its code
+      {{2026, 3, 5}, Play(DailyGame({2026, 3, 5}), 3, CalendarDate{2026, 3, 5}), DayMark::kWon},
+      {{2026, 3, 4}, Play(DailyGame({2026, 3, 4}), 0, CalendarDate{2026, 3, 4}), DayMark::kPerfect},
+      {{2026, 3, 6}, Play(DailyGame({2026, 3, 6}), {}, CalendarDate{2026, 3, 6}), DayMark::kPlayed},
+      // Dated with a day whose game it is not: that day stays missed, and starts no calendar.
+      {{2026, 3, 3}, Play(DailyGame({2026, 3, 4}), 0, CalendarDate{2026, 3, 3}), DayMark::kMissed},
+      {{2026, 2, 30}, {}, DayMark::kMissed},
+  };
+  Records records;
+  for (const auto& [day, events, mark] : cases) records = Applied(records, {events});
+  for (const auto& [day, events, mark] : cases) {
+    EXPECT_EQ(MarkOf(records, day), mark) << IsoDate(day);
+  }
+  EXPECT_EQ(records.FirstDailyDay(), std::get<0>(cases[3]));
 }
 
 }  // namespace

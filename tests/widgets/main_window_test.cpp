@@ -77,12 +77,26 @@ class MainWindowTest : public GameWindowTest {
     QStringList bar;
     for (const QAction* action : form->menuBar()->actions()) bar << action->text();
     QCOMPARE(bar, (QStringList{"Juego", "Ayuda"}));
-    QCOMPARE(Captions(Menu("MnuGame")),
-             (QStringList{"Reset", "-", "Tamaño", "Colores", "-", "Partida nueva",
-                          "Partida del día", "Días anteriores...", "Elegir partida...",
-                          "Reiniciar partida", "Récords",
-                          "Dificultad", "-", "Deshacer", "Rehacer", "Pista", "-", "Símbolos",
-                          "Animaciones", "Ampliación"}));
+    QCOMPARE(Captions(Menu("MnuGame")), (QStringList{"Reset",
+                                                     "-",
+                                                     "Tamaño",
+                                                     "Colores",
+                                                     "-",
+                                                     "Partida nueva",
+                                                     "Partida del día",
+                                                     "Días anteriores...",
+                                                     "Elegir partida...",
+                                                     "Reiniciar partida",
+                                                     "Récords",
+                                                     "Dificultad",
+                                                     "-",
+                                                     "Deshacer",
+                                                     "Rehacer",
+                                                     "Pista",
+                                                     "-",
+                                                     "Símbolos",
+                                                     "Animaciones",
+                                                     "Ampliación"}));
     QCOMPARE(Captions(Menu("MnuDificultad")), (QStringList{"Fácil", "Normal", "Difícil"}));
     QCOMPARE(Captions(Menu("MnuAmpliacion")),
              (QStringList{"100%", "150%", "200%", "-", "Ampliar", "Reducir"}));
