@@ -1,7 +1,6 @@
 #include "progress/saved_game.h"
 
 #include <algorithm>
-#include <ranges>
 
 #include "board/numbered_game.h"
 
@@ -9,7 +8,8 @@ namespace lucen {
 namespace {
 
 bool CellsOnBoard(const std::vector<std::size_t>& cells, std::size_t cellCount) {
-  return std::ranges::all_of(cells, [cellCount](std::size_t cell) { return cell < cellCount; });
+  return std::all_of(cells.begin(), cells.end(),
+                     [cellCount](std::size_t cell) { return cell < cellCount; });
 }
 
 // Whether `saved` can stand for a game in play, before anything is rebuilt from it.
@@ -49,11 +49,14 @@ std::optional<std::pair<Board, GameInPlay>> Rebuild(const SavedGame& saved) {
   for (const std::size_t cell : saved.undo) board.Press(cell);
   // The redo list is rebuilt by making its presses, the next to redo last, and taking them back:
   // the first one undone lands first on the list.
-  for (const std::size_t cell : std::views::reverse(saved.redo)) board.Press(cell);
+  for (auto cell = saved.redo.rbegin(); cell != saved.redo.rend(); ++cell) board.Press(*cell);
   for (std::size_t i = 0; i < saved.redo.size(); ++i) board.Undo();
 
-  if (board.Solved() || !std::ranges::equal(board.UndoList(), saved.undo) ||
-      !std::ranges::equal(board.RedoList(), saved.redo)) {
+  const auto undo = board.UndoList();
+  const auto redo = board.RedoList();
+  if (board.Solved() ||
+      !std::equal(undo.begin(), undo.end(), saved.undo.begin(), saved.undo.end()) ||
+      !std::equal(redo.begin(), redo.end(), saved.redo.begin(), saved.redo.end())) {
     return std::nullopt;
   }
   return std::pair{std::move(board), saved.game};
