@@ -97,7 +97,8 @@ export async function copyText(text) {
     field.value = text;
     field.setAttribute('readonly', '');
     field.className = 'hidden-text';
-    document.activeElement?.closest('dialog')?.append(field) ?? document.body.append(field);
+    // Inside the dialog up, if any: everything outside a modal dialog is inert.
+    (document.activeElement?.closest('dialog') ?? document.body).append(field);
     field.select();
     const done = document.execCommand('copy');
     field.remove();

@@ -28,7 +28,7 @@ const [code, commands, done] = arguments;
 window.reference ??= Promise.all([import('./lucen.js').then((m) => m.default()), import('./texts.js')]);
 window.reference.then(([lucen, texts]) => {
   const session = new lucen.Session();
-  session.start(code);
+  if (code) session.start(code);
   let last = null;
   for (const [name, ...cell] of commands) last = session[name](...cell);
   const state = session.state();
@@ -105,6 +105,11 @@ class Desktop(Page):
         cls.server.__exit__(None, None, None)
 
     def test_game_from_the_address_won_by_clicks(self):
+        # A bad code is named, and the design's board played instead.
+        open_page(self.driver, f"{self.address}#6x6-3-1000000")
+        self.assertIn("6x6-3-1000000", self.js("return document.getElementById('notice').textContent"))
+        self.assert_board_shows(play(self.driver, None))
+
         code = "6x6-3-4242"
         open_page(self.driver, f"{self.address}#{code}")
         route = play(self.driver, code)["route"]
@@ -122,11 +127,17 @@ class Desktop(Page):
             cells[cell].click()
         self.assert_win(code, play(self.driver, code, [["press", cell] for cell in route]))
 
-        # "Copiar resultado" leaves the message up and says so, to a screen reader too.
+        # "Copiar resultado" leaves the message up and says so, to a screen reader too; the line
+        # ends with the page's address for the game.
+        self.driver.execute_cdp_cmd("Browser.grantPermissions", {
+            "origin": self.address.rstrip("/"), "permissions": ["clipboardReadWrite", "clipboardSanitizedWrite"]})
         self.driver.find_element(By.ID, "copyResult").click()
         copied = midway["copied"]
         wait_for(self.driver, "return document.getElementById('copyStatus').textContent === arguments[0]"
                  " && document.getElementById('copyResult').textContent === arguments[0]", copied)
+        shared = self.driver.execute_async_script("navigator.clipboard.readText().then(arguments[0])")
+        self.assertTrue(shared.startswith(f"Lucen {code}: ") and shared.endswith(f" {self.address}#{code}"),
+                        shared)
         self.driver.find_element(By.CSS_SELECTOR, "#win [value='ok']").click()
         black = play(self.driver, code, [["turnBlack"]])
         self.assert_board_shows(black)
