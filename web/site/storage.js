@@ -4,6 +4,7 @@
 
 const preferencesKey = 'lucen.preferences';
 
+// The level is that of "Partida nueva": 0 easy, 1 normal, 2 hard.
 const defaults = { symbols: false, level: 1, askBeforeHint: true, askBeforeLeaving: true };
 
 // The choices kept, each of the right type, with the defaults for any missing or damaged.
@@ -18,6 +19,7 @@ export function readPreferences() {
   for (const [name, value] of Object.entries(defaults)) {
     if (typeof kept[name] === typeof value) preferences[name] = kept[name];
   }
+  if (![0, 1, 2].includes(preferences.level)) preferences.level = defaults.level;
   return preferences;
 }
 
