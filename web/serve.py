@@ -16,6 +16,8 @@ class Handler(http.server.SimpleHTTPRequestHandler):
     # WebAssembly is compiled while it downloads only when served as such.
     extensions_map = {**http.server.SimpleHTTPRequestHandler.extensions_map,
                       ".wasm": "application/wasm", ".js": "text/javascript"}
+    # Keeps each connection for the page's next request, as any real host does.
+    protocol_version = "HTTP/1.1"
     quiet = False
 
     def log_message(self, *args):
