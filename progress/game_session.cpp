@@ -62,8 +62,7 @@ GameSession::HintStep GameSession::NextHint() const {
 }
 
 GameSession::HintAnswer GameSession::AskHint() {
-  HintAnswer answer;
-  answer.hint = HintFor(board_);
+  HintAnswer answer{HintFor(board_), false, {}};
   if (NextHint() == HintStep::kCountOnly) {
     game_->countTold = true;
     Save(answer.change);

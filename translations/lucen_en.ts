@@ -362,6 +362,34 @@
     </message>
 </context>
 <context>
+    <name>WebTexts</name>
+    <message>
+        <location filename="../texts/web_texts.cpp" line="11"/>
+        <source>Aceptar</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <location filename="../texts/web_texts.cpp" line="13"/>
+        <source>Jugar</source>
+        <translation>Play</translation>
+    </message>
+    <message>
+        <location filename="../texts/web_texts.cpp" line="15"/>
+        <source>Tablero</source>
+        <translation>Board</translation>
+    </message>
+    <message>
+        <location filename="../texts/web_texts.cpp" line="18"/>
+        <source>En su lugar se juega el tablero de %1x%1 con %2 colores.</source>
+        <translation>The %1x%1 board under %2 colours is played instead.</translation>
+    </message>
+    <message>
+        <location filename="../texts/web_texts.cpp" line="20"/>
+        <source>No se pudo copiar.</source>
+        <translation>Could not copy.</translation>
+    </message>
+</context>
+<context>
     <name>lucen::AboutWindow</name>
     <message>
         <location filename="../secondary_windows/about_window.cpp" line="66"/>
@@ -384,32 +412,32 @@
         <translation>This program is freeware. It may be copied freely, but nobody may charge for it. To put it on your website, first email the author for permission.</translation>
     </message>
     <message>
-        <location filename="../secondary_windows/about_window.cpp" line="83"/>
+        <location filename="../secondary_windows/about_window.cpp" line="88"/>
         <source>[click para cerrar]</source>
         <translation>[click to close]</translation>
     </message>
     <message>
-        <location filename="../secondary_windows/about_window.cpp" line="101"/>
+        <location filename="../secondary_windows/about_window.cpp" line="106"/>
         <source>Acerca de</source>
         <translation>About</translation>
     </message>
     <message>
-        <location filename="../secondary_windows/about_window.cpp" line="102"/>
+        <location filename="../secondary_windows/about_window.cpp" line="107"/>
         <source>Icono del programa</source>
         <translation>Program icon</translation>
     </message>
     <message>
-        <location filename="../secondary_windows/about_window.cpp" line="103"/>
+        <location filename="../secondary_windows/about_window.cpp" line="108"/>
         <source>Logotipo de Quindral-Software</source>
         <translation>Quindral-Software logo</translation>
     </message>
     <message>
-        <location filename="../secondary_windows/about_window.cpp" line="104"/>
+        <location filename="../secondary_windows/about_window.cpp" line="109"/>
         <source>Enlace: escribir un correo al autor</source>
         <translation>Link: write an email to the author</translation>
     </message>
     <message>
-        <location filename="../secondary_windows/about_window.cpp" line="105"/>
+        <location filename="../secondary_windows/about_window.cpp" line="110"/>
         <source>Enlace: abrir la página web del autor</source>
         <translation>Link: open the author&apos;s web page</translation>
     </message>
@@ -417,17 +445,17 @@
 <context>
     <name>lucen::CellButton</name>
     <message>
-        <location filename="../board_view/cell_button.cpp" line="29"/>
+        <location filename="../board_view/cell_button.cpp" line="65"/>
         <source>Celda %1</source>
         <translation>Cell %1</translation>
     </message>
     <message>
-        <location filename="../board_view/cell_button.cpp" line="28"/>
+        <location filename="../board_view/cell_button.cpp" line="64"/>
         <source>fila %1, columna %2, %3</source>
         <translation>row %1, column %2, %3</translation>
     </message>
     <message>
-        <location filename="../board_view/cell_button.cpp" line="54"/>
+        <location filename="../board_view/cell_button.cpp" line="90"/>
         <source>, pista: pulsa esta casilla</source>
         <translation>, hint: press this cell</translation>
     </message>
@@ -508,47 +536,87 @@
         <translation>Records</translation>
     </message>
     <message>
-        <location filename="../main_window/menus.cpp" line="64"/>
+        <location filename="../main_window/menus.cpp" line="61"/>
+        <source>Dificultad</source>
+        <translation>Difficulty</translation>
+    </message>
+    <message>
+        <location filename="../main_window/menus.cpp" line="65"/>
+        <source>Fácil</source>
+        <translation>Easy</translation>
+    </message>
+    <message>
+        <location filename="../main_window/menus.cpp" line="65"/>
+        <source>Normal</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <location filename="../main_window/menus.cpp" line="65"/>
+        <source>Difícil</source>
+        <translation>Hard</translation>
+    </message>
+    <message>
+        <location filename="../main_window/menus.cpp" line="76"/>
         <source>Deshacer</source>
         <translation>Undo</translation>
     </message>
     <message>
-        <location filename="../main_window/menus.cpp" line="67"/>
+        <location filename="../main_window/menus.cpp" line="79"/>
         <source>Rehacer</source>
         <translation>Redo</translation>
     </message>
     <message>
-        <location filename="../main_window/menus.cpp" line="70"/>
+        <location filename="../main_window/menus.cpp" line="82"/>
         <source>Pista</source>
         <translation>Hint</translation>
     </message>
     <message>
-        <location filename="../main_window/menus.cpp" line="73"/>
+        <location filename="../main_window/menus.cpp" line="85"/>
         <source>Símbolos</source>
         <translation>Symbols</translation>
     </message>
     <message>
-        <location filename="../main_window/menus.cpp" line="78"/>
+        <location filename="../main_window/menus.cpp" line="89"/>
+        <source>Animaciones</source>
+        <translation>Animations</translation>
+    </message>
+    <message>
+        <location filename="../main_window/menus.cpp" line="94"/>
+        <source>Ampliación</source>
+        <translation>Zoom</translation>
+    </message>
+    <message>
+        <location filename="../main_window/menus.cpp" line="104"/>
+        <source>Ampliar</source>
+        <translation>Zoom in</translation>
+    </message>
+    <message>
+        <location filename="../main_window/menus.cpp" line="107"/>
+        <source>Reducir</source>
+        <translation>Zoom out</translation>
+    </message>
+    <message>
+        <location filename="../main_window/menus.cpp" line="110"/>
         <source>Ayuda</source>
         <translation>Help</translation>
     </message>
     <message>
-        <location filename="../main_window/menus.cpp" line="80"/>
+        <location filename="../main_window/menus.cpp" line="112"/>
         <source>Como Jugar</source>
         <translation>How to Play</translation>
     </message>
     <message>
-        <location filename="../main_window/menus.cpp" line="81"/>
+        <location filename="../main_window/menus.cpp" line="113"/>
         <source>Acerca de...</source>
         <translation>About...</translation>
     </message>
     <message>
-        <location filename="../main_window/numbered_games.cpp" line="61"/>
+        <location filename="../main_window/numbered_games.cpp" line="60"/>
         <source>Este tablero no se puede completar con %1 colores. Prueba otro tamaño u otro número de colores.</source>
         <translation>This board cannot be completed with %1 colours. Try another size or number of colours.</translation>
     </message>
     <message>
-        <location filename="../main_window/main_window.cpp" line="214"/>
+        <location filename="../main_window/main_window.cpp" line="224"/>
         <source>Instrucciones.htm</source>
         <translation>Instructions.htm</translation>
     </message>

@@ -1,0 +1,283 @@
+// The browser edition's window: it forwards the player's commands to the game session (the
+// desktop's own C++, in lucen.wasm) and draws what the session says changed, as the desktop's
+// main window does. No rule of the game is decided here.
+import createLucen from './lucen.js';
+import { BoardView } from './board.js';
+import { askHintCost, askLeavingScore, copyText, showMessage, showModal, showWin, wireButtons } from './dialogs.js';
+import { readPreferences, savePreferences } from './storage.js';
+import { arg, codeErrorText, fillCaptions, gameLine, language, shareLine, tr } from './texts.js';
+
+const MW = 'lucen::MainWindow';
+const lucen = await createLucen();
+const session = new lucen.Session();
+const limits = lucen.limits();
+const palettes = {};
+for (let count = limits.minColours; count <= limits.maxColours; ++count) palettes[count] = lucen.palette(count);
+
+const $ = (id) => document.getElementById(id);
+const preferences = readPreferences();
+let state = session.state();
+
+// ---- Drawing ----
+
+const board = new BoardView($('board'), (cell) => run(() => show(session.press(cell))));
+
+// Draws what a command changed (MainWindow::Show), and announces the win when it solved the board.
+function show(change) {
+  if (!change) return;
+  state = session.state();
+  const palette = palettes[state.colourCount];
+  if (change.cells === 'newBoard') board.rebuild(state.size, state.steps, palette);
+  else if (change.cells === 'all') board.showAll(state.steps, palette);
+  else if (change.cells === 'some') board.showCells(state.steps, change.changed);
+  showControls();
+  $('line').textContent = state.game ? gameLine(state.game, state.remaining) : '';
+  followAddress();
+  if (change.solved && !solution.playing()) announceWin(change.won);
+}
+
+function showControls() {
+  $('size').value = state.size;
+  $('colours').value = state.colourCount;
+  $('level').value = preferences.level;
+  $('symbols').checked = preferences.symbols;
+  $('board').classList.toggle('symbols', preferences.symbols);
+  command('undo').disabled = !state.canUndo;
+  command('redo').disabled = !state.canRedo;
+  command('restart').disabled = !state.game;
+}
+
+function command(name) {
+  return document.querySelector(`[data-command="${name}"]`);
+}
+
+// ---- The address: it names the game in play, so that copying it shares the game ----
+
+function addressFor(code) {
+  return `${location.origin}${location.pathname}#${code}`;
+}
+
+function followAddress() {
+  const hash = state.game ? `#${state.game.code}` : '';
+  if (location.hash !== hash) history.replaceState(null, '', hash || location.pathname + location.search);
+}
+
+function addressText() {
+  const text = location.hash.slice(1);
+  try {
+    return decodeURIComponent(text);
+  } catch {
+    return text;  // a stray % is part of what is named
+  }
+}
+
+// Plays the game the address names. A bad code is named in a line, and the board stays as it is.
+function startFromAddress() {
+  const text = addressText();
+  if (text.trim() === '' || text === state.game?.code) return;
+  const read = lucen.readGameCode(text);
+  if (read.code) {
+    show(session.start(read.code));
+    return;
+  }
+  let notice = codeErrorText(read.error, text);
+  if (!state.game) {
+    notice += ` ${arg(tr('WebTexts', 'En su lugar se juega el tablero de %1x%1 con %2 colores.'),
+      state.size, state.colourCount)}`;
+  }
+  $('notice').textContent = notice;
+  $('notice').hidden = false;
+  followAddress();
+}
+
+// ---- The player's commands ----
+
+// Runs a command unless a modal window is up; any command ends the solution being shown.
+async function run(action) {
+  if (document.querySelector('dialog[open]')) return;
+  solution.stop();
+  $('notice').hidden = true;
+  await action();
+}
+
+// Whether a command may end or restart a first play that still scores: only once the player says
+// so, unless told not to ask.
+async function mayLeaveScore() {
+  if (!state.wouldAbandonScore || !preferences.askBeforeLeaving) return true;
+  board.clearMark();
+  const answer = await askLeavingScore(state.game.code);
+  keepAsking('askBeforeLeaving', answer.askAgain);
+  showControls();  // a refused size or colour shows the board's own again
+  return answer.goOn;
+}
+
+function keepAsking(question, askAgain) {
+  if (askAgain) return;
+  preferences[question] = false;
+  savePreferences(preferences);
+}
+
+async function leaveThen(action) {
+  if (await mayLeaveScore()) show(action());
+}
+
+function newGame() {
+  return leaveThen(() => {
+    const [high, low] = crypto.getRandomValues(new Uint32Array(2));
+    return session.startNew(preferences.level, high, low);
+  });
+}
+
+async function hint() {
+  board.clearMark();
+  if (state.nextHint === 'costsTheScore' && preferences.askBeforeHint) {
+    const answer = await askHintCost();
+    keepAsking('askBeforeHint', answer.askAgain);
+    if (!answer.goOn) return;
+  }
+  const answer = session.askHint();
+  show(answer.change);
+  if (answer.kind === 'noSolution') {
+    await showMessage(arg(tr(MW, 'Este tablero no se puede completar con %1 colores. Prueba otro tamaño u otro número de colores.'), state.colourCount));
+  } else if (answer.markCell && answer.kind === 'press') {
+    board.mark(answer.cell);
+  }
+}
+
+async function chooseGame() {
+  board.clearMark();
+  $('currentCode').value = state.game?.code ?? '';
+  $('currentCode').placeholder = tr('lucen::ChooseGameDialog', 'ninguna partida numerada');
+  $('copyCode').disabled = !state.game;
+  $('codeText').value = '';
+  $('codeProblem').hidden = true;
+  let chosen = null;
+  // A friend's whole shared line names its game too: the code is found anywhere in it. With none,
+  // the text is read as one, to say what is wrong with it.
+  $('chooseForm').onsubmit = (event) => {
+    chosen = lucen.findGameCode($('codeText').value);
+    if (chosen) return;
+    event.preventDefault();
+    const read = lucen.readGameCode($('codeText').value);
+    $('codeProblem').textContent = codeErrorText(read.error ?? 'notACode', $('codeText').value);
+    $('codeProblem').hidden = false;
+    $('codeText').select();
+  };
+  const shown = showModal($('choose'));
+  // Ready to copy when there is a game in play, ready to type otherwise.
+  const ready = state.game ? $('currentCode') : $('codeText');
+  ready.focus();
+  ready.select();
+  if ((await shown) === 'play' && chosen) await leaveThen(() => session.start(chosen));
+}
+
+async function announceWin(won) {
+  const next = await showWin(won, state.streak, (game, streak) => shareLine(game, streak, addressFor(game.code)));
+  show(session.turnBlack());
+  if (next === 'another') await newGame();
+  if (next === 'solution') {
+    show(session.replayAsPractice(won.code));
+    solution.play(session.solutionRoute());
+  }
+}
+
+// "Ver solución": each cell of the route is marked, then pressed a moment later, about 0.4 s
+// apart; the solved board stays a little, then turns black. Any click or key stops it at once
+// and goes on to where it was aimed.
+const solution = (() => {
+  const stepMs = 200;
+  const restingSteps = 4;
+  let timer = 0;
+  let route = [];
+  let next = 0;
+  let marked = false;
+  let resting = 0;
+  const stopNow = () => stop();
+  function step() {
+    if (next < route.length) {
+      if (marked) show(session.press(route[next++]));
+      else board.mark(route[next]);
+      marked = !marked;
+    } else if (--resting <= 0) {
+      stop();
+    }
+  }
+  function play(cells) {
+    stop();
+    [route, next, marked, resting] = [cells, 0, false, restingSteps];
+    document.addEventListener('pointerdown', stopNow, true);
+    document.addEventListener('keydown', stopNow, true);
+    timer = setInterval(step, stepMs);
+    step();
+  }
+  function stop() {
+    if (!timer) return;
+    clearInterval(timer);
+    timer = 0;
+    document.removeEventListener('pointerdown', stopNow, true);
+    document.removeEventListener('keydown', stopNow, true);
+    board.clearMark();
+    if (state.solved) show(session.turnBlack());  // its end: no message, no record
+  }
+  return { play, stop, playing: () => timer !== 0 };
+})();
+
+const commands = {
+  newGame,
+  daily: () => leaveThen(() => session.startDaily()),
+  chooseGame,
+  restart: () => leaveThen(() => session.restart()),
+  undo: () => show(session.undo()),
+  redo: () => show(session.redo()),
+  hint,
+  reset: () => leaveThen(() => session.reset()),
+};
+
+// ---- Wiring ----
+
+document.documentElement.lang = language;
+fillCaptions(document);
+wireButtons(document);
+for (let size = limits.minSize; size <= limits.maxSize; ++size) $('size').add(new Option(`${size}x${size}`, size));
+for (let count = limits.minColours; count <= limits.maxColours; ++count) $('colours').add(new Option(count, count));
+$('board').setAttribute('aria-label', tr('WebTexts', 'Tablero'));
+$('howToPlay').href = tr(MW, 'Instrucciones.htm');
+
+for (const button of document.querySelectorAll('[data-command]')) {
+  button.addEventListener('click', () => run(commands[button.dataset.command]));
+}
+$('size').addEventListener('change', () => run(() => leaveThen(() => session.chooseSize(Number($('size').value)))));
+$('colours').addEventListener('change',
+  () => run(() => leaveThen(() => session.chooseColourCount(Number($('colours').value)))));
+$('level').addEventListener('change', () => {
+  preferences.level = Number($('level').value);
+  savePreferences(preferences);
+});
+$('symbols').addEventListener('change', () => {
+  preferences.symbols = $('symbols').checked;
+  savePreferences(preferences);
+  showControls();
+});
+$('copyCode').addEventListener('click', () => copyText($('currentCode').value));
+
+// Undo and redo by the usual keys; the browser keeps its own for the rest.
+document.addEventListener('keydown', (event) => {
+  if (!(event.ctrlKey || event.metaKey) || event.altKey || event.target.closest('input, select')) return;
+  const key = event.key.toLowerCase();
+  const name = key === 'z' ? (event.shiftKey ? 'redo' : 'undo') : key === 'y' ? 'redo' : null;
+  if (!name) return;
+  event.preventDefault();
+  run(commands[name]);
+});
+// A code typed into the address plays that game, as "Elegir partida" does.
+window.addEventListener('hashchange', () => run(async () => {
+  const read = lucen.readGameCode(addressText());
+  if (read.code && read.code !== state.game?.code && !(await mayLeaveScore())) followAddress();
+  else startFromAddress();
+}));
+
+board.rebuild(state.size, state.steps, palettes[state.colourCount]);
+showControls();
+startFromAddress();
+document.documentElement.dataset.ready = 'true';
+performance.mark('lucen-ready');
