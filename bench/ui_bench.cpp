@@ -252,6 +252,12 @@ void BM_OpenRecordsAfterAYear(benchmark::State& state) {
   }
   LoadedWindow window;
   if (!window.ready) return Fail(state, "the window did not load");
+  // The records reach the window from the writer's thread, a moment after it is made.
+  QElapsedTimer waited;
+  waited.start();
+  while (window.form->Session().KnownRecords().Played().Empty() && waited.elapsed() < 10000) {
+    QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 100);
+  }
   QAction* open = window.Item(QStringLiteral("MnuRecords"));
   int boardsShown = 0;
   for (auto _ : state) {

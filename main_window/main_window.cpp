@@ -78,6 +78,9 @@ MainWindow::MainWindow(DesktopShell& shell, QWidget* parent)
     const SessionChange change = session_.RecordsRead(reading.records, reading.notFirstPlays);
     if (change.saved != SessionChange::Saved::kUnchanged) Show(change);  // now practice
   });
+  connect(&records_, &RecordsFile::imported, this, [this](bool read) { TellCarried(true, read); });
+  connect(&records_, &RecordsFile::exported, this,
+          [this](bool written) { TellCarried(false, written); });
   connect(&savedGame_, &SavedGameFile::saveFailed, this, [this](bool failing) {
     notSaved_ = failing;
     ShowGameLine();

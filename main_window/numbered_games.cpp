@@ -10,7 +10,6 @@
 #include "secondary_windows/choose_game_dialog.h"
 #include "secondary_windows/past_days_dialog.h"
 #include "secondary_windows/question_box.h"
-#include "secondary_windows/records_window.h"
 #include "secondary_windows/win_message.h"
 #include "texts/game_texts.h"
 
@@ -87,13 +86,6 @@ void MainWindow::AnnounceWin(const std::optional<GameInPlay>& won) {
     Show(session_.ReplayAsPractice(won->id));
     solution_->Play(session_.SolutionRoute());
   }
-}
-
-void MainWindow::OpenRecords() {
-  view_->ClearHint();
-  RecordsReading reading = records_.Latest();
-  reading.records = session_.KnownRecords();
-  ShowRecords(*this, reading, today_());
 }
 
 }  // namespace lucen

@@ -8,6 +8,9 @@
 
 #include "player_files/background_writer.h"
 #include "player_files/records_sync.h"
+#include "player_files/safe_file.h"
+#include "progress/records_json.h"
+#include "progress/records_merge.h"
 
 namespace lucen {
 
@@ -27,6 +30,14 @@ struct RecordsFile::State {
             object->Receive(std::move(reading), upTo);
           },
           Qt::QueuedConnection);
+    }
+  }
+  // Emits `done(ok)` on the object's thread, when the object is still there.
+  void Answer(void (RecordsFile::*done)(bool), bool ok) {
+    const std::lock_guard lock(mutex);
+    if (RecordsFile* object = owner) {
+      QMetaObject::invokeMethod(
+          object, [object, done, ok] { emit(object->*done)(ok); }, Qt::QueuedConnection);
     }
   }
   void Tell(WinOutcome outcome) {
@@ -140,6 +151,31 @@ void RecordsFile::Receive(RecordsReading reading, std::uint64_t upTo) {
   for (const Recorded& recorded : sinceReading_) latest_.records.Apply(recorded.event);
   loaded_ = true;
   emit read(latest_);
+}
+
+void RecordsFile::Import(const QString& path) {
+  state_->writer.Post([state = state_, path] {
+    const FileReading file = ReadSafely(path, kMostRecordsBytes);
+    RecordsDocument read;
+    if (file.outcome == FileReading::Outcome::kRead) {
+      read =
+          ReadRecordsJson(std::string_view(file.bytes.constData(), std::size_t(file.bytes.size())));
+    }
+    // Only a whole records file: a part of one could not tell which wins it left out.
+    const bool ok = file.outcome == FileReading::Outcome::kRead && !read.someUnreadable;
+    if (ok) {
+      RecordsSync& sync = state->sync;
+      sync.imported = sync.imported ? Merge(*sync.imported, read.records) : read.records;
+    }
+    state->Answer(&RecordsFile::imported, ok);
+    if (ok) Run(state);
+  });
+}
+
+void RecordsFile::Export(const QString& path) {
+  state_->writer.Post([state = state_, path] {
+    state->Answer(&RecordsFile::exported, ExportRecords(state->sync, path));
+  });
 }
 
 bool RecordsFile::WaitForWrites(int msecs) {

@@ -69,6 +69,12 @@ class RecordsFile : public QObject {
   // when the writes were all tried.
   bool WaitForWrites(int msecs);
 
+  // Merges the records file at `path` (another computer's, or the browser's) into these, each play
+  // and win counted once however often it is merged; `imported` tells whether it could be read.
+  void Import(const QString& path);
+  // Writes the records, as they stand, to a file at `path`; `exported` tells whether it could be.
+  void Export(const QString& path);
+
   // What this object and its work on the writer's thread share.
   struct State;
 
@@ -78,6 +84,8 @@ class RecordsFile : public QObject {
   // After a write tried with a win of this object in it. Told once for each new outcome, not for
   // every retry.
   void winWritten(lucen::WinOutcome outcome);
+  void imported(bool read);
+  void exported(bool written);
 
  private:
   friend struct State;

@@ -10,6 +10,7 @@
 #include "player_files/safe_file.h"
 #include "player_files/unwritten_records.h"
 #include "progress/records_json.h"
+#include "progress/records_merge.h"
 
 namespace lucen {
 namespace {
@@ -79,7 +80,7 @@ SyncResult Sync(RecordsSync& sync) {
   UnwrittenRecords journal = ReadUnwritten(sync.unwrittenPath);
   FileLock recordsLock(sync.path);
   FileLock::Outcome locked = FileLock::Outcome::kCannot;
-  if (!sync.unwritten.empty() || !journal.events.empty()) {
+  if (!sync.unwritten.empty() || !journal.events.empty() || sync.imported) {
     if (QDir().mkpath(QFileInfo(sync.path).absolutePath())) locked = recordsLock.TryLock();
   }
   // The unwritten records are taken out once they are in the records file, by whoever holds their
@@ -106,6 +107,7 @@ SyncResult Sync(RecordsSync& sync) {
     }
     numbered.judged = true;
   }
+  if (sync.imported) records = Merge(records, *sync.imported);
   result.reading.someUnreadable = disk.someUnreadable || journal.someUnreadable;
   const bool written =
       locked == FileLock::Outcome::kLocked && WriteRecords(sync.path, disk, records);
@@ -114,6 +116,7 @@ SyncResult Sync(RecordsSync& sync) {
 
   using Kept = SyncResult::Kept;
   if (written && journalLock) ClearUnwritten(sync.unwrittenPath, journal);
+  if (written) sync.imported.reset();
   journalLock.reset();
   if (sync.unwritten.empty()) return result;
   if (written) {
@@ -136,6 +139,19 @@ SyncResult Sync(RecordsSync& sync) {
       break;
   }
   return result;
+}
+
+bool ExportRecords(const RecordsSync& sync, const QString& target) {
+  Disk disk = LoadRecords(sync.path, sync.oldIniPath);
+  if (disk.outcome == Outcome::kUnreadable) return false;
+  Records records = std::move(disk.records);
+  for (const RecordEvent& event : ReadUnwritten(sync.unwrittenPath).events) records.Apply(event);
+  for (const NumberedEvent& numbered : sync.unwritten) records.Apply(numbered.event);
+  if (sync.imported) records = Merge(records, *sync.imported);
+  disk.root.erase(kOldRecordsToCarry);  // of this computer's earlier version, not the copy's
+  return WriteSafely(target,
+                     QByteArray::fromStdString(WriteRecordsJson(records, std::move(disk.root))),
+                     kMostRecordsBytes);
 }
 
 }  // namespace lucen

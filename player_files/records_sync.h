@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 #include "player_files/records_file.h"
@@ -19,6 +20,7 @@ struct NumberedEvent {
 struct RecordsSync {
   QString path, oldIniPath, unwrittenPath;
   std::vector<NumberedEvent> unwritten;  // recorded, not in the records file yet; oldest first
+  std::optional<Records> imported;       // another copy's records, to be merged into the file
 };
 
 struct SyncResult {
@@ -39,5 +41,9 @@ struct SyncResult {
 // not write in the file of unwritten records. Runs on the writer's thread; never throws for what
 // the disk holds.
 SyncResult Sync(RecordsSync& sync);
+
+// Writes to `target` the records as Sync() would leave them, keeping what the records file holds
+// that this version does not know. False when it cannot be written.
+bool ExportRecords(const RecordsSync& sync, const QString& target);
 
 }  // namespace lucen

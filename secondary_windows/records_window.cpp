@@ -5,6 +5,7 @@
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QLabel>
+#include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -51,6 +52,8 @@ class RecordsTexts {
   static QString SomeUnreadable() {
     return tr("Algunos récords guardados no se pudieron leer; se muestran los demás.");
   }
+  static QString Export() { return tr("Exportar récords..."); }
+  static QString Import() { return tr("Importar récords..."); }
   static QString CannotKeep() {
     return tr("Los récords no se pueden guardar: se conservan hasta que cierres el juego.");
   }
@@ -148,13 +151,27 @@ RecordsWindow::RecordsWindow(QWidget* parent, const RecordsReading& reading,
   }
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+  const std::pair<RecordsCarry, QString> carries[] = {
+      {RecordsCarry::kExport, RecordsTexts::Export()},
+      {RecordsCarry::kImport, RecordsTexts::Import()}};
+  for (const auto& [carry, caption] : carries) {
+    QPushButton* button = buttons->addButton(caption, QDialogButtonBox::ActionRole);
+    button->setObjectName(carry == RecordsCarry::kExport ? QStringLiteral("ExportarRecords")
+                                                         : QStringLiteral("ImportarRecords"));
+    connect(button, &QPushButton::clicked, this, [this, carry = carry] {
+      carry_ = carry;
+      accept();
+    });
+  }
   layout->addWidget(buttons);
   adjustSize();
 }
 
-void ShowRecords(QWidget& mainWindow, const RecordsReading& reading, const CalendarDate& today) {
+RecordsCarry ShowRecords(QWidget& mainWindow, const RecordsReading& reading,
+                         const CalendarDate& today) {
   RecordsWindow window(&mainWindow, reading, today);
   window.exec();
+  return window.Carry();
 }
 
 }  // namespace lucen

@@ -10,6 +10,10 @@ namespace lucen {
 
 struct RecordsReading;
 
+// What the player asked of the records window as it closed: nothing more, or to carry the records
+// to or from another computer or the browser, in a records file.
+enum class RecordsCarry { kNothing, kExport, kImport };
+
 // "Récords": the streak of games of the day, and for each board played its games played, won and
 // perfect, the average result and a chart of the results (presses over the fewest: lower is
 // better); when no board has been played, how to start a game. One note more when some records
@@ -22,11 +26,15 @@ class RecordsWindow : public QDialog {
   // `today` is the player's date, for the streak still standing.
   RecordsWindow(QWidget* parent, const RecordsReading& reading, const CalendarDate& today);
 
+  RecordsCarry Carry() const { return carry_; }
+
  private:
   QScrollArea* boards_ = nullptr;
+  RecordsCarry carry_ = RecordsCarry::kNothing;
 };
 
 // Shows the records window modally over `mainWindow`.
-void ShowRecords(QWidget& mainWindow, const RecordsReading& reading, const CalendarDate& today);
+RecordsCarry ShowRecords(QWidget& mainWindow, const RecordsReading& reading,
+                         const CalendarDate& today);
 
 }  // namespace lucen

@@ -235,6 +235,44 @@
     </message>
 </context>
 <context>
+    <name>PastDaysTexts</name>
+    <message>
+        <location filename="../secondary_windows/past_days_dialog.cpp" line="20"/>
+        <source>Días anteriores</source>
+        <translation>Past Days</translation>
+    </message>
+    <message>
+        <location filename="../secondary_windows/past_days_dialog.cpp" line="21"/>
+        <source>Jugar</source>
+        <translation>Play</translation>
+    </message>
+    <message>
+        <location filename="../secondary_windows/past_days_dialog.cpp" line="23"/>
+        <source>Verde: ganada; verde y en negrita: perfecta; amarillo: jugada y no ganada; gris: sin jugar. Las partidas de días anteriores son de práctica.</source>
+        <translation>Green: won; green and bold: perfect; yellow: played and not won; grey: not played. Games of earlier days are practice.</translation>
+    </message>
+    <message>
+        <location filename="../secondary_windows/past_days_dialog.cpp" line="30"/>
+        <source>perfecta</source>
+        <translation>perfect</translation>
+    </message>
+    <message>
+        <location filename="../secondary_windows/past_days_dialog.cpp" line="32"/>
+        <source>ganada</source>
+        <translation>won</translation>
+    </message>
+    <message>
+        <location filename="../secondary_windows/past_days_dialog.cpp" line="34"/>
+        <source>jugada y no ganada</source>
+        <translation>played and not won</translation>
+    </message>
+    <message>
+        <location filename="../secondary_windows/past_days_dialog.cpp" line="38"/>
+        <source>sin jugar</source>
+        <translation>not played</translation>
+    </message>
+</context>
+<context>
     <name>Program</name>
     <message>
         <location filename="../program/main.cpp" line="18"/>
@@ -285,12 +323,12 @@
 <context>
     <name>RecordsTexts</name>
     <message>
-        <location filename="../secondary_windows/records_window.cpp" line="24"/>
+        <location filename="../secondary_windows/records_window.cpp" line="25"/>
         <source>Récords</source>
         <translation>Records</translation>
     </message>
     <message numerus="yes">
-        <location filename="../secondary_windows/records_window.cpp" line="25"/>
+        <location filename="../secondary_windows/records_window.cpp" line="26"/>
         <source>Racha actual: %n días</source>
         <translation>
             <numerusform>Current streak: %n day</numerusform>
@@ -298,7 +336,7 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../secondary_windows/records_window.cpp" line="26"/>
+        <location filename="../secondary_windows/records_window.cpp" line="27"/>
         <source>Mejor racha: %n días</source>
         <translation>
             <numerusform>Best streak: %n day</numerusform>
@@ -306,57 +344,67 @@
         </translation>
     </message>
     <message>
-        <location filename="../secondary_windows/records_window.cpp" line="28"/>
+        <location filename="../secondary_windows/records_window.cpp" line="29"/>
         <source>%1x%1, %2 colores</source>
         <translation>%1x%1, %2 colours</translation>
     </message>
     <message>
-        <location filename="../secondary_windows/records_window.cpp" line="30"/>
+        <location filename="../secondary_windows/records_window.cpp" line="31"/>
         <source>Jugadas:</source>
         <translation>Played:</translation>
     </message>
     <message>
-        <location filename="../secondary_windows/records_window.cpp" line="31"/>
+        <location filename="../secondary_windows/records_window.cpp" line="32"/>
         <source>Ganadas:</source>
         <translation>Won:</translation>
     </message>
     <message>
-        <location filename="../secondary_windows/records_window.cpp" line="32"/>
+        <location filename="../secondary_windows/records_window.cpp" line="33"/>
         <source>Perfectas:</source>
         <translation>Perfect:</translation>
     </message>
     <message>
-        <location filename="../secondary_windows/records_window.cpp" line="33"/>
+        <location filename="../secondary_windows/records_window.cpp" line="34"/>
         <source>Resultado medio:</source>
         <translation>Average result:</translation>
     </message>
     <message>
-        <location filename="../secondary_windows/records_window.cpp" line="34"/>
+        <location filename="../secondary_windows/records_window.cpp" line="35"/>
         <source>Mejor resultado:</source>
         <translation>Best result:</translation>
     </message>
     <message>
-        <location filename="../secondary_windows/records_window.cpp" line="38"/>
+        <location filename="../secondary_windows/records_window.cpp" line="39"/>
         <source>más</source>
         <translation>more</translation>
     </message>
     <message>
-        <location filename="../secondary_windows/records_window.cpp" line="41"/>
+        <location filename="../secondary_windows/records_window.cpp" line="42"/>
         <source>El resultado cuenta las pulsaciones de más sobre el mínimo: menos es mejor, y 0 es una partida perfecta. Cuenta la primera partida de cada código, ganada sin pistas y sin reiniciarla.</source>
         <translation>The result counts the presses over the fewest: lower is better, and 0 is a perfect game. Only the first play of each code counts, won without a hint and without a restart.</translation>
     </message>
     <message>
-        <location filename="../secondary_windows/records_window.cpp" line="47"/>
+        <location filename="../secondary_windows/records_window.cpp" line="48"/>
         <source>Aún no has jugado ninguna partida numerada. Empieza una con «Partida nueva» o «Partida del día», en el menú «Juego».</source>
         <translation>You have not played a numbered game yet. Start one with “New Game” or “Game of the Day”, in the “Game” menu.</translation>
     </message>
     <message>
-        <location filename="../secondary_windows/records_window.cpp" line="52"/>
+        <location filename="../secondary_windows/records_window.cpp" line="53"/>
         <source>Algunos récords guardados no se pudieron leer; se muestran los demás.</source>
         <translation>Some saved records could not be read; the others are shown.</translation>
     </message>
     <message>
         <location filename="../secondary_windows/records_window.cpp" line="55"/>
+        <source>Exportar récords...</source>
+        <translation>Export Records...</translation>
+    </message>
+    <message>
+        <location filename="../secondary_windows/records_window.cpp" line="56"/>
+        <source>Importar récords...</source>
+        <translation>Import Records...</translation>
+    </message>
+    <message>
+        <location filename="../secondary_windows/records_window.cpp" line="58"/>
         <source>Los récords no se pueden guardar: se conservan hasta que cierres el juego.</source>
         <translation>The records cannot be saved: they are kept until you close the game.</translation>
     </message>
@@ -522,103 +570,148 @@
     </message>
     <message>
         <location filename="../main_window/menus.cpp" line="57"/>
+        <source>Días anteriores...</source>
+        <translation>Past Days...</translation>
+    </message>
+    <message>
+        <location filename="../main_window/menus.cpp" line="58"/>
         <source>Elegir partida...</source>
         <translation>Choose Game...</translation>
     </message>
     <message>
-        <location filename="../main_window/menus.cpp" line="58"/>
+        <location filename="../main_window/menus.cpp" line="59"/>
         <source>Reiniciar partida</source>
         <translation>Restart Game</translation>
     </message>
     <message>
-        <location filename="../main_window/menus.cpp" line="60"/>
+        <location filename="../main_window/menus.cpp" line="61"/>
         <source>Récords</source>
         <translation>Records</translation>
     </message>
     <message>
-        <location filename="../main_window/menus.cpp" line="61"/>
+        <location filename="../main_window/menus.cpp" line="62"/>
         <source>Dificultad</source>
         <translation>Difficulty</translation>
     </message>
     <message>
-        <location filename="../main_window/menus.cpp" line="65"/>
+        <location filename="../main_window/menus.cpp" line="66"/>
         <source>Fácil</source>
         <translation>Easy</translation>
     </message>
     <message>
-        <location filename="../main_window/menus.cpp" line="65"/>
+        <location filename="../main_window/menus.cpp" line="66"/>
         <source>Normal</source>
         <translation>Normal</translation>
     </message>
     <message>
-        <location filename="../main_window/menus.cpp" line="65"/>
+        <location filename="../main_window/menus.cpp" line="66"/>
         <source>Difícil</source>
         <translation>Hard</translation>
     </message>
     <message>
-        <location filename="../main_window/menus.cpp" line="76"/>
+        <location filename="../main_window/menus.cpp" line="77"/>
         <source>Deshacer</source>
         <translation>Undo</translation>
     </message>
     <message>
-        <location filename="../main_window/menus.cpp" line="79"/>
+        <location filename="../main_window/menus.cpp" line="80"/>
         <source>Rehacer</source>
         <translation>Redo</translation>
     </message>
     <message>
-        <location filename="../main_window/menus.cpp" line="82"/>
+        <location filename="../main_window/menus.cpp" line="83"/>
         <source>Pista</source>
         <translation>Hint</translation>
     </message>
     <message>
-        <location filename="../main_window/menus.cpp" line="85"/>
+        <location filename="../main_window/menus.cpp" line="86"/>
         <source>Símbolos</source>
         <translation>Symbols</translation>
     </message>
     <message>
-        <location filename="../main_window/menus.cpp" line="89"/>
+        <location filename="../main_window/menus.cpp" line="90"/>
         <source>Animaciones</source>
         <translation>Animations</translation>
     </message>
     <message>
-        <location filename="../main_window/menus.cpp" line="94"/>
+        <location filename="../main_window/menus.cpp" line="95"/>
         <source>Ampliación</source>
         <translation>Zoom</translation>
     </message>
     <message>
-        <location filename="../main_window/menus.cpp" line="104"/>
+        <location filename="../main_window/menus.cpp" line="105"/>
         <source>Ampliar</source>
         <translation>Zoom in</translation>
     </message>
     <message>
-        <location filename="../main_window/menus.cpp" line="107"/>
+        <location filename="../main_window/menus.cpp" line="108"/>
         <source>Reducir</source>
         <translation>Zoom out</translation>
     </message>
     <message>
-        <location filename="../main_window/menus.cpp" line="110"/>
+        <location filename="../main_window/menus.cpp" line="111"/>
         <source>Ayuda</source>
         <translation>Help</translation>
     </message>
     <message>
-        <location filename="../main_window/menus.cpp" line="112"/>
+        <location filename="../main_window/menus.cpp" line="113"/>
         <source>Como Jugar</source>
         <translation>How to Play</translation>
     </message>
     <message>
-        <location filename="../main_window/menus.cpp" line="113"/>
+        <location filename="../main_window/menus.cpp" line="114"/>
         <source>Acerca de...</source>
         <translation>About...</translation>
     </message>
     <message>
-        <location filename="../main_window/numbered_games.cpp" line="60"/>
+        <location filename="../main_window/numbered_games.cpp" line="68"/>
         <source>Este tablero no se puede completar con %1 colores. Prueba otro tamaño u otro número de colores.</source>
         <translation>This board cannot be completed with %1 colours. Try another size or number of colours.</translation>
     </message>
     <message>
-        <location filename="../main_window/main_window.cpp" line="224"/>
+        <location filename="../main_window/main_window.cpp" line="227"/>
         <source>Instrucciones.htm</source>
         <translation>Instructions.htm</translation>
+    </message>
+    <message>
+        <location filename="../main_window/records_commands.cpp" line="17"/>
+        <source>Exportar récords</source>
+        <translation>Export Records</translation>
+    </message>
+    <message>
+        <location filename="../main_window/records_commands.cpp" line="18"/>
+        <source>Importar récords</source>
+        <translation>Import Records</translation>
+    </message>
+    <message>
+        <location filename="../main_window/records_commands.cpp" line="24"/>
+        <source>Récords (*.json)</source>
+        <translation>Records (*.json)</translation>
+    </message>
+    <message>
+        <location filename="../main_window/records_commands.cpp" line="24"/>
+        <source>Todos los archivos (*)</source>
+        <translation>All files (*)</translation>
+    </message>
+    <message>
+        <location filename="../main_window/records_commands.cpp" line="54"/>
+        <source>Se añadieron los récords de «%1».</source>
+        <translation>The records of “%1” were added.</translation>
+    </message>
+    <message>
+        <location filename="../main_window/records_commands.cpp" line="55"/>
+        <source>«%1» no es un archivo de récords que se pueda leer: los récords no cambian.</source>
+        <translation>“%1” is not a records file that can be read: the records do not change.</translation>
+    </message>
+    <message>
+        <location filename="../main_window/records_commands.cpp" line="57"/>
+        <source>Los récords se guardaron en «%1».</source>
+        <translation>The records were saved in “%1”.</translation>
+    </message>
+    <message>
+        <location filename="../main_window/records_commands.cpp" line="58"/>
+        <source>No se pudieron guardar los récords en «%1».</source>
+        <translation>The records could not be saved in “%1”.</translation>
     </message>
 </context>
 <context>

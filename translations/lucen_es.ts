@@ -31,7 +31,7 @@
 <context>
     <name>RecordsTexts</name>
     <message numerus="yes">
-        <location filename="../secondary_windows/records_window.cpp" line="25"/>
+        <location filename="../secondary_windows/records_window.cpp" line="26"/>
         <source>Racha actual: %n días</source>
         <translation>
             <numerusform>Racha actual: %n día</numerusform>
@@ -39,7 +39,7 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../secondary_windows/records_window.cpp" line="26"/>
+        <location filename="../secondary_windows/records_window.cpp" line="27"/>
         <source>Mejor racha: %n días</source>
         <translation>
             <numerusform>Mejor racha: %n día</numerusform>

@@ -451,6 +451,32 @@ TEST(RecordsFile, AWinWaitsForAnotherCopyWithoutHoldingTheWindow) {
 
 // The largest records file the game writes: every board at its largest, its played and won games
 // each longer as a list than as a bitset. It is written and read back whole.
+// Records carried from another computer or the browser are merged in, each play and win once
+// however often they come; a file that is no records file changes nothing; and an export is a
+// records file that reads back as the records.
+TEST(RecordsFile, RecordsCarriedInAndOutLoseAndRepeatNothing) {
+  const Home home;
+  const QString carried = home.dir.filePath("carried.json"), bad = home.dir.filePath("bad.json");
+  Put(carried, QByteArray::fromStdString(WriteRecordsJson(Applied({}, kLater))));
+  Put(bad, "{\"boards\": 7}");
+  RecordsFile file;
+  RecordAll(file, kEarlier);
+  std::vector<bool> answers;
+  QObject::connect(&file, &RecordsFile::imported, [&](bool read) { answers.push_back(read); });
+  QObject::connect(&file, &RecordsFile::exported,
+                   [&](bool written) { answers.push_back(written); });
+  for (const QString& path : {carried, carried, bad}) file.Import(path);
+  file.Export(home.dir.filePath("out.json"));
+  EXPECT_TRUE(file.WaitForWrites(kHangMs));
+  EXPECT_EQ(answers, (std::vector<bool>{true, true, false, true}));
+  Records all = Applied(Applied({}, kEarlier), kLater);
+  EXPECT_EQ(file.Latest().records, all);
+  EXPECT_EQ(Reading().records, all);
+  const QByteArray out = Bytes(home.dir.filePath("out.json"));
+  EXPECT_EQ(ReadRecordsJson(std::string_view(out.constData(), std::size_t(out.size()))).records,
+            all);
+}
+
 TEST(RecordsFile, TheLargestRecordsFileIsReadBack) {
   const Home home;
   Records largest;
