@@ -124,7 +124,7 @@ void Queue(const std::shared_ptr<RecordsFile::State>& state) {
 RecordsFile::RecordsFile(QString path, QString oldIniPath, QString unwrittenPath, QObject* parent)
     : QObject(parent),
       state_(std::make_shared<State>(
-          RecordsSync{std::move(path), std::move(oldIniPath), std::move(unwrittenPath), {}},
+          RecordsSync{std::move(path), std::move(oldIniPath), std::move(unwrittenPath), {}, {}},
           this)) {
   Queue(state_);
 }
