@@ -235,6 +235,44 @@
     </message>
 </context>
 <context>
+    <name>PastDaysTexts</name>
+    <message>
+        <location filename="../secondary_windows/past_days_dialog.cpp" line="20"/>
+        <source>Días anteriores</source>
+        <translation>Earlier Days</translation>
+    </message>
+    <message>
+        <location filename="../secondary_windows/past_days_dialog.cpp" line="21"/>
+        <source>Jugar</source>
+        <translation>Play</translation>
+    </message>
+    <message>
+        <location filename="../secondary_windows/past_days_dialog.cpp" line="23"/>
+        <source>Verde: ganada; verde y en negrita: perfecta; amarillo: jugada y no ganada; gris: sin jugar. Las partidas de días anteriores son de práctica.</source>
+        <translation>Green: won; green and bold: perfect; yellow: played and not won; grey: not played. Games of earlier days are practice.</translation>
+    </message>
+    <message>
+        <location filename="../secondary_windows/past_days_dialog.cpp" line="30"/>
+        <source>perfecta</source>
+        <translation>perfect</translation>
+    </message>
+    <message>
+        <location filename="../secondary_windows/past_days_dialog.cpp" line="32"/>
+        <source>ganada</source>
+        <translation>won</translation>
+    </message>
+    <message>
+        <location filename="../secondary_windows/past_days_dialog.cpp" line="34"/>
+        <source>jugada y no ganada</source>
+        <translation>played and not won</translation>
+    </message>
+    <message>
+        <location filename="../secondary_windows/past_days_dialog.cpp" line="38"/>
+        <source>sin jugar</source>
+        <translation>not played</translation>
+    </message>
+</context>
+<context>
     <name>Program</name>
     <message>
         <location filename="../program/main.cpp" line="18"/>
@@ -388,6 +426,46 @@
         <source>No se pudo copiar.</source>
         <translation>Could not copy.</translation>
     </message>
+    <message>
+        <location filename="../texts/web_texts.cpp" line="23"/>
+        <source>Este navegador no guarda la partida en juego ni los récords: se pierden al cerrar la página.</source>
+        <translation>This browser does not keep the game in play or the records: they are lost when the page closes.</translation>
+    </message>
+    <message>
+        <location filename="../texts/web_texts.cpp" line="27"/>
+        <source>Exportar récords</source>
+        <translation>Export Records</translation>
+    </message>
+    <message>
+        <location filename="../texts/web_texts.cpp" line="28"/>
+        <source>Importar récords</source>
+        <translation>Import Records</translation>
+    </message>
+    <message>
+        <location filename="../texts/web_texts.cpp" line="30"/>
+        <source>«%1» no se pudo leer como récords de Lucen; no ha cambiado nada.</source>
+        <translation>“%1” could not be read as Lucen records; nothing has changed.</translation>
+    </message>
+    <message>
+        <location filename="../texts/web_texts.cpp" line="32"/>
+        <source>Récords de «%1» añadidos.</source>
+        <translation>Records from “%1” added.</translation>
+    </message>
+    <message>
+        <location filename="../texts/web_texts.cpp" line="34"/>
+        <source>Cerrar</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <location filename="../texts/web_texts.cpp" line="36"/>
+        <source>Mes anterior</source>
+        <translation>Previous month</translation>
+    </message>
+    <message>
+        <location filename="../texts/web_texts.cpp" line="37"/>
+        <source>Mes siguiente</source>
+        <translation>Next month</translation>
+    </message>
 </context>
 <context>
     <name>lucen::AboutWindow</name>
@@ -522,96 +600,101 @@
     </message>
     <message>
         <location filename="../main_window/menus.cpp" line="57"/>
+        <source>Días anteriores...</source>
+        <translation>Earlier Days...</translation>
+    </message>
+    <message>
+        <location filename="../main_window/menus.cpp" line="58"/>
         <source>Elegir partida...</source>
         <translation>Choose Game...</translation>
     </message>
     <message>
-        <location filename="../main_window/menus.cpp" line="58"/>
+        <location filename="../main_window/menus.cpp" line="59"/>
         <source>Reiniciar partida</source>
         <translation>Restart Game</translation>
     </message>
     <message>
-        <location filename="../main_window/menus.cpp" line="60"/>
+        <location filename="../main_window/menus.cpp" line="61"/>
         <source>Récords</source>
         <translation>Records</translation>
     </message>
     <message>
-        <location filename="../main_window/menus.cpp" line="61"/>
+        <location filename="../main_window/menus.cpp" line="62"/>
         <source>Dificultad</source>
         <translation>Difficulty</translation>
     </message>
     <message>
-        <location filename="../main_window/menus.cpp" line="65"/>
+        <location filename="../main_window/menus.cpp" line="66"/>
         <source>Fácil</source>
         <translation>Easy</translation>
     </message>
     <message>
-        <location filename="../main_window/menus.cpp" line="65"/>
+        <location filename="../main_window/menus.cpp" line="66"/>
         <source>Normal</source>
         <translation>Normal</translation>
     </message>
     <message>
-        <location filename="../main_window/menus.cpp" line="65"/>
+        <location filename="../main_window/menus.cpp" line="66"/>
         <source>Difícil</source>
         <translation>Hard</translation>
     </message>
     <message>
-        <location filename="../main_window/menus.cpp" line="76"/>
+        <location filename="../main_window/menus.cpp" line="77"/>
         <source>Deshacer</source>
         <translation>Undo</translation>
     </message>
     <message>
-        <location filename="../main_window/menus.cpp" line="79"/>
+        <location filename="../main_window/menus.cpp" line="80"/>
         <source>Rehacer</source>
         <translation>Redo</translation>
     </message>
     <message>
-        <location filename="../main_window/menus.cpp" line="82"/>
+        <location filename="../main_window/menus.cpp" line="83"/>
         <source>Pista</source>
         <translation>Hint</translation>
     </message>
     <message>
-        <location filename="../main_window/menus.cpp" line="85"/>
+        <location filename="../main_window/menus.cpp" line="86"/>
         <source>Símbolos</source>
         <translation>Symbols</translation>
     </message>
     <message>
-        <location filename="../main_window/menus.cpp" line="89"/>
+        <location filename="../main_window/menus.cpp" line="90"/>
         <source>Animaciones</source>
         <translation>Animations</translation>
     </message>
     <message>
-        <location filename="../main_window/menus.cpp" line="94"/>
+        <location filename="../main_window/menus.cpp" line="95"/>
         <source>Ampliación</source>
         <translation>Zoom</translation>
     </message>
     <message>
-        <location filename="../main_window/menus.cpp" line="104"/>
+        <location filename="../main_window/menus.cpp" line="105"/>
         <source>Ampliar</source>
         <translation>Zoom in</translation>
     </message>
     <message>
-        <location filename="../main_window/menus.cpp" line="107"/>
+        <location filename="../main_window/menus.cpp" line="108"/>
         <source>Reducir</source>
         <translation>Zoom out</translation>
     </message>
     <message>
-        <location filename="../main_window/menus.cpp" line="110"/>
+        <location filename="../main_window/menus.cpp" line="111"/>
         <source>Ayuda</source>
         <translation>Help</translation>
     </message>
     <message>
-        <location filename="../main_window/menus.cpp" line="112"/>
+        <location filename="../main_window/menus.cpp" line="113"/>
         <source>Como Jugar</source>
         <translation>How to Play</translation>
     </message>
     <message>
-        <location filename="../main_window/menus.cpp" line="113"/>
+        <location filename="../main_window/menus.cpp" line="114"/>
         <source>Acerca de...</source>
         <translation>About...</translation>
     </message>
     <message>
-        <location filename="../main_window/numbered_games.cpp" line="60"/>
+        <location filename="../main_window/numbered_games.cpp" line="69"/>
         <source>Este tablero no se puede completar con %1 colores. Prueba otro tamaño u otro número de colores.</source>
         <translation>This board cannot be completed with %1 colours. Try another size or number of colours.</translation>
     </message>
