@@ -11,6 +11,7 @@
 #include "player_files/unwritten_records.h"
 #include "progress/records_json.h"
 #include "progress/records_merge.h"
+#include "progress/records_update.h"
 
 namespace lucen {
 namespace {
@@ -99,11 +100,8 @@ SyncResult Sync(RecordsSync& sync) {
   Records records = std::move(disk.records);
   for (const RecordEvent& event : journal.events) records.Apply(event);
   for (NumberedEvent& numbered : sync.unwritten) {
-    const bool changed = records.Apply(numbered.event);
-    const RecordEvent& event = numbered.event;
-    if (!numbered.judged && event.kind == RecordEvent::Kind::kStart && event.game.scoring &&
-        !changed) {
-      result.reading.notFirstPlays.push_back(event.game.id);
+    if (ApplyShowingNotFirst(records, numbered.event) && !numbered.judged) {
+      result.reading.notFirstPlays.push_back(numbered.event.game.id);
     }
     numbered.judged = true;
   }

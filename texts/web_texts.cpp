@@ -18,6 +18,23 @@ namespace {
     QT_TRANSLATE_NOOP("WebTexts", "En su lugar se juega el tablero de %1x%1 con %2 colores."),
     // When the browser refuses to copy the line to share.
     QT_TRANSLATE_NOOP("WebTexts", "No se pudo copiar."),
+    // Under the board while the browser refuses to keep the page's data (a private window, a
+    // blocked site, a full storage).
+    QT_TRANSLATE_NOOP("WebTexts",
+                      "Este navegador no guarda la partida en juego ni los récords: se pierden al "
+                      "cerrar la página."),
+    // "Récords": the records downloaded as a file, and a file of records added to them.
+    QT_TRANSLATE_NOOP("WebTexts", "Exportar récords"),
+    QT_TRANSLATE_NOOP("WebTexts", "Importar récords"),
+    // %1 the name of the file chosen.
+    QT_TRANSLATE_NOOP("WebTexts",
+                      "«%1» no se pudo leer como récords de Lucen; no ha cambiado nada."),
+    QT_TRANSLATE_NOOP("WebTexts", "Récords de «%1» añadidos."),
+    // Closes "Récords".
+    QT_TRANSLATE_NOOP("WebTexts", "Cerrar"),
+    // "Días anteriores": the months before and after the one shown.
+    QT_TRANSLATE_NOOP("WebTexts", "Mes anterior"),
+    QT_TRANSLATE_NOOP("WebTexts", "Mes siguiente"),
 };
 
 }  // namespace

@@ -436,6 +436,46 @@
         <source>No se pudo copiar.</source>
         <translation>Could not copy.</translation>
     </message>
+    <message>
+        <location filename="../texts/web_texts.cpp" line="23"/>
+        <source>Este navegador no guarda la partida en juego ni los récords: se pierden al cerrar la página.</source>
+        <translation>This browser does not keep the game in play or the records: they are lost when the page closes.</translation>
+    </message>
+    <message>
+        <location filename="../texts/web_texts.cpp" line="27"/>
+        <source>Exportar récords</source>
+        <translation>Export Records</translation>
+    </message>
+    <message>
+        <location filename="../texts/web_texts.cpp" line="28"/>
+        <source>Importar récords</source>
+        <translation>Import Records</translation>
+    </message>
+    <message>
+        <location filename="../texts/web_texts.cpp" line="30"/>
+        <source>«%1» no se pudo leer como récords de Lucen; no ha cambiado nada.</source>
+        <translation>“%1” could not be read as Lucen records; nothing has changed.</translation>
+    </message>
+    <message>
+        <location filename="../texts/web_texts.cpp" line="32"/>
+        <source>Récords de «%1» añadidos.</source>
+        <translation>Records from “%1” added.</translation>
+    </message>
+    <message>
+        <location filename="../texts/web_texts.cpp" line="34"/>
+        <source>Cerrar</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <location filename="../texts/web_texts.cpp" line="36"/>
+        <source>Mes anterior</source>
+        <translation>Previous month</translation>
+    </message>
+    <message>
+        <location filename="../texts/web_texts.cpp" line="37"/>
+        <source>Mes siguiente</source>
+        <translation>Next month</translation>
+    </message>
 </context>
 <context>
     <name>lucen::AboutWindow</name>

@@ -14,8 +14,8 @@ import sys
 import xml.etree.ElementTree as ET
 
 CONTEXTS = {
-    "ColourNames", "GameTexts", "Questions", "WebTexts", "lucen::CellButton",
-    "lucen::ChooseGameDialog", "lucen::MainWindow", "lucen::WinMessage",
+    "ColourNames", "GameTexts", "PastDaysTexts", "Questions", "RecordsTexts", "WebTexts",
+    "lucen::CellButton", "lucen::ChooseGameDialog", "lucen::MainWindow", "lucen::WinMessage",
 }
 
 

@@ -8,6 +8,7 @@
 #include "progress/day_mark.h"
 #include "progress/records.h"
 #include "progress/records_merge.h"
+#include "progress/records_update.h"
 
 namespace lucen {
 namespace {
@@ -40,6 +41,24 @@ TEST(Records, OnlyTheFirstPlayWithoutHintOrRestartScores) {
     EXPECT_EQ(records.DailyStreak().current, streak) << steps;
     EXPECT_EQ(records.At(6, 3).AverageResult(), average) << steps;
   }
+}
+
+TEST(Records, StoredRecordsShowWhichStartsAnotherCopyMadeFirst) {
+  // Another copy started 5x5-2-7 first: this session's guess that it was a first play is wrong,
+  // while a start guessed as a replay is no news.
+  Records stored;
+  stored.Apply(RecordEvent::Start({5, 2, 7}));
+  const std::vector<RecordEvent> events{
+      RecordEvent::Start({5, 2, 7}, true), RecordEvent::Start({5, 2, 8}, true),
+      RecordEvent::Win({{5, 2, 8}, 6, 7, true, {}}), RecordEvent::Start({5, 2, 7}, false)};
+  const RecordsUpdate update = ApplyEvents(stored, events);
+  EXPECT_EQ(update.notFirstPlays, (std::vector<GameId>{{5, 2, 7}}));
+  // Found out once: applied again, as when they could not be kept, it is not told again.
+  EXPECT_TRUE(ApplyEvents(stored, events, 1).notFirstPlays.empty());
+  Records expected = stored;
+  for (const RecordEvent& event : events) expected.Apply(event);
+  EXPECT_EQ(update.records, expected);
+  EXPECT_EQ(update.records.At(5, 2).won, 1);
 }
 
 TEST(Records, EachResultFallsInTheGroupThatStartsAtOrBelowIt) {

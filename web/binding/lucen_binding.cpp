@@ -17,7 +17,12 @@
 #include "board/palette.h"
 #include "progress/calendar_date.h"
 #include "progress/daily_game.h"
+#include "progress/day_mark.h"
 #include "progress/game_session.h"
+#include "progress/records_json.h"
+#include "progress/records_merge.h"
+#include "progress/records_update.h"
+#include "progress/saved_game_json.h"
 #include "progress/streak.h"
 
 using emscripten::val;
@@ -132,12 +137,45 @@ val ReadCodeObject(const std::string& text) {
   return object;
 }
 
+const char* MarkKey(DayMark mark) {
+  switch (mark) {
+    case DayMark::kPlayed:
+      return "played";
+    case DayMark::kWon:
+      return "won";
+    case DayMark::kPerfect:
+      return "perfect";
+    case DayMark::kMissed:
+      break;
+  }
+  return "missed";
+}
+
+val DateObject(const CalendarDate& date) {
+  val object = val::object();
+  object.set("year", date.year);
+  object.set("month", date.month);
+  object.set("day", date.day);
+  return object;
+}
+
+template <typename Number>
+val OptionalValue(const std::optional<Number>& value) {
+  return value ? val(*value) : val::null();
+}
+
+// The records as read from the page's storage: nothing stored reads as no records at all.
+RecordsDocument ReadStored(const std::string& text) {
+  return text.empty() ? RecordsDocument{} : ReadRecordsJson(text);
+}
+
 val Limits() {
   val limits = val::object();
   limits.set("minSize", Board::kMinSize);
   limits.set("maxSize", Board::kMaxSize);
   limits.set("minColours", Board::kMinColours);
   limits.set("maxColours", Board::kMaxColours);
+  limits.set("mostRecordsBytes", static_cast<double>(kMostRecordsBytes));
   return limits;
 }
 
@@ -210,6 +248,134 @@ class WebSession {
   }
   val SolutionRoute() const { return Array(session_.SolutionRoute()); }
 
+  // The records kept in the page's storage (empty when none) read into the session, with every
+  // records event of the session not yet stored, as the desktop's writer does with its file: after
+  // a command that recorded something, at the start, and when another tab stored its own. Tells
+  // the text to store when some event waits ("unwritten"; then RecordsKept() once it is stored),
+  // whether the stored text was unreadable (to be kept aside before it is replaced), and what the
+  // stored records changed in the game in play.
+  val ReadRecords(const std::string& stored) {
+    RecordsDocument read = ReadStored(stored);
+    RecordsUpdate update = lucen::ApplyEvents(std::move(read.records), unwritten_, judged_);
+    judged_ = unwritten_.size();
+    recordsUnreadable_ = read.someUnreadable;
+    val object = val::object();
+    object.set("unwritten", !unwritten_.empty());
+    object.set("text",
+               unwritten_.empty() ? val::null() : val(WriteRecordsJson(update.records, read.root)));
+    object.set("unreadable", read.someUnreadable);
+    object.set("change", Change(session_.RecordsRead(update.records, update.notFirstPlays)));
+    return object;
+  }
+
+  // The text last given by ReadRecords() or ImportRecords() is stored.
+  void RecordsKept() {
+    unwritten_.clear();
+    judged_ = 0;
+    recordsUnreadable_ = false;
+  }
+
+  // A records document chosen by the player merged into the stored one, losing nothing and
+  // counting no win twice: {text, unreadable, change} as ReadRecords() tells them, or null when it
+  // cannot be read whole.
+  val ImportRecords(const std::string& file, const std::string& stored) {
+    if (file.size() > static_cast<std::size_t>(kMostRecordsBytes)) return val::null();
+    const RecordsDocument imported = ReadRecordsJson(file);
+    if (imported.someUnreadable) return val::null();
+    RecordsDocument read = ReadStored(stored);
+    const Records mine =
+        lucen::ApplyEvents(std::move(read.records), unwritten_, unwritten_.size()).records;
+    const Records merged = Merge(mine, imported.records);
+    val object = val::object();
+    object.set("text", WriteRecordsJson(merged, std::move(read.root)));
+    object.set("unreadable", read.someUnreadable);
+    object.set("change", Change(session_.RecordsRead(merged, {})));
+    return object;
+  }
+
+  // The records document to hand the player: the stored one as it is, unless the session knows
+  // more (the storage refused its writes).
+  std::string ExportRecords(const std::string& stored) const {
+    RecordsDocument read = ReadStored(stored);
+    const Records& known = session_.KnownRecords();
+    if (!stored.empty() && !read.someUnreadable && read.records == known) return stored;
+    return WriteRecordsJson(known, std::move(read.root));
+  }
+
+  // Plays on the game in play kept in the page's storage; null when there is none to resume.
+  val Resume(const std::string& stored) {
+    SavedGameDocument read = ReadSavedGameJson(stored);
+    if (!read.saved) return val::null();
+    savedRoot_ = std::move(read.root);
+    return Change(session_.Resume(*read.saved));
+  }
+
+  // What "Récords" shows: the streak as of today, and each board played.
+  val RecordsShown() const {
+    const Records& records = session_.KnownRecords();
+    val object = val::object();
+    object.set("current", CurrentAsOf(records.DailyStreak(), LocalToday()));
+    object.set("best", records.DailyStreak().best);
+    object.set("unreadable", recordsUnreadable_);
+    object.set("groups",
+               Array(std::vector<int>(kResultBucketLeast.begin(), kResultBucketLeast.end())));
+    val boards = val::array();
+    int count = 0;
+    for (int size = Board::kMinSize; size <= Board::kMaxSize; ++size) {
+      for (int colours = Board::kMinColours; colours <= Board::kMaxColours; ++colours) {
+        const BoardRecord& record = records.At(size, colours);
+        if (record.Empty()) continue;
+        val board = val::object();
+        board.set("size", size);
+        board.set("colourCount", colours);
+        board.set("played", record.PlayedShown());
+        board.set("won", record.won);
+        board.set("perfect", record.Perfect());
+        board.set("average", OptionalValue(record.AverageResult()));
+        board.set("best", OptionalValue(record.best));
+        board.set("distribution",
+                  Array(std::vector<int>(record.distribution.begin(), record.distribution.end())));
+        boards.set(count++, board);
+      }
+    }
+    object.set("boards", boards);
+    return object;
+  }
+
+  // One month of "Días anteriores": the weekday of its first day (0 for Monday), and each day with
+  // its mark from the first game of the day played up to today (null otherwise) and whether it
+  // can be chosen. Null for a month that does not exist.
+  val Month(int year, int month) const {
+    const CalendarDate first{year, month, 1};
+    if (!IsValid(first)) return val::null();
+    const CalendarDate today = LocalToday();
+    const Records& records = session_.KnownRecords();
+    const CalendarDate marked = records.FirstDailyDay().value_or(today);
+    val days = val::array();
+    int count = 0;
+    for (CalendarDate day = first; IsValid(day) && day.month == month; day = AddDays(day, 1)) {
+      val object = val::object();
+      object.set("day", day.day);
+      object.set("mark",
+                 marked <= day && day <= today ? val(MarkKey(MarkOf(records, day))) : val::null());
+      object.set("choosable", day <= today);
+      days.set(count++, object);
+    }
+    val object = val::object();
+    object.set("firstWeekday", static_cast<int>(DayOfWeek(first)));
+    object.set("days", days);
+    return object;
+  }
+
+  val Today() const { return DateObject(LocalToday()); }
+
+  // The game of an earlier day, as practice; null for a date that does not exist.
+  val StartPastDay(int year, int month, int day) {
+    const CalendarDate date{year, month, day};
+    if (!IsValid(date) || !IsValid(LocalToday())) return val::null();
+    return Change(session_.StartPastDay(date));
+  }
+
   val AskHint() {
     const GameSession::HintAnswer answer = session_.AskHint();
     val object = val::object();
@@ -237,17 +403,30 @@ class WebSession {
     return "mark";
   }
 
-  static val Change(const SessionChange& change) {
+  // What changed, for the page to draw, and for it to keep: the game in play to store or remove
+  // ("saved", "savedGame"), and whether records events wait for ReadRecords().
+  val Change(const SessionChange& change) {
     static constexpr const char* kCells[] = {"none", "some", "all", "newBoard"};
+    static constexpr const char* kSaved[] = {"unchanged", "save", "remove"};
     val object = val::object();
     object.set("cells", kCells[static_cast<int>(change.cells)]);
     object.set("changed", Array(change.changed));
     object.set("solved", change.solved);
     object.set("won", change.won ? GameObject(*change.won, LocalToday()) : val::null());
+    object.set("saved", kSaved[static_cast<int>(change.saved)]);
+    object.set("savedGame", change.saved == SessionChange::Saved::kSave
+                                ? val(WriteSavedGameJson(change.snapshot, savedRoot_))
+                                : val::null());
+    unwritten_.insert(unwritten_.end(), change.events.begin(), change.events.end());
+    object.set("recordsChanged", !change.events.empty());
     return object;
   }
 
   GameSession session_;
+  std::vector<RecordEvent> unwritten_;  // records events not stored yet, oldest first
+  std::size_t judged_ = 0;              // of those, the ones applied to the stored records once
+  Json savedRoot_ = Json::object();  // the stored game in play as resumed, for keys not known here
+  bool recordsUnreadable_ = false;   // the stored records, as last read
 };
 
 }  // namespace
@@ -276,5 +455,14 @@ EMSCRIPTEN_BINDINGS(lucen) {
       .function("startDaily", &WebSession::StartDaily)
       .function("replayAsPractice", &WebSession::ReplayAsPractice)
       .function("solutionRoute", &WebSession::SolutionRoute)
-      .function("askHint", &WebSession::AskHint);
+      .function("askHint", &WebSession::AskHint)
+      .function("readRecords", &WebSession::ReadRecords)
+      .function("recordsKept", &WebSession::RecordsKept)
+      .function("importRecords", &WebSession::ImportRecords)
+      .function("exportRecords", &WebSession::ExportRecords)
+      .function("resume", &WebSession::Resume)
+      .function("records", &WebSession::RecordsShown)
+      .function("month", &WebSession::Month)
+      .function("today", &WebSession::Today)
+      .function("startPastDay", &WebSession::StartPastDay);
 }

@@ -4,7 +4,12 @@
 import createLucen from './lucen.js';
 import { BoardView } from './board.js';
 import { askHintCost, askLeavingScore, copyText, showMessage, showModal, showWin, wireButtons } from './dialogs.js';
-import { readPreferences, savePreferences } from './storage.js';
+import { showPastDays } from './calendar.js';
+import { showRecords } from './records.js';
+import {
+  onOtherTabRecords, onStorageFailing, readGame, readPreferences, readRecords, removeGame, replaceRecords,
+  savePreferences, writeGame,
+} from './storage.js';
 import { arg, codeErrorText, fillCaptions, gameLine, language, shareLine, tr } from './texts.js';
 
 const MW = 'lucen::MainWindow';
@@ -22,9 +27,11 @@ let state = session.state();
 
 const board = new BoardView($('board'), (cell) => run(() => show(session.press(cell))));
 
-// Draws what a command changed (MainWindow::Show), and announces the win when it solved the board.
+// Keeps what a command changed, draws it (MainWindow::Show), and announces the win when it solved
+// the board.
 function show(change) {
   if (!change) return;
+  keep(change);
   state = session.state();
   const palette = palettes[state.colourCount];
   if (change.cells === 'newBoard') board.rebuild(state.size, state.steps, palette);
@@ -34,6 +41,22 @@ function show(change) {
   $('line').textContent = state.game ? gameLine(state.game, state.remaining) : '';
   followAddress();
   if (change.solved && !solution.playing()) announceWin(change.won);
+}
+
+// The game in play stored or removed, and the records events stored, as the desktop's files.
+function keep(change) {
+  if (change.saved === 'save') writeGame(change.savedGame);
+  else if (change.saved === 'remove') removeGame();
+  if (change.recordsChanged) keep(syncRecords());
+}
+
+// The stored records read into the session with its events not stored yet, then stored with them.
+// Returns what they changed in the game in play: a start that another tab made first is practice.
+function syncRecords() {
+  const stored = readRecords();
+  const read = session.readRecords(stored);
+  if (read.unwritten && replaceRecords(read.text, stored, read.unreadable)) session.recordsKept();
+  return read.change;
 }
 
 function showControls() {
@@ -72,8 +95,7 @@ function addressText() {
 }
 
 // Plays the game the address names. A bad code is named in a line, and the board stays as it is.
-function startFromAddress() {
-  const text = addressText();
+function startFromAddress(text = addressText()) {
   if (text.trim() === '' || text === state.game?.code) return;
   const read = lucen.readGameCode(text);
   if (read.code) {
@@ -171,6 +193,12 @@ async function chooseGame() {
   if ((await shown) === 'play' && chosen) await leaveThen(() => session.start(chosen));
 }
 
+async function pastDays() {
+  board.clearMark();
+  const day = await showPastDays(session);
+  if (day) await leaveThen(() => session.startPastDay(day.year, day.month, day.day));
+}
+
 async function announceWin(won) {
   const next = await showWin(won, state.streak, (game, streak) => shareLine(game, streak, addressFor(game.code)));
   show(session.turnBlack());
@@ -225,6 +253,11 @@ const solution = (() => {
 const commands = {
   newGame,
   daily: () => leaveThen(() => session.startDaily()),
+  pastDays,
+  records: () => {
+    board.clearMark();
+    return showRecords(session, limits, show);
+  },
   chooseGame,
   restart: () => leaveThen(() => session.restart()),
   undo: () => show(session.undo()),
@@ -276,8 +309,18 @@ window.addEventListener('hashchange', () => run(async () => {
   else startFromAddress();
 }));
 
+onStorageFailing((failing) => {
+  $('storageLine').hidden = !failing;
+});
+onOtherTabRecords(() => show(syncRecords()));
+
 board.rebuild(state.size, state.steps, palettes[state.colourCount]);
 showControls();
-startFromAddress();
+// The records first, so that the game in play resumes knowing them; a code in the address is
+// played instead.
+const named = addressText();
+syncRecords();  // no game in play yet for them to change
+show(session.resume(readGame()));
+startFromAddress(named);
 document.documentElement.dataset.ready = 'true';
 performance.mark('lucen-ready');

@@ -1,13 +1,16 @@
 #!/usr/bin/env python3
 """The browser edition played in headless chromium, as a player would: by clicks, by the keyboard
 and by touch on a phone-sized screen. Every expectation comes from the page's own C++ (lucen.js,
-loaded a second time beside the page) or, for the game of the day, from the desktop's C++.
+loaded a second time beside the page) or, for the game of the day and the records file, from the
+desktop's C++.
 
     browser_test.py SITE      SITE: the built folder (build/web/site)
 """
 
 import datetime
+import json
 import os
+import pathlib
 import subprocess
 import sys
 import tempfile
@@ -16,6 +19,7 @@ import unittest
 from selenium.webdriver.common.action_chains import ActionChains
 from selenium.webdriver.common.by import By
 from selenium.webdriver.common.keys import Keys
+from selenium.webdriver.support.ui import WebDriverWait
 
 from browser import chromium, open_page, served, wait_for
 
@@ -46,6 +50,12 @@ def play(driver, code, commands=()):
     result = driver.execute_async_script(PLAY, code, [list(command) for command in commands])
     assert "error" not in result, result
     return result
+
+
+def tr(driver, context, source, count=None):
+    """The page's text, as its texts.js gives it."""
+    return driver.execute_async_script("import('./texts.js').then((t) => arguments[3](t.tr(arguments[0],"
+                                       " arguments[1], arguments[2] ?? undefined)))", context, source, count)
 
 
 class Page(unittest.TestCase):
@@ -92,7 +102,7 @@ class Page(unittest.TestCase):
         self.assertTrue(self.js("return document.activeElement.closest('dialog') !== null"))
 
 
-class Desktop(Page):
+class Served(Page):
     @classmethod
     def setUpClass(cls):
         super().setUpClass()
@@ -104,6 +114,14 @@ class Desktop(Page):
         super().tearDownClass()
         cls.server.__exit__(None, None, None)
 
+    def line(self):
+        return self.js("return document.getElementById('line').textContent")
+
+    def click(self, selector):
+        self.driver.find_element(By.CSS_SELECTOR, selector).click()
+
+
+class Desktop(Served):
     def test_game_from_the_address_won_by_clicks(self):
         # A bad code is named, and the design's board played instead.
         open_page(self.driver, f"{self.address}#6x6-3-1000000")
@@ -232,6 +250,159 @@ class Desktop(Page):
         # The page's "Partida del día" plays the local date's.
         self.driver.find_element(By.CSS_SELECTOR, "[data-command='daily']").click()
         self.assertEqual(self.js("return location.hash"), f"#{desktop[-1]}")
+
+
+# The desktop's records file, as its own C++ writes and reads it (web/tests/records_file.cpp), built
+# as one unit so that the JSON library's templates are compiled once.
+RECORDS_SOURCES = ["board/board.cpp", "board/game_code.cpp", "board/numbered_game.cpp",
+                   "board/solver.cpp", "progress/base64.cpp", "progress/calendar_date.cpp",
+                   "progress/daily_game.cpp", "progress/game_set.cpp", "progress/game_set_json.cpp",
+                   "progress/json_fields.cpp", "progress/records.cpp", "progress/records_json.cpp",
+                   "progress/streak.cpp", "web/tests/records_file.cpp"]
+
+
+def records_file(folder):
+    native = os.path.join(folder, "records_file")
+    subprocess.run(["g++", "-std=c++20", "-O0", f"-I{SOURCE}", "-x", "c++", "-", "-o", native],
+                   input="".join(f'#include "{path}"\n' for path in RECORDS_SOURCES), text=True,
+                   check=True)
+    return lambda *args, text: subprocess.run([native, *args], input=text, capture_output=True,
+                                              text=True, check=True).stdout
+
+
+class Kept(Served):
+    """What the page keeps in the browser: the game in play, the records carried to and from the
+    desktop's records file, and nothing at all where the browser refuses."""
+
+    def open_afresh(self, place=""):
+        open_page(self.driver, self.address)
+        self.js("localStorage.clear()")
+        open_page(self.driver, self.address + place)
+
+    def test_a_game_in_play_comes_back_after_a_reload_and_hears_other_tabs(self):
+        code = "7x7-4-2024"
+        self.open_afresh(f"#{code}")
+        route = play(self.driver, code)["route"]
+        for cell in route[:3]:
+            self.cells()[cell].click()
+        self.click("[data-command='undo']")
+        played = [["press", cell] for cell in route[:3]] + [["undo"]]
+        expected = play(self.driver, code, played)
+        open_page(self.driver, self.address)  # no code in the address: the game kept comes back
+        self.assert_board_shows(expected)
+        self.assertEqual([self.line(), self.js("return location.hash")], [expected["line"], f"#{code}"])
+        for command in ["redo", "undo", "undo"]:  # both lists came back
+            self.click(f"[data-command='{command}']")
+            played.append([command])
+            self.assert_board_shows(play(self.driver, code, played))
+
+        # Another tab wins the same game: this one hears of it, and its game no longer scores.
+        first = self.driver.current_window_handle
+        self.driver.switch_to.new_window("tab")
+        open_page(self.driver, f"{self.address}#{code}")
+        for cell in play(self.driver, code, played)["route"]:
+            self.cells()[cell].click()
+        wait_for(self.driver, "return document.getElementById('win').open")
+        records = self.js("return localStorage.getItem('lucen.records')")
+        self.driver.close()
+        self.driver.switch_to.window(first)
+        heard = play(self.driver, code, played + [["readRecords", records]])["line"]
+        self.assertNotEqual(heard, expected["line"])
+        wait_for(self.driver, "return document.getElementById('line').textContent === arguments[0]", heard)
+
+    def test_records_carried_from_the_desktops_file_and_back(self):
+        self.open_afresh()
+        yesterday = datetime.date.today() - datetime.timedelta(1)
+        day = [yesterday.year, yesterday.month, yesterday.day]
+        before = play(self.driver, None, [["startPastDay", *day]])["state"]["game"]["code"]
+        events = ["start 6x6-2-500", "win 6x6-2-500 1", "start 7x7-3-321",
+                  f"start {before} {yesterday}", f"win {before} 0 {yesterday}"]
+        with tempfile.TemporaryDirectory() as folder:
+            desktop = records_file(folder)
+            path, garbage = pathlib.Path(folder, "records.json"), pathlib.Path(folder, "garbage.json")
+            path.write_text(desktop("write", text="\n".join(events)), encoding="utf-8")
+            written = json.loads(desktop("read", text=path.read_text(encoding="utf-8")))
+            garbage.write_text('{"format": 2, "boards": [', encoding="utf-8")
+
+            # Imported into "Récords", shown as the desktop reads it; the same file again, or one
+            # that cannot be read, changes nothing.
+            self.click("[data-command='records']")
+            stored = []
+            for chosen in [path, path, garbage]:
+                self.js("document.getElementById('importResult').hidden = true")
+                self.driver.find_element(By.ID, "importFile").send_keys(str(chosen))
+                told = wait_for(self.driver, "const line = document.getElementById('importResult');"
+                                " return !line.hidden && line.textContent")
+                self.assertIn(chosen.name, told)
+                stored.append(self.js("return localStorage.getItem('lucen.records')"))
+            self.assertEqual(stored[1:], stored[:1] * 2)
+            shown = self.js("return Object.fromEntries([...document.querySelectorAll('[data-board]')]"
+                            ".map((s) => [s.dataset.board, [...s.querySelectorAll('dd')].slice(0, 3)"
+                            ".map((d) => Number(d.textContent))]))")
+            self.assertEqual(shown, written["boards"])
+            self.assertEqual(self.js("return document.getElementById('currentStreak').textContent"),
+                             tr(self.driver, "RecordsTexts", "Racha actual: %n días", written["streak"][0]))
+            self.click("#records [value='close']")
+
+            # A code played on the desktop is practice here; yesterday's perfect win is marked.
+            open_page(self.driver, f"{self.address}#7x7-3-321")
+            self.assertEqual(self.line(), play(self.driver, None, [["readRecords", stored[0]],
+                                                                   ["start", "7x7-3-321"]])["line"])
+            self.click("[data-command='pastDays']")
+            chosen = self.driver.find_element(By.CSS_SELECTOR, "#calendar [aria-pressed='true']")
+            self.assertEqual(chosen.get_attribute("data-mark"), "perfect")
+            self.assertTrue(chosen.get_attribute("aria-label").endswith(
+                tr(self.driver, "PastDaysTexts", "perfecta")))
+            self.click("#pastDays [value='play']")
+            wait_for(self.driver, "return document.getElementById('line').textContent === arguments[0]",
+                     play(self.driver, None, [["startPastDay", *day]])["line"])
+
+            # Today's game won here extends the desktop's streak; exported, the desktop reads every
+            # win once, whatever was imported again.
+            self.click("[data-command='daily']")
+            today = play(self.driver, None, [["readRecords", stored[0]], ["startDaily"]])
+            commands = [["readRecords", stored[0]], ["startDaily"]] + [["press", c] for c in today["route"]]
+            won = play(self.driver, None, commands)
+            for cell in today["route"]:
+                self.cells()[cell].click()
+            self.assert_win(today["state"]["game"]["code"], won)
+            self.assertIn(tr(self.driver, "GameTexts", "Racha: %n días", 2), won["winLines"])
+            self.click("#win [value='ok']")
+            self.click("[data-command='records']")
+            self.driver.find_element(By.ID, "importFile").send_keys(str(path))
+            wait_for(self.driver, "return !document.getElementById('importResult').hidden")
+            path.unlink()
+            self.driver.execute_cdp_cmd("Browser.setDownloadBehavior",
+                                        {"behavior": "allow", "downloadPath": folder})
+            self.click("#exportRecords")
+            WebDriverWait(self.driver, 10).until(lambda _: path.exists())
+            exported = json.loads(desktop("read", text=path.read_text(encoding="utf-8")))
+        game = won["last"]["won"]
+        self.assertEqual(exported["won"], {**written["won"], game["code"]: game["presses"] - game["fewest"]})
+        for board, counts in exported["boards"].items():
+            self.assertEqual(counts[1], sum(code.startswith(board + "-") for code in exported["won"]))
+        self.assertEqual(exported["streak"], [2, 2])
+
+    def test_a_browser_that_keeps_nothing_is_told_and_play_goes_on(self):
+        refusals = ["Object.defineProperty(window, 'localStorage', {get() {"
+                    " throw new DOMException('no', 'SecurityError'); }});",
+                    "Storage.prototype.setItem = () => {"
+                    " throw new DOMException('full', 'QuotaExceededError'); };"]
+        code = "5x5-3-31"
+        self.open_afresh()
+        for refusal in refusals:
+            added = self.driver.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument", {"source": refusal})
+            try:
+                open_page(self.driver, f"{self.address}#{code}")
+                self.cells()[12].click()
+                self.assertEqual(self.line(), play(self.driver, code, [["press", 12]])["line"])
+                self.assertEqual(self.js("return document.getElementById('storageLine').hidden"), False)
+                # The start counts for the visit, as the records show it.
+                self.click("[data-command='records']")
+                self.assertTrue(self.js("return document.querySelector('[data-board=\"5x5-3\"]') !== null"))
+                self.click("#records [value='close']")
+            finally:
+                self.driver.execute_cdp_cmd("Page.removeScriptToEvaluateOnNewDocument", added)
 
 
 class Phone(Page):
