@@ -17,6 +17,13 @@ BoardView::BoardView(QWidget* parent)
   template_->setFocusPolicy(Qt::NoFocus);
   SetTwipsRect(template_, kTemplatePlace);
   ListShownChildrenOnly(this, template_);  // a screen reader meets the cells, not the template
+  // One clock for every changing cell; the first share is painted at once, the rest follows.
+  change_.setStartValue(CellButton::kFirstShare);
+  change_.setEndValue(1.0F);
+  change_.setDuration(static_cast<int>(kChangeMs * (1 - CellButton::kFirstShare)));
+  connect(&change_, &QVariantAnimation::valueChanged, this, [this](const QVariant& share) {
+    for (CellButton* cell : changing_) cell->SetChangeShare(share.toFloat());
+  });
 }
 
 void BoardView::SetZoom(float zoom) {
@@ -46,7 +53,9 @@ void BoardView::SetAnimated(bool animated) {
 }
 
 void BoardView::FinishAnimations() {
-  for (CellButton* cell : cells_) cell->FinishColourChange();
+  change_.stop();
+  for (CellButton* cell : changing_) cell->SetChangeShare(1);
+  changing_.clear();
   glow_->Stop();
 }
 
@@ -55,6 +64,7 @@ void BoardView::Glow() {
 }
 
 void BoardView::Rebuild(const Board& board) {
+  FinishAnimations();
   for (CellButton* cell : cells_) delete cell;
   cells_.clear();
   hint_ = nullptr;
@@ -83,11 +93,17 @@ void BoardView::Rebuild(const Board& board) {
 
 void BoardView::ShowCells(const Board& board, const std::vector<std::size_t>& cells) {
   ClearHint();  // a hint holds for the position it was given on
-  for (std::size_t cell : cells) cells_.at(cell)->SetColour(board.Colour(cell), animated_);
+  FinishAnimations();
+  for (std::size_t cell : cells) {
+    cells_.at(cell)->SetColour(board.Colour(cell), animated_);
+    if (animated_) changing_.push_back(cells_[cell]);
+  }
+  if (animated_ && !changing_.empty()) change_.start();
 }
 
 void BoardView::ShowAllCells(const Board& board) {
   ClearHint();
+  FinishAnimations();
   for (std::size_t cell = 0; cell < cells_.size(); ++cell) {
     cells_[cell]->SetColour(board.Colour(cell));
   }

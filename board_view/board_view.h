@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QVariantAnimation>
 #include <QWidget>
 #include <cstddef>
 #include <vector>
@@ -41,8 +42,10 @@ class BoardView : public QWidget {
   // Whether changed cells move to their new colour (over at most 120 ms) and a win makes the board
   // glow; without, everything is drawn at once. Either way the cells' state changes at once.
   void SetAnimated(bool animated);
-  // Ends every cell's change of colour at once.
+  // Ends every cell's change of colour, and the glow, at once.
   void FinishAnimations();
+
+  static constexpr int kChangeMs = 120;  // the longest a change of colour is seen moving
   // The board glows once, for at most 0.6 s: a win.
   void Glow();
 
@@ -68,7 +71,10 @@ class BoardView : public QWidget {
   bool symbolsShown_ = false;
   float zoom_ = 1;
   bool animated_ = false;
-  GlowOverlay* glow_ = nullptr;  // over the cells, for the glow of a win
+  GlowOverlay* glow_ = nullptr;
+  QVariantAnimation change_;  // the share of the way the changing cells have come
+  std::vector<CellButton*>
+      changing_;  // on their way to a new colour  // over the cells, for the glow of a win
 };
 
 }  // namespace lucen

@@ -12,10 +12,6 @@ namespace lucen {
 
 namespace {
 
-// The share of the way that a change's first frame shows already, so that a press reaches the
-// screen as soon as without the animation; the rest of the way takes the rest of the time.
-constexpr float kFirstStep = 0.3F;
-
 QColor Between(const QColor& from, const QColor& to, float share) {
   return QColor::fromRgbF(from.redF() + (to.redF() - from.redF()) * share,
                           from.greenF() + (to.greenF() - from.greenF()) * share,
@@ -27,30 +23,21 @@ QColor Between(const QColor& from, const QColor& to, float share) {
 CellButton::CellButton(QWidget* parent) : QPushButton(parent) {
   setAutoFillBackground(false);
   setFlat(true);
-  change_.setDuration(static_cast<int>(kChangeMs * (1 - kFirstStep)));
-  connect(&change_, &QVariantAnimation::valueChanged, this, [this] { update(); });
 }
 
 void CellButton::SetColour(Rgb colour, bool animated) {
   if (colour == rgb_) return;
-  const QColor from = change_.state() == QAbstractAnimation::Running
-                          ? change_.currentValue().value<QColor>()
-                          : colour_;
-  FinishColourChange();
+  from_ = share_ < 1 ? Between(from_, colour_, share_) : colour_;
   rgb_ = colour;
   colour_ = QColor(colour.red, colour.green, colour.blue);
+  share_ = animated ? kFirstShare : 1;
   if (!place_.isEmpty()) Describe();
-  if (animated) {
-    change_.setStartValue(Between(from, colour_, kFirstStep));
-    change_.setEndValue(colour_);
-    change_.start();
-  }
   update();
 }
 
-void CellButton::FinishColourChange() {
-  if (change_.state() != QAbstractAnimation::Running) return;
-  change_.stop();
+void CellButton::SetChangeShare(float share) {
+  if (share == share_) return;
+  share_ = share;
   update();
 }
 
@@ -94,8 +81,7 @@ void CellButton::Describe() {
 void CellButton::paintEvent(QPaintEvent* /*event*/) {
   QPainter painter(this);
   const QRect face = rect();
-  const bool changing = change_.state() == QAbstractAnimation::Running;
-  painter.fillRect(face, changing ? change_.currentValue().value<QColor>() : colour_);
+  painter.fillRect(face, share_ < 1 ? Between(from_, colour_, share_) : colour_);
   if (face.width() < 8 || face.height() < 8) return;
 
   // A one-pixel bevel, light above and left, dark below and right; swapped while pressed.

@@ -3,7 +3,6 @@
 #include <QColor>
 #include <QPushButton>
 #include <QString>
-#include <QVariantAnimation>
 
 #include "board/palette.h"
 
@@ -19,15 +18,15 @@ class CellButton : public QPushButton {
  public:
   explicit CellButton(QWidget* parent = nullptr);
 
-  // The cell's colour as the game has it, at once; while `animated` changes move to it, the
-  // painting follows over at most kChangeMs.
+  // The cell's colour as the game has it, at once. An `animated` change paints a share of the way
+  // from the colour painted before (the first share already), and the board moves the share on.
   QColor Colour() const { return colour_; }
   void SetColour(Rgb colour, bool animated = false);
-  void FinishColourChange();
+  void SetChangeShare(float share);
   // The design's pens, magnified `zoom` times.
   void SetZoom(float zoom);
 
-  static constexpr int kChangeMs = 120;
+  static constexpr float kFirstShare = 0.3F;  // so that a press reaches the screen at once
 
   // The cell's number and place on the board (all counted from 1), for its accessible name.
   void SetGridPlace(int number, int row, int column);
@@ -60,7 +59,8 @@ class CellButton : public QPushButton {
 
   Rgb rgb_ = kBlack;
   QColor colour_{Qt::black};
-  QVariantAnimation change_;  // the painted colour, on its way to colour_
+  QColor from_{Qt::black};  // the painted colour when the change began
+  float share_ = 1;         // of the way from from_ to colour_ that is painted
   float zoom_ = 1;
   QString place_;  // its row and column, waiting for the colour's name
   bool hint_ = false;

@@ -159,7 +159,7 @@ void MainWindow::Show(const SessionChange& change) {
   for (const RecordEvent& event : change.events) records_.Record(event);
   if (change.saved == SessionChange::Saved::kSave) savedGame_.Save(change.snapshot);
   if (change.saved == SessionChange::Saved::kRemove) savedGame_.Remove();
-  ShowChoices();
+  if (change.cells != Cells::kSome) ShowChoices();  // a press changes no size or colour count
   UpdateUndoRedo();
   ShowGameLine();
   if (change.solved && !solution_->Playing()) AnnounceWin(change.won);
