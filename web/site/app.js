@@ -6,6 +6,7 @@ import { BoardView } from './board.js';
 import { askHintCost, askLeavingScore, copyText, showMessage, showModal, showWin, wireButtons } from './dialogs.js';
 import { showPastDays } from './calendar.js';
 import { showRecords } from './records.js';
+import { SolutionPlayer } from './solution.js';
 import {
   onOtherTabRecords, onStorageFailing, readGame, readPreferences, readRecords, removeGame, replaceRecords,
   savePreferences, writeGame,
@@ -209,46 +210,14 @@ async function announceWin(won) {
   }
 }
 
-// "Ver solución": each cell of the route is marked, then pressed a moment later, about 0.4 s
-// apart; the solved board stays a little, then turns black. Any click or key stops it at once
-// and goes on to where it was aimed.
-const solution = (() => {
-  const stepMs = 200;
-  const restingSteps = 4;
-  let timer = 0;
-  let route = [];
-  let next = 0;
-  let marked = false;
-  let resting = 0;
-  const stopNow = () => stop();
-  function step() {
-    if (next < route.length) {
-      if (marked) show(session.press(route[next++]));
-      else board.mark(route[next]);
-      marked = !marked;
-    } else if (--resting <= 0) {
-      stop();
-    }
-  }
-  function play(cells) {
-    stop();
-    [route, next, marked, resting] = [cells, 0, false, restingSteps];
-    document.addEventListener('pointerdown', stopNow, true);
-    document.addEventListener('keydown', stopNow, true);
-    timer = setInterval(step, stepMs);
-    step();
-  }
-  function stop() {
-    if (!timer) return;
-    clearInterval(timer);
-    timer = 0;
-    document.removeEventListener('pointerdown', stopNow, true);
-    document.removeEventListener('keydown', stopNow, true);
+const solution = new SolutionPlayer({
+  mark: (cell) => board.mark(cell),
+  press: (cell) => show(session.press(cell)),
+  finished: () => {
     board.clearMark();
     if (state.solved) show(session.turnBlack());  // its end: no message, no record
-  }
-  return { play, stop, playing: () => timer !== 0 };
-})();
+  },
+});
 
 const commands = {
   newGame,
