@@ -45,12 +45,11 @@ SessionChange GameSession::AfterMove(const MoveResult& move) {
     return change;
   }
   if (game_) {
-    change.won = game_;
-    if (game_->scoring) {
-      GameInPlay scored = *game_;
-      if (!CountsForStreak(scored, today_())) scored.daily.reset();
-      Record(RecordEvent::Win(scored), change);
-    }
+    GameInPlay won = *game_;
+    // A game of the day won after its day scores as any numbered game: no date, no streak.
+    if (won.scoring && !CountsForStreak(won, today_())) won.daily.reset();
+    change.won = won;
+    if (won.scoring) Record(RecordEvent::Win(won), change);
     EndGame(change);
   }
   return change;
@@ -106,8 +105,10 @@ SessionChange GameSession::StartDaily() {
 SessionChange GameSession::StartPastDay(const CalendarDate& day) {
   const CalendarDate today = today_();
   if (day == today) return StartDaily();
-  if (!(day < today)) return {};
-  return StartGame(DailyGame(day), day, Play::kRecordedAsPractice);
+  if (!IsValid(day) || !(day < today)) return {};
+  // Practice that the records never see: no board counts it as played, and the calendar's first
+  // day stays the first game of the day played on its own day.
+  return StartGame(DailyGame(day), day, Play::kAsPractice);
 }
 
 SessionChange GameSession::ReplayAsPractice(const GameId& id) {

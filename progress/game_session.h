@@ -84,8 +84,9 @@ class GameSession {
   SessionChange StartNew(Level level, std::uint64_t seed);
   // Plays today's game of the day.
   SessionChange StartDaily();
-  // Plays the game of an earlier `day` as practice: it never scores and never counts for a streak.
-  // Today's is played as StartDaily() plays it; a day after today changes nothing.
+  // Plays the game of an earlier `day` as practice, which the records never see: it never scores,
+  // counts as played or touches a streak. Today's is played as StartDaily() plays it; a day after
+  // today, or no date at all, changes nothing.
   SessionChange StartPastDay(const CalendarDate& day);
   // Plays on a saved game exactly where it was left; nothing changes when it cannot be rebuilt.
   SessionChange Resume(const SavedGame& saved);
@@ -107,9 +108,9 @@ class GameSession {
   SessionChange RecordsRead(const Records& records, const std::vector<GameId>& notFirstPlays);
 
  private:
-  // A start is recorded (a first play scores), recorded as practice (it counts as played), or not
-  // recorded at all (the replay of "Ver solución").
-  enum class Play { kAsRecorded, kRecordedAsPractice, kAsPractice };
+  // A start is recorded (a first play scores), or not recorded at all (the replay of "Ver
+  // solución", an earlier day's game).
+  enum class Play { kAsRecorded, kAsPractice };
   SessionChange StartGame(const GameId& id, std::optional<CalendarDate> daily, Play play);
   // After a press, an undo or a redo: the win, or the game in play saved.
   SessionChange AfterMove(const MoveResult& move);

@@ -28,6 +28,7 @@ struct Player {
   Records disk;
   std::optional<SavedGame> saved;
   std::vector<GameId> notFirstPlays;  // starts that the disk shows were not first plays
+  std::optional<GameInPlay> won;      // the last win told
   GameSession session{[this] { return today; }};
   bool losesSavedGameRemoval = false;  // a kill just before the saved game goes
 
@@ -39,6 +40,7 @@ struct Player {
     }
     if (change.saved == SessionChange::Saved::kSave) saved = change.snapshot;
     if (change.saved == SessionChange::Saved::kRemove && !losesSavedGameRemoval) saved.reset();
+    if (change.won) won = change.won;
     if (change.solved) Take(session.TurnBlack());
   }
   // Wins from the position in the fewest presses.
@@ -132,7 +134,7 @@ TEST(GameSession, OnlyAFirstPlayWonWithoutHintOrRestartScores) {
       {"apzw", 1, 0, {}},   // a size choice ends the game: the design's board is no game
       {"apcaw", 1, 0, {}},  // so does a colour choice, and the code is then a replay
       {"apxbw", 2, 1, 0},   // and Reset
-      {"Pw", 1, 0, {}},     // an earlier day's game is practice
+      {"Pw", 0, 0, {}},     // an earlier day's game is practice, unseen by the records
   };
   for (const Case& c : cases) {
     Player player;
@@ -186,36 +188,42 @@ TEST(GameSession, TheGameInPlayCountsItsPressesAndIsSavedUntilItEnds) {
 }
 
 TEST(GameSession, TheGameOfTheDayCountsForTheStreakOnlyOnItsOwnDay) {
-  const std::pair<const char*, int> cases[] = {
-      {"dw", 1},     {"dhhw", 0}, {"d>w", 0},  // won after midnight: a win, but no longer the day's
-      {"dw>dw", 2},                            // two days in a row
-      {"dpq>w", 0},                            // resumed on a later day
-      {"dw>>dw", 1},                           // a day missed
-      {"dwdw", 1},                             // the same day twice
-      {"dwPw", 1},                             // an earlier day's game touches no streak
+  // The streak after the script, and whether its last win is told as a game of the day.
+  const std::tuple<const char*, int, bool> cases[] = {
+      {"dw", 1, true},     {"dhhw", 0, true},
+      {"d>w", 0, false},    // won after midnight: a win, told as no longer the day's
+      {"dw>dw", 2, true},   // two days in a row
+      {"dpq>w", 0, false},  // resumed on a later day
+      {"dw>>dw", 1, true},  // a day missed
+      {"dwdw", 1, true},    // the same day twice
+      {"dwPw", 1, true},    // an earlier day's game touches no streak
   };
-  for (const auto& [script, streak] : cases) {
+  for (const auto& [script, streak, dated] : cases) {
     Player player;
     player.Play(script);
     EXPECT_EQ(player.disk.DailyStreak().current, streak) << script;
+    EXPECT_EQ(player.won->daily.has_value(), dated) << script;
   }
   Player player;
   player.Play("d");
   EXPECT_EQ(player.session.Game()->id, DailyGame(kDay));
   EXPECT_EQ(player.session.Game()->daily, kDay);
   player.Play("P");
+  EXPECT_EQ(player.disk.FirstDailyDay(), kDay) << "the calendar starts on the day's own game";
   const CalendarDate earlier = AddDays(kDay, -3);
   EXPECT_EQ(std::pair(player.session.Game()->id, player.session.Game()->daily),
             std::pair(DailyGame(earlier), std::optional(earlier)));
   EXPECT_TRUE(player.session.StartPastDay(AddDays(kDay, 1)).cells == SessionChange::Cells::kNone)
       << "a day after today cannot be played";
+  EXPECT_TRUE(player.session.StartPastDay({0, 12, 13}).cells == SessionChange::Cells::kNone)
+      << "nor a day before the calendar's first";
   EXPECT_EQ(player.session.Game()->id, DailyGame(earlier));
 }
 
 TEST(GameSession, StarsStepHintsAndTheAbandonRuleWarnsBeforeAScoreIsLost) {
   const std::tuple<int, int, int> stars[] = {
-      {18, 18, 3}, {18, 19, 2}, {18, 23, 2}, {18, 24, 1}, {21, 27, 2},
-      {21, 28, 1}, {5, 7, 2},   {5, 8, 1},   {1, 2, 2},   {1, 3, 1},
+      {18, 18, 3}, {18, 19, 2}, {18, 23, 2}, {18, 24, 1}, {21, 27, 2}, {21, 28, 1},
+      {20, 25, 2}, {20, 26, 1}, {5, 7, 2},   {5, 8, 1},   {1, 2, 2},   {1, 3, 1},
   };
   for (const auto& [fewest, presses, expected] : stars) {
     EXPECT_EQ(StarsFor(presses, fewest), expected) << presses << " for " << fewest;
