@@ -71,10 +71,9 @@ class BoardView : public QWidget {
   bool symbolsShown_ = false;
   float zoom_ = 1;
   bool animated_ = false;
-  GlowOverlay* glow_ = nullptr;
-  QVariantAnimation change_;  // the share of the way the changing cells have come
-  std::vector<CellButton*>
-      changing_;  // on their way to a new colour  // over the cells, for the glow of a win
+  GlowOverlay* glow_ = nullptr;        // over the cells, for the glow of a win
+  QVariantAnimation change_;           // the share of the way the changing cells have come
+  std::vector<CellButton*> changing_;  // on their way to a new colour
 };
 
 }  // namespace lucen

@@ -28,17 +28,29 @@ QPoint OnScreenTopLeft(const QRect& frame, const QRect& screen) {
           WithinSpace(frame.top(), frame.height(), screen.top(), screen.height())};
 }
 
+namespace {
+
+// `topLeft` for the outer frame of `window`, moved the least distance onto its screen's available
+// area.
+QPoint OnItsScreen(const QWidget& window, QPoint topLeft) {
+  const QScreen* screen = window.screen();
+  if (screen == nullptr) return topLeft;
+  // Scaled, the screen's size is rounded to whole pixels, up as often as down (1280 device pixels
+  // are 427 at three to one): one pixel less keeps the far edges on it.
+  const int rounding = screen->devicePixelRatio() > 1.0 ? 1 : 0;
+  return OnScreenTopLeft({topLeft, window.frameGeometry().size()},
+                         screen->availableGeometry().adjusted(0, 0, -rounding, -rounding));
+}
+
+}  // namespace
+
 void CentreWindow(QWidget& window, const QRect& area) {
-  const QSize outer = window.frameGeometry().size();
-  QPoint topLeft = CentredTopLeft(outer, area);
-  if (const QScreen* screen = window.screen()) {
-    // Scaled, the screen's size is rounded to whole pixels, up as often as down (1280 device
-    // pixels are 427 at three to one): one pixel less keeps the far edges on it.
-    const int rounding = screen->devicePixelRatio() > 1.0 ? 1 : 0;
-    topLeft = OnScreenTopLeft({topLeft, outer},
-                              screen->availableGeometry().adjusted(0, 0, -rounding, -rounding));
-  }
-  window.move(topLeft);
+  window.move(OnItsScreen(window, CentredTopLeft(window.frameGeometry().size(), area)));
+}
+
+void KeepOnScreen(QWidget& window) {
+  const QPoint topLeft = OnItsScreen(window, window.frameGeometry().topLeft());
+  if (topLeft != window.frameGeometry().topLeft()) window.move(topLeft);
 }
 
 }  // namespace lucen

@@ -24,4 +24,8 @@ QPoint OnScreenTopLeft(const QRect& frame, const QRect& screen);
 // without one.
 void CentreWindow(QWidget& window, const QRect& area);
 
+// Moves a top-level window the least distance that brings its outer frame wholly onto its screen's
+// available area; a window already on it stays where it is.
+void KeepOnScreen(QWidget& window);
+
 }  // namespace lucen

@@ -11,6 +11,7 @@
 #include <QRandomGenerator>
 #include <QScreen>
 #include <QStatusBar>
+#include <QWindow>
 
 #include "board_view/board_view.h"
 #include "board_view/cell_button.h"
@@ -110,7 +111,8 @@ void MainWindow::Run(const std::function<void()>& command) {
     ShowChoices();  // a refused size or colour keeps the check mark where it was
     return;
   }
-  solution_->Stop();  // any command ends the solution being shown
+  solution_->Stop();          // any command ends the solution being shown
+  view_->FinishAnimations();  // and draws the board as it stands
   command();
 }
 
@@ -124,6 +126,7 @@ void MainWindow::StartUp() {
   if (choices.zoom != 100) ChooseZoom(choices.zoom);
   symbolsAction_->setChecked(choices.symbolsShown);
   view_->SetSymbolsShown(symbolsAction_->isChecked());
+  ShowChoices();  // the level kept, among the others
   BuildBoard();
   UpdateUndoRedo();
   ShowAboutWindow(*this, shell_);
@@ -140,7 +143,9 @@ void MainWindow::ShowCentred() {
   adjustSize();
   if (screen() != nullptr) CentreWindow(*this, screen()->availableGeometry());
   show();
-  EnableZoomsThatFit();
+  connect(windowHandle(), &QWindow::screenChanged, this, &MainWindow::WatchScreen,
+          Qt::UniqueConnection);
+  WatchScreen(screen());
 }
 
 void MainWindow::Show(const SessionChange& change) {

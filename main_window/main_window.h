@@ -14,6 +14,7 @@ class QAction;
 class QActionGroup;
 class QLabel;
 class QMenu;
+class QScreen;
 
 namespace lucen {
 
@@ -56,6 +57,9 @@ class MainWindow : public QMainWindow {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  // A window grown where it stands (a longer line under the board) moves the least it takes to
+  // stay on the screen.
+  void resizeEvent(QResizeEvent* event) override;
 
  private:
   void CreateMenus();
@@ -102,6 +106,8 @@ class MainWindow : public QMainWindow {
   void ZoomOut();
   // Only the zooms at which the window fits the screen's free area can be chosen.
   void EnableZoomsThatFit();
+  // The zooms that fit follow the screen the window is on, and that screen's free area.
+  void WatchScreen(QScreen* screen);
   void NewGame();
   void ChooseGame();
   void ChoosePastDay();
@@ -119,18 +125,17 @@ class MainWindow : public QMainWindow {
   SavedGameFile savedGame_;
   BoardView* view_ = nullptr;
   QLabel* gameLine_ = nullptr;
-  WinMessage* winMessage_ = nullptr;
+  WinMessage* winMessage_ = nullptr;    // while a numbered game's win message is up
   SolutionPlayer* solution_ = nullptr;  // plays the solution after "Ver solución"
   bool askBeforeHint_ = true;           // before a hint that costs the score
   bool askBeforeLeaving_ = true;        // before a command that leaves a scored first play
-  bool notSaved_ = false;
-  QString carried_;               // the records file last exported or imported
-  Level level_ = Level::kNormal;  // of "Partida nueva"
-  int zoom_ = 100;                // of the whole window, in percent
-  QFont lineFont_;                // of the line under the board at 100%
-  static constexpr int kZooms[] = {
-      100, 150, 200};  // the game in play cannot be saved for the
-                       // next start  // while a numbered game's win message is up
+  bool notSaved_ = false;               // the game in play cannot be saved for the next start
+  QString carried_;                     // the records file last exported or imported
+  Level level_ = Level::kNormal;        // of "Partida nueva"
+  int zoom_ = 100;                      // of the whole window, in percent
+  QFont lineFont_;                      // of the line under the board at 100%
+  static constexpr int kZooms[] = {100, 150, 200};  // of "Ampliación", in percent
+  QMetaObject::Connection screenWatch_;             // to the free area of the window's screen
   QAction* restartAction_ = nullptr;
   QActionGroup* sizes_ = nullptr;
   QActionGroup* colours_ = nullptr;

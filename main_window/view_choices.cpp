@@ -1,8 +1,12 @@
 // The main window's lasting choices of how it looks: the symbols, the animations, the zoom, and
 // the level of "Partida nueva".
 #include <QActionGroup>
+#include <QFontMetrics>
 #include <QLabel>
+#include <QResizeEvent>
 #include <QScreen>
+#include <QStatusBar>
+#include <algorithm>
 
 #include "board_view/board_view.h"
 #include "board_view/window_design.h"
@@ -63,16 +67,37 @@ void MainWindow::ZoomOut() {
 void MainWindow::EnableZoomsThatFit() {
   if (screen() == nullptr) return;
   const QSize screenFree = screen()->availableGeometry().size();
-  // Everything around the board view keeps its size; the view takes the zoom.
-  const QSize around = frameGeometry().size() - view_->size();
+  // Everything around the board view and the line under it keeps its size. The view takes the
+  // zoom, and so does the line's font: room is kept for two lines, shown or not yet.
+  const int lineNow = statusBar()->isVisible() ? statusBar()->height() : 0;
+  const QSize around = frameGeometry().size() - view_->size() - QSize(0, lineNow);
+  const int lineEdges =
+      std::max(0, statusBar()->sizeHint().height() - gameLine_->sizeHint().height());
   for (QAction* item : zooms_->actions()) {
     const float zoom = static_cast<float>(item->data().toInt()) / 100;
-    const QSize needed = around + TwipsToPixels(Zoomed(kClientArea, zoom)).size();
+    QFont lineFont = lineFont_;
+    lineFont.setPointSizeF(lineFont_.pointSizeF() * zoom);
+    const int line = 2 * QFontMetrics(lineFont).lineSpacing() + lineEdges;
+    const QSize needed = around + TwipsToPixels(Zoomed(kClientArea, zoom)).size() + QSize(0, line);
     item->setEnabled(item->data() == 100 || (needed.width() <= screenFree.width() &&
                                              needed.height() <= screenFree.height()));
   }
   // A zoom kept from a larger screen gives way to the largest that fits this one.
   if (!zooms_->checkedAction()->isEnabled()) ZoomOut();
+}
+
+void MainWindow::WatchScreen(QScreen* screen) {
+  disconnect(screenWatch_);
+  if (screen != nullptr) {
+    screenWatch_ =
+        connect(screen, &QScreen::availableGeometryChanged, this, &MainWindow::EnableZoomsThatFit);
+  }
+  EnableZoomsThatFit();
+}
+
+void MainWindow::resizeEvent(QResizeEvent* event) {
+  QMainWindow::resizeEvent(event);
+  if (isVisible() && event->size().height() > event->oldSize().height()) KeepOnScreen(*this);
 }
 
 void MainWindow::CentreOnDesignArea() {

@@ -74,6 +74,7 @@ PastDaysDialog::PastDaysDialog(QWidget* parent, const Records& records, const Ca
   setWindowTitle(PastDaysTexts::Title());
   calendar_ = new QCalendarWidget(this);
   calendar_->setObjectName(QStringLiteral("Calendario"));
+  calendar_->setMinimumDate(QDate(1, 1, 1));  // the calendar's own reaches back before year 1
   calendar_->setMaximumDate(ToQDate(today));
   calendar_->setSelectedDate(ToQDate(AddDays(today, -1)));
   const CalendarDate first = records.FirstDailyDay().value_or(today);
@@ -86,7 +87,12 @@ PastDaysDialog::PastDaysDialog(QWidget* parent, const Records& records, const Ca
   auto* legend = new QLabel(PastDaysTexts::Legend(), this);
   legend->setWordWrap(true);
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Cancel, this);
-  buttons->addButton(PastDaysTexts::Play(), QDialogButtonBox::AcceptRole);
+  // No default button: Return in the calendar's year box sets the year, and Return on a day
+  // plays it (the calendar's own activation).
+  QPushButton* play = buttons->addButton(PastDaysTexts::Play(), QDialogButtonBox::AcceptRole);
+  for (QPushButton* button : {play, buttons->button(QDialogButtonBox::Cancel)}) {
+    button->setAutoDefault(false);
+  }
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
   connect(calendar_, &QCalendarWidget::activated, this, &QDialog::accept);

@@ -39,6 +39,8 @@ WinMessage::WinMessage(QWidget* parent, const std::optional<GameInPlay>& won, in
     QTimer::singleShot(kCopiedShownMs, copy, [copy, caption] { copy->setText(caption); });
   });
   setDefaultButton(QMessageBox::Ok);
+  // With more than one accepting button, Escape and the title bar's close would do nothing.
+  setEscapeButton(QMessageBox::Ok);
 }
 
 WinMessage::Next WinMessage::Chosen() const {

@@ -129,10 +129,12 @@ class FitTest : public lucen::testing::GameWindowTest {
   }
 
   // "Ampliación" magnifies the board's square of 3615 twips, its cells tiling it whole, and offers
-  // no zoom at which the window would leave the screen's free area.
+  // no zoom at which the window, the line under the board included, would leave the screen's free
+  // area.
   void theZoomMagnifiesTheBoardWithinTheScreen() {
     StartGame();
     Choose("MnuTam_4");
+    Choose("MnuPartidaNueva");
     const QRect screen = form->screen()->availableGeometry();
     const std::pair<int, QRect> squares[] = {
         {200, QRect(24, 24, 482, 482)}, {150, QRect(18, 18, 362, 362)}, {100, kBoardPixels}};

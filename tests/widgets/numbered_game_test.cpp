@@ -1,6 +1,7 @@
 // Numbered games through the window: "Partida nueva", "Partida del día", "Elegir partida...",
 // the line under the board, the restart, the win and its result to share, the records, and the
 // game in play kept between runs.
+#include <QCheckBox>
 #include <QClipboard>
 #include <QFormLayout>
 #include <QGroupBox>
@@ -147,11 +148,21 @@ class NumberedGameTest : public GameWindowTest {
         copy->click();
         copied = copy->text();
         QTRY_COMPARE_WITH_TIMEOUT(copy->text(), QStringLiteral("&Copiar resultado"), 3000);
-        if (button) box->findChild<QPushButton*>(button)->click();
+        if (button) {
+          box->findChild<QPushButton*>(button)->click();
+        } else {
+          QTest::keyClick(box, Qt::Key_Escape);
+          QVERIFY2(!box->isVisible(), "Escape closes it as OK does");
+        }
       });
       WinFromHere();
       return copied;
     };
+    QVERIFY(!ChooseGame("5x5-2-3").second);
+    winAnd(nullptr);
+    QCOMPARE(ChooseGame().first, QString());
+    QCOMPARE(DifferencesFrom(Board(5, 2)), QString());
+
     QVERIFY(!ChooseGame("5x5-2-3").second);
     QCOMPARE(winAnd("OtraPartida"), QStringLiteral("Copiado"));
     QVERIFY(QGuiApplication::clipboard()->text().startsWith("Lucen 5x5-2-3: "));
@@ -173,6 +184,43 @@ class NumberedGameTest : public GameWindowTest {
     QTest::qWait(1000);
     QVERIFY(stopped.startsWith("5x5-2-3 · ") && stopped.endsWith("práctica"));
     QCOMPARE(Line(), stopped);
+  }
+
+  // A first play that still scores is left only once the player says so: "Seguir jugando"
+  // changes nothing, the check marks included. "No volver a preguntar" and the level are kept for
+  // the next window.
+  void aScoredGameIsLeftOnlyWhenThePlayerSaysSo() {
+    QVERIFY(!ChooseGame("7x7-3-777").second);
+    Click(1);
+    const QString line = Line();
+    const Board before = form->GameBoard();
+    for (const char* command :
+         {"MnuTam_0", "MnuC_2", "MnuReset", "MnuReiniciar", "MnuPartidaNueva", "MnuPartidaDia"}) {
+      QVERIFY2(ChooseAnswering(command, "Seguir jugando").contains("7x7-3-777"), command);
+      QCOMPARE(Line(), line);
+      QCOMPARE(DifferencesFrom(before), QString());
+      QVERIFY2(Item("MnuTam_2")->isChecked() && Item("MnuC_1")->isChecked(), command);
+    }
+    {
+      const ModalCloser closer([](QWidget* box) {
+        box->findChild<QCheckBox*>()->setChecked(true);
+        for (auto* button : box->findChildren<QPushButton*>()) {
+          if (button->text() == "Dejarla") button->click();
+        }
+      });
+      Choose("MnuReset");
+      QCOMPARE(closer.Closed(), 1);
+    }
+    QCOMPARE(Line(), QString());
+    Choose("MnuNivel_2");
+
+    StartGame();
+    QVERIFY(Item("MnuNivel_2")->isChecked());
+    QVERIFY(!ChooseGame("7x7-3-778").second);
+    Click(1);
+    Choose("MnuReset");
+    QCOMPARE(messages, QStringList());  // not asked again
+    QCOMPARE(Line(), QString());
   }
 
   // The line under the board follows every press, undo, redo and restart; a size or a colour
