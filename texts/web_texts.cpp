@@ -30,6 +30,10 @@ namespace {
     QT_TRANSLATE_NOOP("WebTexts",
                       "«%1» no se pudo leer como récords de Lucen; no ha cambiado nada."),
     QT_TRANSLATE_NOOP("WebTexts", "Récords de «%1» añadidos."),
+    // "Récords" before any numbered game: the page has no menu "Juego" to name.
+    QT_TRANSLATE_NOOP("WebTexts",
+                      "Aún no has jugado ninguna partida numerada. Empieza una con «Partida nueva» "
+                      "o «Partida del día»."),
     // Closes "Récords".
     QT_TRANSLATE_NOOP("WebTexts", "Cerrar"),
     // "Días anteriores": the months before and after the one shown.

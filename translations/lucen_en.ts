@@ -463,16 +463,21 @@
     </message>
     <message>
         <location filename="../texts/web_texts.cpp" line="34"/>
+        <source>Aún no has jugado ninguna partida numerada. Empieza una con «Partida nueva» o «Partida del día».</source>
+        <translation>You have not played a numbered game yet. Start one with “New Game” or “Game of the Day”.</translation>
+    </message>
+    <message>
+        <location filename="../texts/web_texts.cpp" line="38"/>
         <source>Cerrar</source>
         <translation>Close</translation>
     </message>
     <message>
-        <location filename="../texts/web_texts.cpp" line="36"/>
+        <location filename="../texts/web_texts.cpp" line="40"/>
         <source>Mes anterior</source>
         <translation>Previous month</translation>
     </message>
     <message>
-        <location filename="../texts/web_texts.cpp" line="37"/>
+        <location filename="../texts/web_texts.cpp" line="41"/>
         <source>Mes siguiente</source>
         <translation>Next month</translation>
     </message>
@@ -533,17 +538,17 @@
 <context>
     <name>lucen::CellButton</name>
     <message>
-        <location filename="../board_view/cell_button.cpp" line="65"/>
+        <location filename="../board_view/cell_button.cpp" line="52"/>
         <source>Celda %1</source>
         <translation>Cell %1</translation>
     </message>
     <message>
-        <location filename="../board_view/cell_button.cpp" line="64"/>
+        <location filename="../board_view/cell_button.cpp" line="51"/>
         <source>fila %1, columna %2, %3</source>
         <translation>row %1, column %2, %3</translation>
     </message>
     <message>
-        <location filename="../board_view/cell_button.cpp" line="90"/>
+        <location filename="../board_view/cell_button.cpp" line="77"/>
         <source>, pista: pulsa esta casilla</source>
         <translation>, hint: press this cell</translation>
     </message>

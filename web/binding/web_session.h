@@ -3,11 +3,13 @@
 #include <emscripten/val.h>
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "progress/game_session.h"
 #include "progress/json_fields.h"
+#include "progress/records_json.h"
 
 namespace lucen {
 
@@ -46,13 +48,14 @@ class WebSession {
   val Resume(const std::string& stored);
 
   // The records kept in the page's storage (empty when none) read into the session, with every
-  // records event of the session not yet stored, as the desktop's writer does with its file: after
-  // a command that recorded something, at the start, and when another tab stored its own. Tells
-  // the text to store when some event waits ("unwritten"; then RecordsKept() once it is stored),
-  // whether the stored text was unreadable (to be kept aside before it is replaced), and what the
-  // stored records changed in the game in play.
+  // records event and import of the session not yet stored, as the desktop's writer does with its
+  // file: after a command that recorded something, at the start, and when another tab stored its
+  // own. Tells the text to store when something waits ("unwritten"; then RecordsKept() once it is
+  // stored), whether the stored text was unreadable (to be kept aside before it is replaced), and
+  // what the stored records changed in the game in play.
   val ReadRecords(const std::string& stored);
-  // The text last given by ReadRecords() or ImportRecords() is stored.
+  // The text last given by ReadRecords() or ImportRecords() is stored. Until then, what waits (the
+  // events and the imports) is kept here and given again with every read.
   void RecordsKept();
   // A records document chosen by the player merged into the stored one, losing nothing and
   // counting no win twice: {text, unreadable, change} as ReadRecords() tells them, or null when it
@@ -73,10 +76,13 @@ class WebSession {
   // What changed, for the page to draw, and for it to keep: the game in play to store or remove
   // ("saved", "savedGame"), and whether records events wait for ReadRecords().
   val Change(const SessionChange& change);
+  // The stored records with the imports the storage has not taken yet.
+  RecordsDocument ReadWithImports(const std::string& stored) const;
 
   GameSession session_;
   std::vector<RecordEvent> unwritten_;  // records events not stored yet, oldest first
   std::size_t judged_ = 0;              // of those, the ones applied to the stored records once
+  std::optional<Records> imported_;     // records imported and not stored yet
   Json savedRoot_ = Json::object();  // the stored game in play as resumed, for keys not known here
   bool recordsUnreadable_ = false;   // the stored records, as last read
 };

@@ -8,15 +8,21 @@
 
 namespace lucen {
 
-val WebSession::ReadRecords(const std::string& stored) {
+RecordsDocument WebSession::ReadWithImports(const std::string& stored) const {
   RecordsDocument read = ReadStored(stored);
+  if (imported_) read.records = Merge(read.records, *imported_);
+  return read;
+}
+
+val WebSession::ReadRecords(const std::string& stored) {
+  RecordsDocument read = ReadWithImports(stored);
   RecordsUpdate update = lucen::ApplyEvents(std::move(read.records), unwritten_, judged_);
   judged_ = unwritten_.size();
   recordsUnreadable_ = read.someUnreadable;
   val object = val::object();
-  object.set("unwritten", !unwritten_.empty());
-  object.set("text",
-             unwritten_.empty() ? val::null() : val(WriteRecordsJson(update.records, read.root)));
+  const bool unwritten = !unwritten_.empty() || imported_.has_value();
+  object.set("unwritten", unwritten);
+  object.set("text", unwritten ? val(WriteRecordsJson(update.records, read.root)) : val::null());
   object.set("unreadable", read.someUnreadable);
   object.set("change", Change(session_.RecordsRead(update.records, update.notFirstPlays)));
   return object;
@@ -25,6 +31,7 @@ val WebSession::ReadRecords(const std::string& stored) {
 void WebSession::RecordsKept() {
   unwritten_.clear();
   judged_ = 0;
+  imported_.reset();
   recordsUnreadable_ = false;
 }
 
@@ -32,10 +39,10 @@ val WebSession::ImportRecords(const std::string& file, const std::string& stored
   if (file.size() > static_cast<std::size_t>(kMostRecordsBytes)) return val::null();
   const RecordsDocument imported = ReadRecordsJson(file);
   if (imported.someUnreadable) return val::null();
-  RecordsDocument read = ReadStored(stored);
-  const Records mine =
+  imported_ = imported_ ? Merge(*imported_, imported.records) : imported.records;
+  RecordsDocument read = ReadWithImports(stored);
+  const Records merged =
       lucen::ApplyEvents(std::move(read.records), unwritten_, unwritten_.size()).records;
-  const Records merged = Merge(mine, imported.records);
   val object = val::object();
   object.set("text", WriteRecordsJson(merged, std::move(read.root)));
   object.set("unreadable", read.someUnreadable);
@@ -44,7 +51,7 @@ val WebSession::ImportRecords(const std::string& file, const std::string& stored
 }
 
 std::string WebSession::ExportRecords(const std::string& stored) const {
-  RecordsDocument read = ReadStored(stored);
+  RecordsDocument read = ReadWithImports(stored);
   const Records& known = session_.KnownRecords();
   if (!stored.empty() && !read.someUnreadable && read.records == known) return stored;
   return WriteRecordsJson(known, std::move(read.root));

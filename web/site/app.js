@@ -40,7 +40,8 @@ function show(change) {
   else if (change.cells === 'some') board.showCells(state.steps, change.changed);
   showControls();
   $('line').textContent = state.game ? gameLine(state.game, state.remaining) : '';
-  followAddress();
+  // The address names a game just won until its message is closed.
+  if (!change.solved) followAddress();
   if (change.solved && !solution.playing()) announceWin(change.won);
 }
 
@@ -95,12 +96,15 @@ function addressText() {
   }
 }
 
-// Plays the game the address names. A bad code is named in a line, and the board stays as it is.
-function startFromAddress(text = addressText()) {
-  if (text.trim() === '' || text === state.game?.code) return;
+// Plays the game the address names, once the player agrees to leave a first play that still
+// scores; the address otherwise names the game in play again. A bad code is named in a line, and
+// the board stays as it is.
+async function startFromAddress(text = addressText()) {
+  if (text.trim() === '') return;
   const read = lucen.readGameCode(text);
   if (read.code) {
-    show(session.start(read.code));
+    if (read.code !== state.game?.code && (await mayLeaveScore())) show(session.start(read.code));
+    else followAddress();
     return;
   }
   let notice = codeErrorText(read.error, text);
@@ -272,11 +276,7 @@ document.addEventListener('keydown', (event) => {
   run(commands[name]);
 });
 // A code typed into the address plays that game, as "Elegir partida" does.
-window.addEventListener('hashchange', () => run(async () => {
-  const read = lucen.readGameCode(addressText());
-  if (read.code && read.code !== state.game?.code && !(await mayLeaveScore())) followAddress();
-  else startFromAddress();
-}));
+window.addEventListener('hashchange', () => run(() => startFromAddress()));
 
 onStorageFailing((failing) => {
   $('storageLine').hidden = !failing;
@@ -286,7 +286,7 @@ onOtherTabRecords(() => show(syncRecords()));
 board.rebuild(state.size, state.steps, palettes[state.colourCount]);
 showControls();
 // The records first, so that the game in play resumes knowing them; a code in the address is
-// played instead.
+// played instead, once the player agrees to leave a first play that still scores.
 const named = addressText();
 syncRecords();  // no game in play yet for them to change
 show(session.resume(readGame()));

@@ -70,7 +70,7 @@ function fill(session) {
   $('boardsPlayed').replaceChildren(...records.boards.map((board) => boardSection(board, groups)));
   $('recordsNote').textContent = records.boards.length > 0
     ? tr(R, 'El resultado cuenta las pulsaciones de más sobre el mínimo: menos es mejor, y 0 es una partida perfecta. Cuenta la primera partida de cada código, ganada sin pistas y sin reiniciarla.')
-    : tr(R, 'Aún no has jugado ninguna partida numerada. Empieza una con «Partida nueva» o «Partida del día», en el menú «Juego».');
+    : tr(W, 'Aún no has jugado ninguna partida numerada. Empieza una con «Partida nueva» o «Partida del día».');
   $('recordsUnreadable').hidden = !records.unreadable;
 }
 
@@ -119,5 +119,7 @@ export function showRecords(session, limits, show) {
     $('importFile').value = '';
     if (file) importRecords(session, limits, show, file);
   };
-  return showModal($('records'));
+  const shown = showModal($('records'));
+  $('records').scrollTop = 0;  // the streaks in view on a small screen, not the focused "Cerrar"
+  return shown;
 }

@@ -120,6 +120,13 @@ class Served(Page):
     def click(self, selector):
         self.driver.find_element(By.CSS_SELECTOR, selector).click()
 
+    def answer(self, button):
+        """Answers the question up, which has taken the focus."""
+        wait_for(self.driver, "return document.getElementById('question').open &&"
+                 " document.activeElement.closest('#question') !== null")
+        self.driver.find_element(By.ID, button).click()
+        wait_for(self.driver, "return !document.getElementById('question').open")
+
 
 class Desktop(Served):
     def test_game_from_the_address_won_by_clicks(self):
@@ -216,13 +223,6 @@ class Desktop(Served):
                                  ".concat(document.activeElement.dataset.index)"),
                          [str(marked["last"]["cell"])] * 2)
         self.assertEqual(self.js("return document.getElementById('line').textContent"), marked["line"])
-
-    def answer(self, button):
-        """Answers the question up, which has taken the focus."""
-        wait_for(self.driver, "return document.getElementById('question').open &&"
-                 " document.activeElement.closest('#question') !== null")
-        self.driver.find_element(By.ID, button).click()
-        wait_for(self.driver, "return !document.getElementById('question').open")
 
     def test_game_of_the_day_is_the_desktops(self):
         dates = [datetime.date(2023, 12, 1) + datetime.timedelta(days) for days in range(430)]
@@ -375,7 +375,10 @@ class Kept(Served):
             self.driver.execute_cdp_cmd("Browser.setDownloadBehavior",
                                         {"behavior": "allow", "downloadPath": folder})
             self.click("#exportRecords")
-            WebDriverWait(self.driver, 10).until(lambda _: path.exists())
+            # Chromium may hold the name with an empty file while the download is under way.
+            WebDriverWait(self.driver, 10).until(
+                lambda _: path.exists() and path.stat().st_size > 0
+                and not any(pathlib.Path(folder).glob("*.crdownload")))
             exported = json.loads(desktop("read", text=path.read_text(encoding="utf-8")))
         game = won["last"]["won"]
         self.assertEqual(exported["won"], {**written["won"], game["code"]: game["presses"] - game["fewest"]})
@@ -390,6 +393,11 @@ class Kept(Served):
                     " throw new DOMException('full', 'QuotaExceededError'); };"]
         code = "5x5-3-31"
         self.open_afresh()
+        folder = tempfile.TemporaryDirectory()
+        self.addCleanup(folder.cleanup)
+        path = pathlib.Path(folder.name, "records.json")
+        path.write_text(records_file(folder.name)("write", text="start 6x6-2-500\nwin 6x6-2-500 1"),
+                        encoding="utf-8")
         for refusal in refusals:
             added = self.driver.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument", {"source": refusal})
             try:
@@ -397,9 +405,17 @@ class Kept(Served):
                 self.cells()[12].click()
                 self.assertEqual(self.line(), play(self.driver, code, [["press", 12]])["line"])
                 self.assertEqual(self.js("return document.getElementById('storageLine').hidden"), False)
-                # The start counts for the visit, as the records show it.
+                # The start counts for the visit, as the records show it, and so do records
+                # imported then, whatever is played after.
                 self.click("[data-command='records']")
                 self.assertTrue(self.js("return document.querySelector('[data-board=\"5x5-3\"]') !== null"))
+                self.driver.find_element(By.ID, "importFile").send_keys(str(path))
+                wait_for(self.driver, "return !document.getElementById('importResult').hidden")
+                self.click("#records [value='close']")
+                self.click("[data-command='newGame']")
+                self.answer("goOn")
+                self.click("[data-command='records']")
+                self.assertTrue(self.js("return document.querySelector('[data-board=\"6x6-2\"]') !== null"))
                 self.click("#records [value='close']")
             finally:
                 self.driver.execute_cdp_cmd("Page.removeScriptToEvaluateOnNewDocument", added)
