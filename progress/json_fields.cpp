@@ -78,17 +78,27 @@ std::optional<std::int64_t> ReadWhole(const Json& value, std::int64_t least, std
   return static_cast<std::int64_t>(number);
 }
 
+void PutDate(Json& object, const char* key, const std::optional<CalendarDate>& date) {
+  if (date) {
+    object[key] = IsoDate(*date);
+  } else {
+    object.erase(key);
+  }
+}
+
+bool ReadDate(const Json* value, std::optional<CalendarDate>& date) {
+  if (!value) return true;
+  date = value->is_string() ? ReadIsoDate(value->get_ref<const std::string&>()) : std::nullopt;
+  return date.has_value();
+}
+
 void PutGame(const GameInPlay& game, Json& object) {
   if (!object.is_object()) object = Json::object();
   object["code"] = GameCode(game.id);
   object["fewest"] = game.fewest;
   object["presses"] = game.pressesUsed;
   object["scoring"] = game.scoring;
-  if (game.daily) {
-    object["daily"] = IsoDate(*game.daily);
-  } else {
-    object.erase("daily");
-  }
+  PutDate(object, "daily", game.daily);
   if (game.countTold) {
     object["countTold"] = true;
   } else {
@@ -104,17 +114,14 @@ std::optional<GameInPlay> ReadGame(const Json& object) {
   const Json* daily = Field(object, "daily");
   const Json* countTold = Field(object, "countTold");
   if (!code || !code->is_string() || !fewest || !presses || !scoring || !scoring->is_boolean() ||
-      (daily && !daily->is_string()) || (countTold && !countTold->is_boolean())) {
+      (countTold && !countTold->is_boolean())) {
     return std::nullopt;
   }
   const auto id = ReadGameCode(code->get_ref<const std::string&>());
   const auto fewestRead = ReadWhole(*fewest, 0, 3 * Board::kMaxSize);
   const auto pressesRead = ReadWhole(*presses, 0, INT_MAX);
   GameInPlay game;
-  if (daily) {
-    game.daily = ReadIsoDate(daily->get_ref<const std::string&>());
-    if (!game.daily) return std::nullopt;
-  }
+  if (!ReadDate(daily, game.daily)) return std::nullopt;
   if (!std::holds_alternative<GameId>(id) || !fewestRead || !pressesRead) return std::nullopt;
   game.id = std::get<GameId>(id);
   game.fewest = static_cast<int>(*fewestRead);

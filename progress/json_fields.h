@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "progress/calendar_date.h"
 #include "progress/game_in_play.h"
 
 namespace lucen {
@@ -25,6 +26,12 @@ const Json* Field(const Json& object, const char* key);
 
 // A whole number least..most, or nothing.
 std::optional<std::int64_t> ReadWhole(const Json& value, std::int64_t least, std::int64_t most);
+
+// A date kept as "YYYY-MM-DD" at `object[key]`: put there, or the key removed when there is none.
+void PutDate(Json& object, const char* key, const std::optional<CalendarDate>& date);
+// The date `value` holds, into `date`; true when there is none to read, false when it is not a
+// date.
+bool ReadDate(const Json* value, std::optional<CalendarDate>& date);
 
 // A numbered game in play as "code", "fewest", "presses", "scoring" and, when set, "daily" (the
 // game of that day) and "countTold" (the free first hint has told the count), put into `object`

@@ -33,12 +33,6 @@ bool ReadField(const Json& object, const char* key, std::int64_t most, Number& i
   return number.has_value();
 }
 
-bool ReadDate(const Json* value, std::optional<CalendarDate>& date) {
-  if (!value) return true;
-  date = value->is_string() ? ReadIsoDate(value->get_ref<const std::string&>()) : std::nullopt;
-  return date.has_value();
-}
-
 bool ReadBoard(const Json& object, BoardRecord& record) {
   bool ok = object.is_object() && ReadField(object, "played", INT_MAX, record.played);
   ok &= ReadField(object, "won", INT_MAX, record.won);
@@ -210,17 +204,9 @@ std::string WriteRecordsJson(const Records& records, Json root) {
     Json& object = ObjectAt(root, "dailyStreak");
     object["current"] = streak.current;
     object["best"] = streak.best;
-    if (streak.last) {
-      object["last"] = IsoDate(*streak.last);
-    } else {
-      object.erase("last");
-    }
+    PutDate(object, "last", streak.last);
   }
-  if (const auto& day = records.FirstDailyDay()) {
-    root["firstDailyDay"] = IsoDate(*day);
-  } else {
-    root.erase("firstDailyDay");
-  }
+  PutDate(root, "firstDailyDay", records.FirstDailyDay());
   return JsonText(root);
 }
 
