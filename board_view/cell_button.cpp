@@ -27,7 +27,7 @@ CellButton::CellButton(QWidget* parent) : QPushButton(parent) {
 
 void CellButton::SetColour(Rgb colour, bool animated) {
   if (colour == rgb_) return;
-  from_ = share_ < 1 ? Between(from_, colour_, share_) : colour_;
+  from_ = colour_;  // the view has ended any change under way first
   rgb_ = colour;
   colour_ = QColor(colour.red, colour.green, colour.blue);
   share_ = animated ? kFirstShare : 1;

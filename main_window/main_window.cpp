@@ -150,7 +150,6 @@ void MainWindow::ShowCentred() {
 
 void MainWindow::Show(const SessionChange& change) {
   using Cells = SessionChange::Cells;
-  view_->FinishAnimations();
   if (change.cells == Cells::kNewBoard) {
     BuildBoard();
     // Back to the middle of the design's area, whatever the player did with the window; before

@@ -19,36 +19,32 @@ namespace lucen {
 struct RecordsFile::State {
   State(RecordsSync files, RecordsFile* object) : owner(object), sync(std::move(files)) {}
 
-  // Sends `reading` to the window, when the object is still there.
-  void Send(RecordsReading reading) {
+  // Runs `call(object)` on the object's thread, when the object is still there. Posted while the
+  // object is known to be there; if it goes first, Qt drops the call.
+  template <typename Call>
+  void ToOwner(Call call) {
     const std::lock_guard lock(mutex);
-    // Posted while the object is known to be there; if it goes first, Qt drops the call.
     if (RecordsFile* object = owner) {
       QMetaObject::invokeMethod(
-          object,
-          [object, reading = std::move(reading), upTo = takenUpTo]() mutable {
-            object->Receive(std::move(reading), upTo);
-          },
+          object, [object, call = std::move(call)]() mutable { call(object); },
           Qt::QueuedConnection);
     }
   }
-  // Emits `done(ok)` on the object's thread, when the object is still there.
+  // Sends `reading` to the window.
+  void Send(RecordsReading reading) {
+    ToOwner([reading = std::move(reading), upTo = takenUpTo](RecordsFile* object) mutable {
+      object->Receive(std::move(reading), upTo);
+    });
+  }
+  // Emits `done(ok)` on the object's thread.
   void Answer(void (RecordsFile::*done)(bool), bool ok) {
-    const std::lock_guard lock(mutex);
-    if (RecordsFile* object = owner) {
-      QMetaObject::invokeMethod(
-          object, [object, done, ok] { emit(object->*done)(ok); }, Qt::QueuedConnection);
-    }
+    ToOwner([done, ok](RecordsFile* object) { emit(object->*done)(ok); });
   }
   void Tell(WinOutcome outcome) {
     if (!winUntold && told == outcome) return;
     told = outcome;
     winUntold = false;
-    const std::lock_guard lock(mutex);
-    if (RecordsFile* object = owner) {
-      QMetaObject::invokeMethod(
-          object, [object, outcome] { emit object->winWritten(outcome); }, Qt::QueuedConnection);
-    }
+    ToOwner([outcome](RecordsFile* object) { emit object->winWritten(outcome); });
   }
 
   BackgroundWriter& writer = BackgroundWriter::Shared();
