@@ -66,8 +66,7 @@ val GameObject(const GameInPlay& game, const CalendarDate& today) {
   object.set("scoring", game.scoring);
   object.set("daily", game.daily ? val(IsoDate(*game.daily)) : val::null());
   object.set("dailyIsToday", game.daily.has_value() && *game.daily == today);
-  const std::optional<int> stars = game.Stars();
-  object.set("stars", stars ? val(*stars) : val::null());
+  object.set("stars", OptionalValue(game.Stars()));
   const std::optional<int> result = game.Result();
   object.set("perfect", result.has_value() && *result == 0);
   return object;

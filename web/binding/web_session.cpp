@@ -39,8 +39,7 @@ val WebSession::State() const {
   const CalendarDate today = LocalToday();
   const std::optional<GameInPlay>& game = session_.Game();
   state.set("game", game ? GameObject(*game, today) : val::null());
-  const std::optional<int> remaining = session_.RemainingTold();
-  state.set("remaining", remaining ? val(*remaining) : val::null());
+  state.set("remaining", OptionalValue(session_.RemainingTold()));
   state.set("wouldAbandonScore", session_.WouldAbandonScore());
   state.set("nextHint", HintStepKey(session_.NextHint()));
   state.set("streak", CurrentAsOf(session_.KnownRecords().DailyStreak(), today));

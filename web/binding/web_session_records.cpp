@@ -40,14 +40,7 @@ val WebSession::ImportRecords(const std::string& file, const std::string& stored
   const RecordsDocument imported = ReadRecordsJson(file);
   if (imported.someUnreadable) return val::null();
   imported_ = imported_ ? Merge(*imported_, imported.records) : imported.records;
-  RecordsDocument read = ReadWithImports(stored);
-  const Records merged =
-      lucen::ApplyEvents(std::move(read.records), unwritten_, unwritten_.size()).records;
-  val object = val::object();
-  object.set("text", WriteRecordsJson(merged, std::move(read.root)));
-  object.set("unreadable", read.someUnreadable);
-  object.set("change", Change(session_.RecordsRead(merged, {})));
-  return object;
+  return ReadRecords(stored);
 }
 
 std::string WebSession::ExportRecords(const std::string& stored) const {

@@ -57,7 +57,7 @@ function keep(change) {
 function syncRecords() {
   const stored = readRecords();
   const read = session.readRecords(stored);
-  if (read.unwritten && replaceRecords(read.text, stored, read.unreadable)) session.recordsKept();
+  if (read.unwritten) replaceRecords(session, read, stored);
   return read.change;
 }
 

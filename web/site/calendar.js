@@ -80,7 +80,9 @@ export async function showPastDays(session) {
   let month = null;
   const redraw = (focus) => {
     month = drawMonth(session, shown, chosen, today);
-    $('chosenDay').textContent = dayName(chosen, session.month(chosen.year, chosen.month).days[chosen.day - 1].mark);
+    const chosenMonth = chosen.year === shown.year && chosen.month === shown.month
+      ? month : session.month(chosen.year, chosen.month);
+    $('chosenDay').textContent = dayName(chosen, chosenMonth.days[chosen.day - 1].mark);
     if (focus) $('calendar').querySelector('[tabindex="0"]').focus();
   };
   const choose = (day, focus) => {

@@ -102,7 +102,7 @@ async function importRecords(session, limits, show, file) {
     tell(arg(tr(W, '«%1» no se pudo leer como récords de Lucen; no ha cambiado nada.'), file.name));
     return;
   }
-  if (replaceRecords(merged.text, stored, merged.unreadable)) session.recordsKept();
+  replaceRecords(session, merged, stored);
   show(merged.change);
   fill(session);
   tell(arg(tr(W, 'Récords de «%1» añadidos.'), file.name));

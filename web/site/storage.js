@@ -79,11 +79,11 @@ export function savePreferences(preferences) {
 // The records document stored, '' when there is none.
 export const readRecords = () => read(keys.records);
 
-// Stores the records `text` in place of `before`, kept aside first when it could not be read;
-// whether `text` was stored.
-export function replaceRecords(text, before, unreadable) {
-  if (unreadable) write(keys.unreadableRecords, before);
-  return write(keys.records, text);
+// Stores the records text a session gave (`read`: {text, unreadable}) in place of `before`, kept
+// aside first when it could not be read; once stored, the session stops keeping what waited.
+export function replaceRecords(session, read, before) {
+  if (read.unreadable) write(keys.unreadableRecords, before);
+  if (write(keys.records, read.text)) session.recordsKept();
 }
 
 // The game in play stored, '' when there is none.
