@@ -216,7 +216,7 @@ TEST(GameSession, TheGameOfTheDayCountsForTheStreakOnlyOnItsOwnDay) {
   EXPECT_TRUE(player.session.StartPastDay(AddDays(kDay, 1)).cells == SessionChange::Cells::kNone)
       << "a day after today cannot be played";
   EXPECT_TRUE(player.session.StartPastDay({0, 12, 13}).cells == SessionChange::Cells::kNone)
-      << "nor a day before the calendar's first";
+      << "nor a date before 1 January of year 1, which no calendar shows";
   EXPECT_EQ(player.session.Game()->id, DailyGame(earlier));
 }
 

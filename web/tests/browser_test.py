@@ -7,10 +7,13 @@ desktop's C++.
     browser_test.py SITE      SITE: the built folder (build/web/site)
 """
 
+import atexit
 import datetime
+import functools
 import json
 import os
 import pathlib
+import shutil
 import subprocess
 import sys
 import tempfile
@@ -253,7 +256,7 @@ class Desktop(Served):
 
 
 # The desktop's records file, as its own C++ writes and reads it (web/tests/records_file.cpp), built
-# as one unit so that the JSON library's templates are compiled once.
+# as one unit so that the JSON library's templates are compiled once, and once for all the tests.
 RECORDS_SOURCES = ["board/board.cpp", "board/game_code.cpp", "board/numbered_game.cpp",
                    "board/solver.cpp", "progress/base64.cpp", "progress/calendar_date.cpp",
                    "progress/daily_game.cpp", "progress/game_set.cpp", "progress/game_set_json.cpp",
@@ -261,7 +264,10 @@ RECORDS_SOURCES = ["board/board.cpp", "board/game_code.cpp", "board/numbered_gam
                    "progress/streak.cpp", "web/tests/records_file.cpp"]
 
 
-def records_file(folder):
+@functools.cache
+def records_file():
+    folder = tempfile.mkdtemp()
+    atexit.register(shutil.rmtree, folder)
     native = os.path.join(folder, "records_file")
     subprocess.run(["g++", "-std=c++20", "-O0", f"-I{SOURCE}", "-x", "c++", "-", "-o", native],
                    input="".join(f'#include "{path}"\n' for path in RECORDS_SOURCES), text=True,
@@ -318,7 +324,7 @@ class Kept(Served):
         events = ["start 6x6-2-500", "win 6x6-2-500 1", "start 7x7-3-321",
                   f"start {before} {yesterday}", f"win {before} 0 {yesterday}"]
         with tempfile.TemporaryDirectory() as folder:
-            desktop = records_file(folder)
+            desktop = records_file()
             path, garbage = pathlib.Path(folder, "records.json"), pathlib.Path(folder, "garbage.json")
             path.write_text(desktop("write", text="\n".join(events)), encoding="utf-8")
             written = json.loads(desktop("read", text=path.read_text(encoding="utf-8")))
@@ -396,7 +402,7 @@ class Kept(Served):
         folder = tempfile.TemporaryDirectory()
         self.addCleanup(folder.cleanup)
         path = pathlib.Path(folder.name, "records.json")
-        path.write_text(records_file(folder.name)("write", text="start 6x6-2-500\nwin 6x6-2-500 1"),
+        path.write_text(records_file()("write", text="start 6x6-2-500\nwin 6x6-2-500 1"),
                         encoding="utf-8")
         for refusal in refusals:
             added = self.driver.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument", {"source": refusal})
