@@ -79,9 +79,10 @@ MainWindow::MainWindow(DesktopShell& shell, QWidget* parent)
     const SessionChange change = session_.RecordsRead(reading.records, reading.notFirstPlays);
     if (change.saved != SessionChange::Saved::kUnchanged) Show(change);  // now practice
   });
-  connect(&records_, &RecordsFile::imported, this, [this](bool read) { TellCarried(true, read); });
+  connect(&records_, &RecordsFile::imported, this,
+          [this](bool read, const QString& path) { TellCarried(true, read, path); });
   connect(&records_, &RecordsFile::exported, this,
-          [this](bool written) { TellCarried(false, written); });
+          [this](bool written, const QString& path) { TellCarried(false, written, path); });
   connect(&savedGame_, &SavedGameFile::saveFailed, this, [this](bool failing) {
     notSaved_ = failing;
     ShowGameLine();

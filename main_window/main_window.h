@@ -113,8 +113,8 @@ class MainWindow : public QMainWindow {
   void ChoosePastDay();
   void RestartGame();
   void OpenRecords();
-  // Tells the player how carrying the records to or from `carried_` went.
-  void TellCarried(bool imported, bool done);
+  // Tells the player how carrying the records to or from the file at `path` went.
+  void TellCarried(bool imported, bool done, const QString& path);
   void EndProgram();
 
   DesktopShell& shell_;
@@ -130,7 +130,6 @@ class MainWindow : public QMainWindow {
   bool askBeforeHint_ = true;           // before a hint that costs the score
   bool askBeforeLeaving_ = true;        // before a command that leaves a scored first play
   bool notSaved_ = false;               // the game in play cannot be saved for the next start
-  QString carried_;                     // the records file last exported or imported
   Level level_ = Level::kNormal;        // of "Partida nueva"
   int zoom_ = 100;                      // of the whole window, in percent
   QFont lineFont_;                      // of the line under the board at 100%

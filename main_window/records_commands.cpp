@@ -36,19 +36,21 @@ void MainWindow::OpenRecords() {
   reading.records = session_.KnownRecords();
   switch (ShowRecords(*this, reading, today_())) {
     case RecordsCarry::kExport:
-      carried_ = AskForRecordsFile(this, QFileDialog::AcceptSave);
-      if (!carried_.isEmpty()) records_.Export(carried_);
+      if (const QString path = AskForRecordsFile(this, QFileDialog::AcceptSave); !path.isEmpty()) {
+        records_.Export(path);
+      }
       break;
     case RecordsCarry::kImport:
-      carried_ = AskForRecordsFile(this, QFileDialog::AcceptOpen);
-      if (!carried_.isEmpty()) records_.Import(carried_);
+      if (const QString path = AskForRecordsFile(this, QFileDialog::AcceptOpen); !path.isEmpty()) {
+        records_.Import(path);
+      }
       break;
     case RecordsCarry::kNothing:
       break;
   }
 }
 
-void MainWindow::TellCarried(bool imported, bool done) {
+void MainWindow::TellCarried(bool imported, bool done, const QString& path) {
   QString text;
   if (imported) {
     text = done ? tr("Se añadieron los récords de «%1».")
@@ -57,7 +59,7 @@ void MainWindow::TellCarried(bool imported, bool done) {
     text = done ? tr("Los récords se guardaron en «%1».")
                 : tr("No se pudieron guardar los récords en «%1».");
   }
-  QMessageBox::information(this, ApplicationTitle(), text.arg(carried_));
+  QMessageBox::information(this, ApplicationTitle(), text.arg(path));
 }
 
 }  // namespace lucen

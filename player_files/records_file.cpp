@@ -36,9 +36,9 @@ struct RecordsFile::State {
       object->Receive(std::move(reading), upTo);
     });
   }
-  // Emits `done(ok)` on the object's thread.
-  void Answer(void (RecordsFile::*done)(bool), bool ok) {
-    ToOwner([done, ok](RecordsFile* object) { emit(object->*done)(ok); });
+  // Emits `done(ok, path)` on the object's thread.
+  void Answer(void (RecordsFile::*done)(bool, const QString&), bool ok, const QString& path) {
+    ToOwner([done, ok, path](RecordsFile* object) { emit(object->*done)(ok, path); });
   }
   void Tell(WinOutcome outcome) {
     if (!winUntold && told == outcome) return;
@@ -163,14 +163,14 @@ void RecordsFile::Import(const QString& path) {
       RecordsSync& sync = state->sync;
       sync.imported = sync.imported ? Merge(*sync.imported, read.records) : read.records;
     }
-    state->Answer(&RecordsFile::imported, ok);
+    state->Answer(&RecordsFile::imported, ok, path);
     if (ok) Run(state);
   });
 }
 
 void RecordsFile::Export(const QString& path) {
   state_->writer.Post([state = state_, path] {
-    state->Answer(&RecordsFile::exported, ExportRecords(state->sync, path));
+    state->Answer(&RecordsFile::exported, ExportRecords(state->sync, path), path);
   });
 }
 

@@ -84,8 +84,9 @@ class RecordsFile : public QObject {
   // After a write tried with a win of this object in it. Told once for each new outcome, not for
   // every retry.
   void winWritten(lucen::WinOutcome outcome);
-  void imported(bool read);
-  void exported(bool written);
+  // `path` is the file given to Import() or Export(), so that each answer names its own.
+  void imported(bool read, const QString& path);
+  void exported(bool written, const QString& path);
 
  private:
   friend struct State;
