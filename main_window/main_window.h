@@ -140,6 +140,8 @@ class MainWindow : public QMainWindow {
   QActionGroup* colours_ = nullptr;
   QActionGroup* levels_ = nullptr;
   QActionGroup* zooms_ = nullptr;
+  QAction* zoomInAction_ = nullptr;
+  QAction* zoomOutAction_ = nullptr;
   QAction* animationsAction_ = nullptr;
   QAction* undoAction_ = nullptr;
   QAction* redoAction_ = nullptr;

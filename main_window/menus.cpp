@@ -102,11 +102,13 @@ void MainWindow::CreateMenus() {
   connect(zooms_, &QActionGroup::triggered, this,
           [this](QAction* item) { Run([this, item] { ChooseZoom(item->data().toInt()); }); });
   zooms->addSeparator();
-  AddCommand(zooms, "MnuAmpliar", tr("Ampliar"), &MainWindow::ZoomIn,
-             KeysFor(QKeySequence::ZoomIn, {QKeySequence(Qt::CTRL | Qt::Key_Plus),
-                                            QKeySequence(Qt::CTRL | Qt::Key_Equal)}));
-  AddCommand(zooms, "MnuReducir", tr("Reducir"), &MainWindow::ZoomOut,
-             KeysFor(QKeySequence::ZoomOut, {QKeySequence(Qt::CTRL | Qt::Key_Minus)}));
+  zoomInAction_ = AddCommand(
+      zooms, "MnuAmpliar", tr("Ampliar"), &MainWindow::ZoomIn,
+      KeysFor(QKeySequence::ZoomIn,
+              {QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)}));
+  zoomOutAction_ =
+      AddCommand(zooms, "MnuReducir", tr("Reducir"), &MainWindow::ZoomOut,
+                 KeysFor(QKeySequence::ZoomOut, {QKeySequence(Qt::CTRL | Qt::Key_Minus)}));
 
   QMenu* help = menuBar()->addMenu(tr("Ayuda"));
   help->setObjectName(QStringLiteral("MnuHelpp"));

@@ -84,6 +84,12 @@ void MainWindow::EnableZoomsThatFit() {
   }
   // A zoom kept from a larger screen gives way to the largest that fits this one.
   if (!zooms_->checkedAction()->isEnabled()) ZoomOut();
+  // "Ampliar" and "Reducir" are offered only where they lead to another zoom.
+  const auto items = zooms_->actions();
+  zoomInAction_->setEnabled(std::any_of(items.begin(), items.end(), [this](QAction* item) {
+    return item->isEnabled() && item->data().toInt() > zoom_;
+  }));
+  zoomOutAction_->setEnabled(zoom_ > kZooms[0]);
 }
 
 void MainWindow::WatchScreen(QScreen* screen) {

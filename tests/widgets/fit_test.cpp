@@ -145,6 +145,10 @@ class FitTest : public lucen::testing::GameWindowTest {
       ++offered;
       Choose(name);
       QVERIFY(Item(name)->isChecked());
+      // The steps are offered only where they lead to another zoom.
+      QCOMPARE(Item("MnuAmpliar")->isEnabled(),
+               zoom < 200 && Item(QStringLiteral("MnuZoom_%1").arg(zoom + 50))->isEnabled());
+      QCOMPARE(Item("MnuReducir")->isEnabled(), zoom > 100);
       QTRY_VERIFY2(screen.contains(form->frameGeometry()), qPrintable(name));
       QRegion covered;
       int area = 0;
