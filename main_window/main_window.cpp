@@ -98,6 +98,7 @@ MainWindow::MainWindow(DesktopShell& shell, QWidget* parent)
   });
 
   CreateMenus();
+  ShowChoices();
   ShowGameLine();
   layout()->setSizeConstraint(QLayout::SetFixedSize);
 }

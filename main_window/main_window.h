@@ -68,7 +68,7 @@ class MainWindow : public QMainWindow {
   // Runs a command of the player unless a modal window is up.
   void Run(const std::function<void()>& command);
   QAction* AddChoice(QMenu* menu, QActionGroup* group, const QString& name, const QString& caption,
-                     int value, bool checked);
+                     int value);
   // A fresh board on the view, its cells named as the design names them.
   void BuildBoard();
   // Draws what a command of the session changed, hands its records and saved game to the files,

@@ -32,7 +32,7 @@ void MainWindow::CreateMenus() {
   sizes_ = new QActionGroup(this);
   for (int size = Board::kMinSize; size <= Board::kMaxSize; ++size) {
     AddChoice(sizes, sizes_, QStringLiteral("MnuTam_%1").arg(size - Board::kMinSize),
-              QStringLiteral("%1x%1").arg(size), size, size == GameBoard().Size());
+              QStringLiteral("%1x%1").arg(size), size);
   }
   connect(sizes_, &QActionGroup::triggered, this,
           [this](QAction* item) { Run([this, item] { ChooseSize(item->data().toInt()); }); });
@@ -42,7 +42,7 @@ void MainWindow::CreateMenus() {
   colours_ = new QActionGroup(this);
   for (int count = Board::kMinColours; count <= Board::kMaxColours; ++count) {
     AddChoice(colours, colours_, QStringLiteral("MnuC_%1").arg(count - Board::kMinColours),
-              QString::number(count), count, count == GameBoard().ColourCount());
+              QString::number(count), count);
   }
   connect(colours_, &QActionGroup::triggered, this, [this](QAction* item) {
     Run([this, item] { ChooseColourCount(item->data().toInt()); });
@@ -65,8 +65,7 @@ void MainWindow::CreateMenus() {
   const std::pair<Level, QString> levelNames[] = {
       {Level::kEasy, tr("Fácil")}, {Level::kNormal, tr("Normal")}, {Level::kHard, tr("Difícil")}};
   for (const auto& [level, caption] : levelNames) {
-    AddChoice(levels, levels_, QStringLiteral("MnuNivel_%1").arg(int(level)), caption, int(level),
-              level == level_);
+    AddChoice(levels, levels_, QStringLiteral("MnuNivel_%1").arg(int(level)), caption, int(level));
   }
   connect(levels_, &QActionGroup::triggered, this, [this](QAction* item) {
     Run([this, item] { ChooseLevel(static_cast<Level>(item->data().toInt())); });
@@ -97,7 +96,7 @@ void MainWindow::CreateMenus() {
   zooms_ = new QActionGroup(this);
   for (const int percent : kZooms) {
     AddChoice(zooms, zooms_, QStringLiteral("MnuZoom_%1").arg(percent),
-              QLocale().toString(percent) + QLatin1Char('%'), percent, percent == 100);
+              QLocale().toString(percent) + QLatin1Char('%'), percent);
   }
   connect(zooms_, &QActionGroup::triggered, this,
           [this](QAction* item) { Run([this, item] { ChooseZoom(item->data().toInt()); }); });
@@ -130,12 +129,11 @@ QAction* MainWindow::AddCommand(QMenu* menu, const char* name, const QString& ca
 }
 
 QAction* MainWindow::AddChoice(QMenu* menu, QActionGroup* group, const QString& name,
-                               const QString& caption, int value, bool checked) {
+                               const QString& caption, int value) {
   QAction* item = menu->addAction(caption);
   item->setObjectName(name);
   item->setData(value);
-  item->setCheckable(true);
-  item->setChecked(checked);
+  item->setCheckable(true);  // its mark is set by ShowChoices, with the others of its group
   group->addAction(item);
   return item;
 }

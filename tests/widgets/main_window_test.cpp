@@ -2,6 +2,8 @@
 #include <QActionGroup>
 #include <QMenu>
 #include <QMenuBar>
+#include <QProxyStyle>
+#include <QStyleOptionMenuItem>
 #include <QTextBrowser>
 #include <QtTest>
 
@@ -29,6 +31,20 @@ QStringList Checked(const QMenu* menu) {
   }
   return checked;
 }
+
+// Notes the items of a menu drawn as radio items, one choice among several.
+class RadioItemRecorder : public QProxyStyle {
+ public:
+  mutable QStringList radioItems;
+  void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
+                   const QWidget* widget) const override {
+    const auto* item = qstyleoption_cast<const QStyleOptionMenuItem*>(option);
+    if (element == CE_MenuItem && item && item->checkType == QStyleOptionMenuItem::Exclusive) {
+      radioItems << item->text;
+    }
+    QProxyStyle::drawControl(element, option, painter, widget);
+  }
+};
 
 }  // namespace
 
@@ -106,6 +122,16 @@ class MainWindowTest : public GameWindowTest {
     QCOMPARE(Checked(Menu("MnuT")), QStringList{"5x5"});
     QCOMPARE(Checked(Menu("MnuColor")), QStringList{"2"});
     for (const char* name : {"MnuReset", "sep1", "MQuien", "MnuInfo"}) QVERIFY(Item(name));
+    // Each choice of one among several is drawn as a radio item.
+    for (const char* name : {"MnuT", "MnuColor", "MnuDificultad", "MnuAmpliacion"}) {
+      RadioItemRecorder style;
+      Menu(name)->setStyle(&style);
+      Menu(name)->grab();
+      Menu(name)->setStyle(nullptr);
+      for (const QAction* action : Menu(name)->actions()) {
+        if (action->isCheckable()) QVERIFY2(style.radioItems.contains(action->text()), name);
+      }
+    }
     for (QAction* action : form->findChildren<QAction*>()) {
       QVERIFY2(!action->text().contains('&'), qPrintable(action->text()));
       if (!QStringList{"MnuDeshacer", "MnuRehacer", "MnuPista", "MnuPartidaNueva", "MnuPartidaDia",
